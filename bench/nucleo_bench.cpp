@@ -1,0 +1,105 @@
+// Time per call of the geodetic operations and per record of the complete
+// point line, on one point in the zone 5 area.
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "archivos/registro_punto.hpp"
+#include "geodesia/angulos.hpp"
+#include "geodesia/geocentricas.hpp"
+#include "geodesia/proyeccion.hpp"
+#include "textos/redondeo.hpp"
+
+namespace {
+
+using namespace rumbal;
+
+const Elipsoide wgs84{6378137, 6356752.31424518, 0.00335281066474748, 0.00669437999014111, 0.00673949674227625};
+const RepresentacionPlana faja5{"-60", 5500000, 0, "-90", 1};
+const Decimales decimales{4, 4, 3};
+const char* const latitud = "-34 36 12.5";
+const char* const longitud = "-58 22 54.3";
+
+void gratexgeo_(benchmark::State& s) {
+    double x = -34.60347222;
+    for (auto _ : s) {
+        benchmark::DoNotOptimize(gratexgeo(x, decimales));
+        x += 1e-9;
+    }
+}
+BENCHMARK(gratexgeo_)->Name("gratexgeo");
+
+void geoacar_(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(geoacar(latitud, longitud, 25, wgs84, decimales));
+}
+BENCHMARK(geoacar_)->Name("geoacar");
+
+void caracgeo_(benchmark::State& s) {
+    const auto c = *geoacar(latitud, longitud, 25, wgs84, decimales);
+    for (auto _ : s) benchmark::DoNotOptimize(caracgeo(c.x, c.y, c.z, wgs84, decimales));
+}
+BENCHMARK(caracgeo_)->Name("caracgeo");
+
+void geoapla_(benchmark::State& s) {
+    for (auto _ : s) benchmark::DoNotOptimize(geoapla(latitud, longitud, wgs84, faja5, decimales));
+}
+BENCHMARK(geoapla_)->Name("geoapla");
+
+void plaageo_(benchmark::State& s) {
+    const auto p = *geoapla(latitud, longitud, wgs84, faja5, decimales);
+    for (auto _ : s) benchmark::DoNotOptimize(plaageo(p.x, p.y, wgs84, faja5, decimales));
+}
+BENCHMARK(plaageo_)->Name("plaageo");
+
+RegistroPunto registro() {
+    const auto c = *geoacar(latitud, longitud, 25, wgs84, decimales);
+    const auto p = *geoapla(latitud, longitud, wgs84, faja5, decimales);
+    return {"P1",  "Esquina", latitud, longitud, 25.0, c.x, c.y, c.z, p.x, p.y, redondea(p.factorescala, 8),
+            p.convergencia, redondea(*coefalt(latitud, 25, wgs84), 8), "WGS 84", "Faja 5"};
+}
+
+void grabapunto_(benchmark::State& s) {
+    const RegistroPunto r = registro();
+    std::string linea;
+    for (auto _ : s) {
+        linea.clear();
+        grabapunto(linea, r);
+        benchmark::DoNotOptimize(linea.data());
+    }
+}
+BENCHMARK(grabapunto_)->Name("grabapunto");
+
+void leepunto_(benchmark::State& s) {
+    std::string archivo;
+    for (int i = 0; i < 10000; ++i) grabapunto(archivo, registro());
+    RegistroPunto r;
+    for (auto _ : s) {
+        std::istringstream entrada(archivo);
+        LectorCampos lector(entrada);
+        while (lector.quedandatos()) leepunto(lector, r);
+    }
+    s.SetItemsProcessed(s.iterations() * 10000);
+}
+BENCHMARK(leepunto_)->Name("leepunto (por registro: ver items_per_second)");
+
+// The whole work of one geodetic point: geocentric, plane, height coefficient
+// and the fifteen-field line.
+void puntocompleto_(benchmark::State& s) {
+    std::string linea;
+    for (auto _ : s) {
+        const auto c = *geoacar(latitud, longitud, 25, wgs84, decimales);
+        const auto p = *geoapla(latitud, longitud, wgs84, faja5, decimales);
+        const double k = *coefalt(latitud, 25, wgs84);
+        const RegistroPunto r{"P1", "Esquina", latitud, longitud, 25.0, c.x, c.y, c.z, p.x, p.y,
+                              redondea(p.factorescala, 8), p.convergencia, redondea(k, 8), "WGS 84", "Faja 5"};
+        linea.clear();
+        grabapunto(linea, r);
+        benchmark::DoNotOptimize(linea.data());
+    }
+}
+BENCHMARK(puntocompleto_)->Name("punto geodesico completo");
+
+}  // namespace
+
+BENCHMARK_MAIN();

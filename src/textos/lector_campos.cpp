@@ -1,0 +1,169 @@
+#include "textos/lector_campos.hpp"
+
+#include <charconv>
+#include <fstream>
+
+#include "textos/lectura_numero.hpp"
+
+namespace rumbal {
+
+namespace {
+constexpr std::size_t tamanomemoria = 1 << 16;
+
+bool esblanco(int c) { return c == ' ' || c == '\t'; }
+bool esfindelinea(int c) { return c == '\r' || c == '\n'; }
+}  // namespace
+
+LectorCampos::LectorCampos(std::istream& entrada) : entrada_(entrada), memoria_(tamanomemoria) {}
+
+int LectorCampos::mira() {
+    if (posicion_ == fin_) {
+        if (agotada_) return -1;
+        entrada_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
+        fin_ = static_cast<std::size_t>(entrada_.gcount());
+        posicion_ = 0;
+        if (!entrada_) {
+            agotada_ = true;
+            if (entrada_.bad()) fallo_ = true;
+        }
+        if (fin_ == 0) return -1;
+    }
+    return static_cast<unsigned char>(memoria_[posicion_]);
+}
+
+void LectorCampos::avanza() { ++posicion_; }
+
+void LectorCampos::pasafindelinea() {
+    const int c = mira();
+    avanza();
+    if (c == '\r' && mira() == '\n') avanza();
+    ++linea_;
+}
+
+bool LectorCampos::quedandatos() {
+    if (!alprincipiodelinea_) {
+        // Inside a line (the last record ended with a comma): data is left even
+        // if it is only an empty field before the line end.
+        return true;
+    }
+    for (;;) {
+        const int c = mira();
+        if (c < 0) return false;
+        if (esblanco(c)) {
+            avanza();
+        } else if (esfindelinea(c)) {
+            pasafindelinea();
+        } else {
+            return true;
+        }
+    }
+}
+
+Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
+    while (esblanco(mira())) avanza();
+    texto_.clear();
+    int c = mira();
+    if (c == '"') {
+        avanza();
+        for (;;) {
+            c = mira();
+            if (c < 0 || esfindelinea(c)) return Lectura::comillassincerrar;
+            avanza();
+            if (c == '"') break;
+            texto_ += static_cast<char>(c);
+        }
+        while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) avanza();
+        valor = ValorCampo(texto_);
+    } else {
+        while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) {
+            texto_ += static_cast<char>(c);
+            avanza();
+        }
+        std::size_t largo = texto_.size();
+        while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
+        if (texto_.empty()) {
+            valor = ValorCampo();
+        } else {
+            const std::string_view numero(texto_.data(), largo);
+            std::optional<double> v;
+            if (largo > 0 && largonumero(numero) == largo) v = leenumeroestricto(numero);
+            valor = v ? ValorCampo(*v) : ValorCampo(texto_);
+        }
+    }
+    if (c == ',') {
+        avanza();
+        findelinea = false;
+    } else {
+        if (c >= 0) pasafindelinea();
+        findelinea = true;
+    }
+    return Lectura::correcta;
+}
+
+Lectura LectorCampos::leecampos(std::size_t n, std::vector<ValorCampo>& campos) {
+    campos.resize(n);
+    return leecampos(std::span<ValorCampo>(campos));
+}
+
+Lectura LectorCampos::leecampos(std::span<ValorCampo> campos) {
+    const std::size_t n = campos.size();
+    if (!quedandatos()) return n == 0 ? Lectura::correcta : Lectura::finderegistro;
+    linearegistro_ = linea_;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && alprincipiodelinea_ && mira() < 0) return Lectura::finderegistro;
+        bool findelinea = false;
+        const Lectura l = leecampo(campos[i], findelinea);
+        if (l != Lectura::correcta) return l;
+        alprincipiodelinea_ = findelinea;
+    }
+    return Lectura::correcta;
+}
+
+Lectura LectorCampos::leerenglon(std::vector<ValorCampo>& campos) {
+    campos.clear();
+    if (!quedandatos()) return Lectura::finderegistro;
+    linearegistro_ = linea_;
+    for (;;) {
+        bool findelinea = false;
+        campos.emplace_back();
+        const Lectura l = leecampo(campos.back(), findelinea);
+        if (l != Lectura::correcta) return l;
+        if (findelinea) break;
+    }
+    alprincipiodelinea_ = true;
+    return Lectura::correcta;
+}
+
+std::optional<std::int64_t> cuentalineas(const std::string& ruta) {
+    std::ifstream archivo(ruta, std::ios::binary);
+    if (!archivo) return std::nullopt;
+    std::vector<char> memoria(tamanomemoria);
+    std::int64_t lineas = 0;
+    bool enlinea = false;   // bytes seen since the last line end
+    bool trascr = false;    // the last byte was a CR
+    for (;;) {
+        archivo.read(memoria.data(), static_cast<std::streamsize>(memoria.size()));
+        const std::streamsize leidos = archivo.gcount();
+        for (std::streamsize i = 0; i < leidos; ++i) {
+            const char c = memoria[static_cast<std::size_t>(i)];
+            if (c == '\n') {
+                if (!trascr) ++lineas;
+                enlinea = false;
+                trascr = false;
+            } else if (c == '\r') {
+                ++lineas;
+                enlinea = false;
+                trascr = true;
+            } else {
+                enlinea = true;
+                trascr = false;
+            }
+        }
+        if (!archivo) break;
+    }
+    if (archivo.bad()) return std::nullopt;
+    if (enlinea) ++lineas;
+    return lineas;
+}
+
+}  // namespace rumbal

@@ -1,0 +1,85 @@
+#pragma once
+// Reading record lines.
+//
+// Fields are read one after another from a stream of bytes: a comma or a line
+// end ends a field, and a record is simply the next n fields, across line ends
+// if needed (a line with fewer fields takes the rest from the next line; the
+// system's own writers never produce one). Leading blanks of a field are
+// skipped. A field that starts with a double quote is a text up to the next
+// double quote, and whatever stands between that quote and the next comma or
+// line end is skipped. Any other field is empty, a number (sign, digits,
+// optional period and digits, optional exponent; blanks after it allowed) or
+// else a text.
+//
+// Line ends are CR LF, or a lone LF or CR, so files from any system read alike.
+// Blank lines before a record are passed over, so blank lines after the last
+// record end the reading like the end of the file.
+//
+// Two ways of going wrong are reported, never guessed around: a quoted text
+// whose closing quote is missing on its line, and a file that ends inside a
+// record. The reader names the line (counting from 1) where it found them.
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "textos/campos.hpp"
+
+namespace rumbal {
+
+enum class Lectura {
+    correcta,
+    comillassincerrar,  // a quoted text has no closing quote on its line
+    finderegistro,      // the file ends inside a record
+};
+
+class LectorCampos {
+public:
+    explicit LectorCampos(std::istream& entrada);
+
+    // True while a record can start: something other than blanks and line ends
+    // is left. Passes over the blank lines before it.
+    bool quedandatos();
+
+    // The next n fields, wherever they stand (leecampos of the record syntax).
+    Lectura leecampos(std::size_t n, std::vector<ValorCampo>& campos);
+    Lectura leecampos(std::span<ValorCampo> campos);
+
+    // The fields of one whole line: the line of a catalogue.
+    Lectura leerenglon(std::vector<ValorCampo>& campos);
+
+    // Line (from 1) where the last record read started, and the line where the
+    // reader stands now (where a failure was found).
+    std::int64_t linearegistro() const { return linearegistro_; }
+    std::int64_t linea() const { return linea_; }
+
+    // True when the stream failed for a reason other than its end.
+    bool fallolectura() const { return fallo_; }
+
+private:
+    int mira();
+    void avanza();
+    // Reads one field into valor; tells whether it ended the line (or the file).
+    Lectura leecampo(ValorCampo& valor, bool& findelinea);
+    void pasafindelinea();
+
+    std::istream& entrada_;
+    std::vector<char> memoria_;
+    std::size_t posicion_ = 0;
+    std::size_t fin_ = 0;
+    bool agotada_ = false;
+    bool fallo_ = false;
+    bool alprincipiodelinea_ = true;  // the previous field ended its line
+    std::int64_t linea_ = 1;
+    std::int64_t linearegistro_ = 1;
+    std::string texto_;
+};
+
+// Lines of the file at ruta: line ends counted, plus a last line without one;
+// blank lines count. Nothing when the file cannot be read.
+std::optional<std::int64_t> cuentalineas(const std::string& ruta);
+
+}  // namespace rumbal

@@ -1,0 +1,28 @@
+#pragma once
+// The three written forms of a number.
+//
+// Number text form (every number written to a file): at most 15 significant
+// digits rounded to nearest, no trailing zeros, no point for whole values, no
+// zero before the point below 1 (".5", "-.25"), plain notation for decimal
+// exponents -4 to 14, otherwise "1E-05", "2E+15" (capital E, sign, at least two
+// exponent digits).
+// Signed-number form (counts in messages, pieces of angle texts): the number
+// text form preceded by one blank when the value is not negative (" .5", "-5").
+// Display form (text boxes, labels, list cells): the number text form with a 0
+// before the point below 1 ("0.5", "-0.25").
+//
+// Minus zero is written as zero. A NaN or an infinity has no text in the system:
+// these return an empty text, and the computations never hand one over.
+
+#include <string>
+
+namespace rumbal {
+
+std::string textonumero(double x);
+std::string textoconsigno(double x);
+std::string textovista(double x);
+
+// Appends the number text form of x to destino (the fast path of record lines).
+void agregatextonumero(std::string& destino, double x);
+
+}  // namespace rumbal

@@ -1,0 +1,64 @@
+#include "archivos/registro_punto.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace rumbal {
+namespace {
+
+RegistroPunto sinplanas() {
+    return {"P1", "Mojón", "-34 36 12.5", "-58 22 54.3", 25.0, 2766613.957, -4495289.171, -3597813.486,
+            0.0, 0.0, 0.0, "", 0.99999608, "WGS 84", ""};
+}
+
+TEST(RegistroPunto, LineaDeQuinceCampos) {
+    std::string s;
+    grabapunto(s, sinplanas());
+    EXPECT_EQ(s,
+              "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2766613.957,-4495289.171,-3597813.486,"
+              "0,0,0,\"\",.99999608,\"WGS 84\",\"\"\r\n");
+}
+
+TEST(RegistroPunto, CoeficienteUnoYFactorBajoUno) {
+    RegistroPunto r = sinplanas();
+    r[colcoefaltura] = 1.0;
+    r[colfactor] = 0.99960001;
+    r[colpunto] = 101.0;
+    r[colatributo] = ValorCampo();
+    std::string s;
+    grabapunto(s, r);
+    EXPECT_EQ(s.substr(0, 5), "101,,");
+    EXPECT_NE(s.find(",.99960001,\"\",1,\"WGS 84\""), std::string::npos) << s;
+}
+
+TEST(RegistroPunto, LeerYEscribirDaLosMismosBytes) {
+    std::string original;
+    grabapunto(original, sinplanas());
+    RegistroPunto otro = sinplanas();
+    otro[colpunto] = "Pérez, Juan";
+    grabapunto(original, otro);
+    std::istringstream entrada(original);
+    LectorCampos lector(entrada);
+    std::string copia;
+    RegistroPunto r;
+    int n = 0;
+    while (lector.quedandatos()) {
+        ASSERT_EQ(leepunto(lector, r), Lectura::correcta);
+        grabapunto(copia, r);
+        ++n;
+    }
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(copia, original);
+    EXPECT_EQ(r[colpunto], ValorCampo("Pérez, Juan"));
+}
+
+TEST(RegistroPunto, NombresDeColumnas) {
+    EXPECT_EQ(nombrescolumnas[colpunto], "Punto");
+    EXPECT_EQ(nombrescolumnas[colx], "x Cart.Geoc.");
+    EXPECT_EQ(nombrescolumnas[colconvergencia], "Conv.Meridianos");
+    EXPECT_EQ(nombrescolumnas[colrepresentacion], "Nombre Rep.Plana");
+}
+
+}  // namespace
+}  // namespace rumbal

@@ -1,0 +1,110 @@
+// The default catalogues shipped beside every executable.
+
+#include <gtest/gtest.h>
+
+#include "catalogos/carga.hpp"
+#include "catalogos/elipsoide_nuevo.hpp"
+#include "comun/carpeta_temporal.hpp"
+#include "textos/lectura_numero.hpp"
+
+namespace rumbal {
+namespace {
+
+const std::filesystem::path fuente = RUMBAL_DATOS_FUENTE;
+
+TEST(DatosPorDefecto, CadaArchivoEsWindows1252ConCRLF) {
+    for (const char* nombre : {"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt", "marref.txt"}) {
+        const std::string bytes = prueba::lee(fuente / nombre);
+        ASSERT_FALSE(bytes.empty()) << nombre;
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << nombre;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_EQ(bytes[i - 1], '\r') << nombre << " byte " << i;
+            }
+            // No UTF-8 sequences: accented letters take one byte.
+            ASSERT_NE(static_cast<unsigned char>(bytes[i]), 0xC3) << nombre << " byte " << i;
+        }
+    }
+}
+
+TEST(DatosPorDefecto, ElCatalogoCargaDesdeLaCarpetaDelEjecutable) {
+    // The build puts the data beside every executable, this one included.
+    const auto r = cargacatalogos(std::filesystem::read_symlink("/proc/self/exe").parent_path());
+    ASSERT_TRUE(r.bien()) << r.error().mensaje();
+    EXPECT_EQ(r.valor().decimales.angulos, 4);
+    EXPECT_EQ(r.valor().decimales.geograficas, 4);
+    EXPECT_EQ(r.valor().decimales.metros, 3);
+    EXPECT_GE(r.valor().atributos.size(), 5u);
+}
+
+TEST(DatosPorDefecto, ElipsoidesDerivadosComoLosDerivaElEditor) {
+    const struct {
+        const char* nombre;
+        const char* a;
+        const char* r;
+    } publicados[] = {{"WGS 84", "6378137", "298.257223563"},      {"GRS 80", "6378137", "298.257222101"},
+                      {"Internacional 1924", "6378388", "297"},    {"Bessel 1841", "6377397.155", "299.1528128"},
+                      {"Clarke 1866", "6378206.4", "294.978698214"}, {"Clarke 1880", "6378249.145", "293.465"}};
+    const auto r = cargaelipsoides(fuente);
+    ASSERT_TRUE(r.bien()) << r.error().mensaje();
+    ASSERT_EQ(r.valor().size(), std::size(publicados));
+    for (std::size_t i = 0; i < std::size(publicados); ++i) {
+        const auto& e = r.valor()[i];
+        const auto d = derivaelipsoide(publicados[i].a, publicados[i].r);
+        ASSERT_TRUE(d.has_value());
+        EXPECT_EQ(e.nombre, publicados[i].nombre);
+        EXPECT_EQ(e.valores.a, leenumero(publicados[i].a));
+        EXPECT_EQ(e.valores.b, leenumero(d->b)) << e.nombre;
+        EXPECT_EQ(e.valores.f, leenumero(d->f)) << e.nombre;
+        EXPECT_EQ(e.valores.e2, leenumero(d->e2)) << e.nombre;
+        EXPECT_EQ(e.valores.ep2, leenumero(d->ep2)) << e.nombre;
+    }
+}
+
+TEST(DatosPorDefecto, FajasArgentinasYUTM) {
+    const auto r = cargarepresentaciones(fuente);
+    ASSERT_TRUE(r.bien());
+    const auto& v = r.valor();
+    ASSERT_EQ(v.size(), 10u);
+    for (int i = 1; i <= 7; ++i) {
+        const auto& f = v[static_cast<std::size_t>(i - 1)];
+        EXPECT_EQ(f.nombre, "Faja " + std::to_string(i));
+        EXPECT_EQ(leenumero(f.valores.longitudorigen), -75.0 + 3 * i);
+        EXPECT_EQ(f.valores.falsoeste, i * 1000000.0 + 500000);
+        EXPECT_EQ(f.valores.falsonorte, 0);
+        EXPECT_EQ(f.valores.latitudorigen, "-90");
+        EXPECT_EQ(f.valores.factorescala, 1);
+    }
+    EXPECT_EQ(v[7].nombre, "UTM 19 S");
+    EXPECT_EQ(v[7].valores.longitudorigen, "-69");
+    EXPECT_EQ(v[9].valores.longitudorigen, "-57");
+    EXPECT_EQ(v[9].valores.falsonorte, 10000000);
+    EXPECT_EQ(v[9].valores.factorescala, 0.9996);
+}
+
+TEST(DatosPorDefecto, ParDeMarcosConValoresOpuestos) {
+    const auto marcos = cargamarcos(fuente);
+    const auto elipsoides = cargaelipsoides(fuente);
+    ASSERT_TRUE(marcos.bien() && elipsoides.bien());
+    ASSERT_EQ(marcos.valor().size(), 2u);
+    const auto& a = marcos.valor()[0];
+    const auto& b = marcos.valor()[1];
+    EXPECT_NE(a.elipsoide, b.elipsoide);
+    for (const auto& m : {a, b}) {
+        bool hay = false;
+        for (const auto& e : elipsoides.valor()) hay = hay || e.nombre == m.elipsoide;
+        EXPECT_TRUE(hay) << m.elipsoide;
+    }
+    const auto& p = a.parametros;
+    const auto& q = b.parametros;
+    EXPECT_EQ(q.dx, -p.dx);
+    EXPECT_EQ(q.dy, -p.dy);
+    EXPECT_EQ(q.dz, -p.dz);
+    EXPECT_EQ(q.rx, -p.rx);
+    EXPECT_EQ(q.ry, -p.ry);
+    EXPECT_EQ(q.rz, -p.rz);
+    EXPECT_EQ(q.k, -p.k);
+}
+
+}  // namespace
+}  // namespace rumbal

@@ -1,0 +1,139 @@
+#include "geodesia/geocentricas.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geodesia/angulos.hpp"
+#include "geodesia/comun_geodesia.hpp"
+#include "textos/redondeo.hpp"
+
+namespace rumbal {
+namespace {
+
+using prueba::decimales453;
+using prueba::wgs84;
+
+bool tienedecimales(double v, int n) { return redondea(v, n) == v; }
+
+TEST(Radios, CincoDecimalesYValoresConocidos) {
+    const Elipsoide e = wgs84();
+    for (const char* lat : {"0", "-34 36 12.5", "45", "-89 59 59.9", "90"}) {
+        EXPECT_TRUE(tienedecimales(caln(lat, e), 5)) << lat;
+        EXPECT_TRUE(tienedecimales(calm(lat, e), 5)) << lat;
+        EXPECT_TRUE(tienedecimales(calr(lat, e), 5)) << lat;
+    }
+    EXPECT_EQ(calw("0", e), 1.0);
+    EXPECT_EQ(caln("0", e), 6378137.0);
+    // M at the equator is a (1 - e2); N and M meet at the poles (a^2 / b).
+    EXPECT_NEAR(calm("0", e), 6378137 * (1 - 0.00669437999014111), 1e-5);
+    EXPECT_NEAR(caln("90", e), 6399593.6258, 1e-3);
+    EXPECT_NEAR(calm("90", e), 6399593.6258, 1e-3);
+    EXPECT_EQ(calr("-34 36 12.5", e),
+              redondea(std::sqrt(caln("-34 36 12.5", e) * calm("-34 36 12.5", e)), 5));
+}
+
+// x, y, z checked against the closed formulas evaluated independently in long
+// double: they agree within the rounding to millimetres.
+TEST(GeodesicasACartesianas, FormulasCerradas) {
+    const Elipsoide e = wgs84();
+    const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
+    ASSERT_TRUE(c.has_value());
+    const long double pi = 3.14159265358979L;
+    const long double b = (-(34 + 36.0L / 60 + 12.5L / 3600)) * pi / 180;
+    const long double l = (-(58 + 22.0L / 60 + 54.3L / 3600)) * pi / 180;
+    const long double n = 6378137.0L / std::sqrt(1 - 0.00669437999014111L * std::sin(b) * std::sin(b));
+    EXPECT_NEAR(c->x, static_cast<double>((n + 25) * std::cos(b) * std::cos(l)), 0.0006);
+    EXPECT_NEAR(c->y, static_cast<double>((n + 25) * std::cos(b) * std::sin(l)), 0.0006);
+    EXPECT_NEAR(c->z, static_cast<double>((n * (1 - 0.00669437999014111L) + 25) * std::sin(b)), 0.0006);
+    EXPECT_TRUE(tienedecimales(c->x, 3) && tienedecimales(c->y, 3) && tienedecimales(c->z, 3));
+}
+
+TEST(GeodesicasACartesianas, IdaYVuelta) {
+    const Elipsoide e = wgs84();
+    const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
+    ASSERT_TRUE(c.has_value());
+    const auto g = caracgeo(c->x, c->y, c->z, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    // Within a few hundred-thousandths of a second, and the height to the millimetre.
+    EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 5e-5);
+    EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 22 54.3") * 3600, 5e-5);
+    EXPECT_NEAR(g->altura, 25, 0.001);
+    EXPECT_EQ(g->latitud.substr(0, 11), " -34 36 12,");
+    EXPECT_EQ(g->longitud.substr(0, 11), " -58 22 54,");
+}
+
+TEST(GeodesicasACartesianas, MetrosEnterosConCeroDecimales) {
+    const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, wgs84(), Decimales{4, 5, 0});
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->x, std::round(c->x));
+    EXPECT_EQ(c->z, std::round(c->z));
+}
+
+TEST(CartesianasAGeodesicas, EjesPrincipales) {
+    const Elipsoide e = wgs84();
+    auto g = caracgeo(6378137, 0, 0, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->latitud, "    0 00 00");
+    EXPECT_EQ(g->longitud, "    0 00 00");
+    EXPECT_EQ(g->altura, 0);
+    g = caracgeo(-6378137, 0, 0, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->longitud, " 180 00 00");
+    g = caracgeo(0, 6378137, 0, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->longitud, "  90 00 00");
+}
+
+TEST(CartesianasAGeodesicas, EjePolarDaElPoloYLaAlturaSobreB) {
+    const Elipsoide e = wgs84();
+    auto g = caracgeo(0, 0, 6356752.31424518 + 10, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->latitud, "  90 00 00");
+    EXPECT_EQ(g->longitud, "    0 00 00");
+    EXPECT_EQ(g->altura, 10);
+    g = caracgeo(0, 0, -6356752.31424518 - 5.5, e, decimales453);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->latitud, " -90 00 00");
+    EXPECT_EQ(g->altura, 5.5);
+}
+
+TEST(CartesianasAGeodesicas, LaAlturaSaleDeLaLatitudEscrita) {
+    // With 0 decimals of seconds the latitude shown is rounded; the height is
+    // computed from it, not from the unrounded latitude.
+    const Elipsoide e = wgs84();
+    const Decimales d{0, 0, 3};
+    const auto c = geoacar("-34 36 12.4", "-58 22 54.3", 25, e, decimales453);
+    ASSERT_TRUE(c.has_value());
+    const auto g = caracgeo(c->x, c->y, c->z, e, d);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(g->latitud, " -34 36 12");
+    const double p = std::sqrt(c->x * c->x + c->y * c->y);
+    EXPECT_EQ(g->altura, redondea(p / std::cos(texarad(g->latitud)) - caln(g->latitud, e), 3));
+}
+
+TEST(CartesianasAGeodesicas, ElipsoideImposibleNoDaNumerosFalsos) {
+    const Elipsoide malo{6378137, 0, 0, 2, 0};  // e2 = 2: W is the root of a negative number
+    EXPECT_FALSE(geoacar("60", "10", 0, malo, decimales453).has_value());
+    EXPECT_FALSE(geoacar("10", "10", INFINITY, wgs84(), decimales453).has_value());
+    EXPECT_FALSE(caracgeo(INFINITY, 1, 1, wgs84(), decimales453).has_value());
+}
+
+struct CasoArcotan {
+    double x, y, r;
+};
+
+class Arcotangente : public ::testing::TestWithParam<CasoArcotan> {};
+
+TEST_P(Arcotangente, CirculoCompleto) { EXPECT_EQ(arcotan(GetParam().x, GetParam().y), GetParam().r); }
+
+INSTANTIATE_TEST_SUITE_P(Casos, Arcotangente,
+                         ::testing::Values(CasoArcotan{-1, 0, 3.14159265358979}, CasoArcotan{0, 0, 0},
+                                           CasoArcotan{0, -5, -3.14159265358979 / 2},
+                                           CasoArcotan{-1, -1e-300, -3.14159265358979},
+                                           CasoArcotan{0, 5, 3.14159265358979 / 2}, CasoArcotan{1, 1, std::atan(1.0)},
+                                           CasoArcotan{-1, 1, std::atan(-1.0) + 3.14159265358979},
+                                           CasoArcotan{-1, -1, std::atan(1.0) - 3.14159265358979}));
+
+}  // namespace
+}  // namespace rumbal

@@ -1,0 +1,205 @@
+#include "textos/campos.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "comun/carpeta_temporal.hpp"
+#include "textos/lector_campos.hpp"
+
+namespace rumbal {
+namespace {
+
+std::string linea(std::vector<ValorCampo> v) {
+    std::string s;
+    grabalinea(s, v);
+    return s;
+}
+
+TEST(Renglones, EscrituraExacta) {
+    EXPECT_EQ(linea({"P1", ValorCampo(), 0.5, 7.0, "a,b", ""}), "\"P1\",,.5,7,\"a,b\",\"\"\r\n");
+    EXPECT_EQ(linea({1.0}), "1\r\n");
+    EXPECT_EQ(linea({ValorCampo()}), "\r\n");
+    EXPECT_EQ(linea({"Mojón", -0.25, 1e-05}), "\"Moj\xF3n\",-.25,1E-05\r\n");
+    EXPECT_EQ(linea({"x", ValorCampo()}), "\"x\",\r\n");
+}
+
+TEST(Renglones, ComillaDentroDeUnTextoSeVuelveApostrofo) {
+    EXPECT_EQ(linea({"dijo \"no\"", 1.0}), "\"dijo 'no'\",1\r\n");
+}
+
+TEST(Renglones, CampoPorCampo) {
+    std::string s;
+    grabacampo(s, "a", false);
+    grabacampo(s, 2.5, true);
+    EXPECT_EQ(s, "\"a\",2.5\r\n");
+}
+
+std::vector<ValorCampo> leelinea(const std::string& bytes) {
+    std::istringstream entrada(bytes);
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    EXPECT_EQ(lector.leerenglon(campos), Lectura::correcta);
+    return campos;
+}
+
+struct CasoCampo {
+    const char* bytes;
+    ValorCampo esperado;
+};
+
+class LecturaDeCampo : public ::testing::TestWithParam<CasoCampo> {};
+
+TEST_P(LecturaDeCampo, ClaseYValor) {
+    const auto campos = leelinea(GetParam().bytes);
+    ASSERT_EQ(campos.size(), 1u);
+    EXPECT_EQ(campos[0], GetParam().esperado) << GetParam().bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LecturaDeCampo,
+    ::testing::Values(CasoCampo{"007\r\n", 7.0}, CasoCampo{"\"007\"\r\n", "007"}, CasoCampo{"  \"\"  \r\n", ""},
+                      CasoCampo{"\"\"\r\n", ""}, CasoCampo{"  12.5  \r\n", 12.5}, CasoCampo{"-.25", -0.25},
+                      CasoCampo{"1E-05\r\n", 1e-05}, CasoCampo{"-34 36 12.5\r\n", "-34 36 12.5"},
+                      CasoCampo{"12abc\r\n", "12abc"}, CasoCampo{"\"abc\"xyz\r\n", "abc"},
+                      CasoCampo{"  \"a b\"\r\n", "a b"}, CasoCampo{"1E999\r\n", "1E999"},
+                      CasoCampo{"\"Mojón\"\n", "Mojón"}, CasoCampo{"5.\r\n", 5.0}));
+
+TEST(Renglones, TextoConComaEsUnCampo) {
+    const auto campos = leelinea("\"Pérez, Juan\",3\r\n");
+    ASSERT_EQ(campos.size(), 2u);
+    EXPECT_EQ(campos[0], ValorCampo("Pérez, Juan"));
+    EXPECT_EQ(campos[1], ValorCampo(3.0));
+}
+
+TEST(Renglones, LeerYEscribirDaLosMismosBytes) {
+    const std::string original =
+        "\"P1\",101,,\"\",\"34 36 12.5\",-58.5,.0001,1E-05,\"a,b\"\r\n7,\"007\",\"Mojón\",2E+15\r\n";
+    std::istringstream entrada(original);
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    std::string copia;
+    while (lector.quedandatos()) {
+        ASSERT_EQ(lector.leerenglon(campos), Lectura::correcta);
+        grabalinea(copia, campos);
+    }
+    EXPECT_EQ(copia, original);
+}
+
+TEST(Registros, UnRegistroCruzaLineas) {
+    std::istringstream entrada("1,2\r\n3\r\n4,5,6\r\n");
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    ASSERT_TRUE(lector.quedandatos());
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    EXPECT_EQ(campos, (std::vector<ValorCampo>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(lector.linearegistro(), 1);
+    ASSERT_TRUE(lector.quedandatos());
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    EXPECT_EQ(campos, (std::vector<ValorCampo>{4.0, 5.0, 6.0}));
+    EXPECT_EQ(lector.linearegistro(), 3);
+    EXPECT_FALSE(lector.quedandatos());
+}
+
+TEST(Registros, UnaLineaLargaCorreLosRegistrosSiguientes) {
+    std::istringstream entrada("1,2,3,4\r\n5,6\r\n");
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    ASSERT_TRUE(lector.quedandatos());
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    EXPECT_EQ(campos, (std::vector<ValorCampo>{4.0, 5.0, 6.0}));
+}
+
+TEST(Registros, UltimaLineaSinFinYLineasEnBlancoAlFinal) {
+    for (const std::string bytes : {"\"a\",1\r\n\"b\",2", "\"a\",1\r\n\"b\",2\r\n\r\n\r\n", "\"a\",1\n\n\"b\",2\n  \n"}) {
+        std::istringstream entrada(bytes);
+        LectorCampos lector(entrada);
+        std::vector<ValorCampo> campos;
+        int registros = 0;
+        while (lector.quedandatos()) {
+            ASSERT_EQ(lector.leecampos(2, campos), Lectura::correcta);
+            ++registros;
+        }
+        EXPECT_EQ(registros, 2);
+        EXPECT_EQ(campos, (std::vector<ValorCampo>{"b", 2.0}));
+    }
+}
+
+TEST(Registros, ElArchivoTerminaDentroDeUnRegistro) {
+    std::istringstream entrada("1,2,3\r\n4,5\r\n");
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    ASSERT_TRUE(lector.quedandatos());
+    EXPECT_EQ(lector.leecampos(3, campos), Lectura::finderegistro);
+    EXPECT_EQ(lector.linearegistro(), 2);
+}
+
+TEST(Registros, ComaFinalDaUnCampoVacio) {
+    std::istringstream entrada("1,2,");
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
+    EXPECT_EQ(campos, (std::vector<ValorCampo>{1.0, 2.0, ValorCampo()}));
+    EXPECT_FALSE(lector.quedandatos());
+}
+
+TEST(Registros, ComillasSinCerrarNombranLaLinea) {
+    std::istringstream entrada("\"a\",1\r\n\"b,2\r\n\"c\",3\r\n");
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    ASSERT_EQ(lector.leecampos(2, campos), Lectura::correcta);
+    EXPECT_EQ(lector.leecampos(2, campos), Lectura::comillassincerrar);
+    EXPECT_EQ(lector.linea(), 2);
+}
+
+TEST(Registros, RegistrosQueCruzanElLimiteDeLaMemoria) {
+    std::string bytes;
+    for (int i = 0; i < 20000; ++i) grabalinea(bytes, std::vector<ValorCampo>{"Punto " + std::to_string(i), i + 0.5});
+    std::istringstream entrada(bytes);
+    LectorCampos lector(entrada);
+    std::vector<ValorCampo> campos;
+    int i = 0;
+    while (lector.quedandatos()) {
+        ASSERT_EQ(lector.leecampos(2, campos), Lectura::correcta);
+        ASSERT_EQ(campos[0], ValorCampo("Punto " + std::to_string(i)));
+        ASSERT_EQ(campos[1], ValorCampo(i + 0.5));
+        ++i;
+    }
+    EXPECT_EQ(i, 20000);
+    EXPECT_EQ(lector.linea(), 20001);
+}
+
+struct CasoCuenta {
+    const char* bytes;
+    std::int64_t lineas;
+};
+
+class CuentaLineas : public ::testing::TestWithParam<CasoCuenta> {};
+
+TEST_P(CuentaLineas, CuentaComoElUsuario) {
+    prueba::CarpetaTemporal carpeta;
+    prueba::escribe(carpeta / "a.txt", GetParam().bytes);
+    EXPECT_EQ(cuentalineas((carpeta / "a.txt").string()), GetParam().lineas) << GetParam().bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, CuentaLineas,
+                         ::testing::Values(CasoCuenta{"", 0}, CasoCuenta{"a", 1}, CasoCuenta{"a\r\n", 1},
+                                           CasoCuenta{"a\r\nb", 2}, CasoCuenta{"\r\n\r\n", 2},
+                                           CasoCuenta{"a\nb\n", 2}, CasoCuenta{"a\rb", 2},
+                                           CasoCuenta{"a\r\n\r\nb\r\n", 3}));
+
+TEST(CuentaLineas, ArchivoQueNoExiste) {
+    prueba::CarpetaTemporal carpeta;
+    EXPECT_FALSE(cuentalineas((carpeta / "no.txt").string()).has_value());
+}
+
+TEST(CuentaLineas, TextoVisible) {
+    EXPECT_EQ(textovisible(ValorCampo(0.5)), "0.5");
+    EXPECT_EQ(textovisible(ValorCampo(" 34 36 12,5")), " 34 36 12,5");
+    EXPECT_EQ(textovisible(ValorCampo()), "");
+}
+
+}  // namespace
+}  // namespace rumbal

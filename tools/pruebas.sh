@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds Rumbal twice, normally and with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs the whole test suite on each build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/dependencias.sh
+export CTEST_OUTPUT_ON_FAILURE=1
+
+cmake -S . -B build/normal -G Ninja -DRUMBAL_WERROR=ON >/dev/null
+cmake --build build/normal
+ctest --test-dir build/normal -j2
+
+cmake -S . -B build/sanitizadores -G Ninja -DRUMBAL_WERROR=ON -DRUMBAL_SANITIZE=ON -DRUMBAL_BENCH=OFF >/dev/null
+cmake --build build/sanitizadores
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitizadores -j2
