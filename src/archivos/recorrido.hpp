@@ -1,0 +1,63 @@
+#pragma once
+// What every file algorithm shares: progress, cancelling, the counts it
+// returns, and buffered appending to the output.
+//
+// The algorithms stream record by record (memory does not grow with the
+// file), call the progress function every few thousand records with the count
+// so far, and stop when it answers false, keeping everything written. A run
+// that cannot go on (a record that cannot be read, a value that is not a
+// number, a point the computation refuses) stops with a message naming the
+// record and its line; what was written before it stays.
+
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <optional>
+#include <span>
+#include <ostream>
+#include <string>
+
+#include "textos/campos.hpp"
+
+namespace rumbal {
+
+// Called with the records read so far; false stops the run.
+using Avance = std::function<bool(std::int64_t registros)>;
+
+inline constexpr std::int64_t registrosporavance = 4096;
+
+enum class Estado { completo, cancelado, fallo };
+
+struct Recuento {
+    std::int64_t registros = 0;  // the count the window shows: records processed, copied or selected
+    Estado estado = Estado::completo;
+    std::string mensaje;  // when estado is fallo: Spanish, Windows-1252
+};
+
+// Appends to an output stream through a buffer, flushed when it grows past
+// 64 KiB and at the end of the run, whatever its end.
+class Salida {
+public:
+    explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
+    std::string& memoria() { return memoria_; }
+    void tal_vez_vacia() {
+        if (memoria_.size() >= (1 << 16)) vacia();
+    }
+    bool vacia();  // false when the stream failed
+
+private:
+    std::ostream& destino_;
+    std::string memoria_;
+};
+
+// Reads records of n fields until the end of the input or a failure, and hands
+// each to cada, which answers an empty text or the reason it cannot go on.
+// Reports progress, flushes the output at every end, and names the record and
+// line of any failure in the message. registros counts the records read.
+using CadaRegistro = std::function<std::string(std::span<ValorCampo> campos)>;
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada);
+
+// A value that must be a number: a bare number, or a text that is one number.
+std::optional<double> numerode(const ValorCampo& v);
+
+}  // namespace rumbal

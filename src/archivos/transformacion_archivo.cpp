@@ -1,0 +1,32 @@
+#include "archivos/transformacion_archivo.hpp"
+
+#include "geodesia/transformacion.hpp"
+
+namespace rumbal {
+
+Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const Transformacion& t,
+                           const Decimales& d, const Avance& avance) {
+    Salida salida(resultados);
+    const auto cada = [&](std::span<ValorCampo> c) -> std::string {
+        double xyz[3];
+        const char* const nombres[] = {"x", "y", "z"};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const auto v = numerode(c[2 + i]);
+            if (!v) {
+                if (c[2 + i].esvacio()) return std::string("falta la coordenada ") + nombres[i];
+                return std::string("la coordenada ") + nombres[i] + " (" + textovisible(c[2 + i]) + ") no es un número";
+            }
+            xyz[i] = *v;
+        }
+        const auto nuevo = transforma(xyz[0], xyz[1], xyz[2], t, d);
+        if (!nuevo) return "el punto no se puede transformar";
+        c[2] = nuevo->x;
+        c[3] = nuevo->y;
+        c[4] = nuevo->z;
+        grabalinea(salida.memoria(), c);
+        return {};
+    };
+    return recorre(datos, &salida, 5, avance, cada);
+}
+
+}  // namespace rumbal

@@ -1,0 +1,190 @@
+#include "archivos/procesamiento.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "archivos/registro_punto.hpp"
+#include "geodesia/angulos.hpp"
+#include "geodesia/comun_geodesia.hpp"
+#include "geodesia/geocentricas.hpp"
+#include "geodesia/proyeccion.hpp"
+#include "textos/numero_texto.hpp"
+#include "textos/redondeo.hpp"
+
+namespace rumbal {
+namespace {
+
+Proceso proceso(ModoDatos modo, bool conrepresentacion) {
+    Proceso p;
+    p.modo = modo;
+    p.elipsoide = prueba::wgs84();
+    p.nombreelipsoide = "WGS 84";
+    if (conrepresentacion) {
+        p.representacion = prueba::faja5();
+        p.nombrerepresentacion = "Faja 5";
+    }
+    p.decimales = Decimales{4, 4, 3};
+    return p;
+}
+
+struct Corrida {
+    Recuento recuento;
+    std::string resultados;
+};
+
+Corrida corre(const std::string& datos, const Proceso& p, const std::string& previos = {}) {
+    std::istringstream entrada(datos);
+    std::ostringstream salida(previos, std::ios::ate);
+    Corrida c;
+    c.recuento = procesa(entrada, salida, p);
+    c.resultados = salida.str();
+    return c;
+}
+
+std::string n(double v) { return textonumero(v); }
+
+// The expected numbers come from the computation's own operations (tested on
+// their own); what is checked here is the record: kinds, order, trimming,
+// the comma of the convergence, the 8-decimal roundings, the names.
+std::string lineageodesica(const std::string& punto, const std::string& atributo, const std::string& lat,
+                           const std::string& lon, double h, bool planas) {
+    const Elipsoide e = prueba::wgs84();
+    const Decimales d{4, 4, 3};
+    const auto c = *geoacar(lat, lon, h, e, d);
+    std::string s = punto + "," + atributo + ",\"" + lat.substr(lat.find_first_not_of(' ')) + "\",\"" +
+                    lon.substr(lon.find_first_not_of(' ')) + "\"," + n(h) + "," + n(c.x) + "," + n(c.y) + "," + n(c.z) + ",";
+    if (planas) {
+        const auto p = *geoapla(lat, lon, e, prueba::faja5(), d);
+        std::string conv = p.convergencia.substr(p.convergencia.find_first_not_of(' '));
+        if (const auto coma = conv.find(','); coma != std::string::npos) conv[coma] = '.';
+        s += n(p.x) + "," + n(p.y) + "," + n(redondea(p.factorescala, 8)) + ",\"" + conv + "\",";
+    } else {
+        s += "0,0,0,\"\",";
+    }
+    s += n(redondea(*coefalt(lat, h, e), 8)) + ",\"WGS 84\",\"" + (planas ? "Faja 5" : "") + "\"\r\n";
+    return s;
+}
+
+TEST(ProcesarGeodesicas, IdentificadoresConSuClaseYAngulosEnAmbasFormas) {
+    const auto c = corre("\"P1\",\"Esquina\",-34.5,\"-58 22 54.3\",25\r\n"
+                         "101,,\"  -34 36 12.5\",\"-58.4\",\r\n"
+                         ",\"\",\"-34 36 12,5\",-58.4,\"\"\r\n",
+                         proceso(ModoDatos::geodesicas, true));
+    ASSERT_EQ(c.recuento.estado, Estado::completo) << c.recuento.mensaje;
+    EXPECT_EQ(c.recuento.registros, 3);
+    const Decimales d{4, 4, 3};
+    EXPECT_EQ(gratexgeo(-34.5, d), " -34 30 00");
+    EXPECT_EQ(c.resultados, lineageodesica("\"P1\"", "\"Esquina\"", gratexgeo(-34.5, d), "-58 22 54.3", 25, true) +
+                                lineageodesica("101", "", "-34 36 12.5", gratexgeo(-58.4, d), 0, true) +
+                                lineageodesica("", "\"\"", "-34 36 12,5", gratexgeo(-58.4, d), 0, true));
+}
+
+TEST(ProcesarGeodesicas, AlturaVaciaDaCoeficienteUnoYSinRepresentacionNoHayPlanas) {
+    const auto c = corre("\"A\",\"B\",-34.5,-58.5,\r\n", proceso(ModoDatos::geodesicas, false));
+    ASSERT_EQ(c.recuento.estado, Estado::completo);
+    EXPECT_EQ(c.resultados, lineageodesica("\"A\"", "\"B\"", " -34 30 00", " -58 30 00", 0, false));
+    EXPECT_NE(c.resultados.find(",0,0,0,\"\",1,\"WGS 84\",\"\"\r\n"), std::string::npos) << c.resultados;
+}
+
+TEST(ProcesarCartesianas, AngulosCalculadosConComa) {
+    const auto xyz = *geoacar("-34 36 12.5", "-58 22 54.3", 25, prueba::wgs84(), Decimales{4, 4, 3});
+    const std::string datos = "\"P\",\"a\"," + n(xyz.x) + "," + n(xyz.y) + "," + n(xyz.z) + "\r\n";
+    const auto c = corre(datos, proceso(ModoDatos::cartesianas, false));
+    ASSERT_EQ(c.recuento.estado, Estado::completo);
+    const auto g = *caracgeo(xyz.x, xyz.y, xyz.z, prueba::wgs84(), Decimales{4, 4, 3});
+    EXPECT_EQ(c.resultados, "\"P\",\"a\",\"" + g.latitud.substr(1) + "\",\"" + g.longitud.substr(1) + "\"," +
+                                n(g.altura) + "," + n(xyz.x) + "," + n(xyz.y) + "," + n(xyz.z) + ",0,0,0,\"\"," +
+                                n(redondea(*coefalt(g.latitud, g.altura, prueba::wgs84()), 8)) + ",\"WGS 84\",\"\"\r\n");
+    EXPECT_NE(c.resultados.find("\"-34 36 12,5"), std::string::npos);
+}
+
+TEST(ProcesarPlanas, AlturaCeroCoeficienteUnoYPlanasComoSeLeyeron) {
+    const auto c = corre("\"P\",\"a\",6170171.746,5648443.249\r\n", proceso(ModoDatos::planas, true));
+    ASSERT_EQ(c.recuento.estado, Estado::completo);
+    const Elipsoide e = prueba::wgs84();
+    const Decimales d{4, 4, 3};
+    const auto g = *plaageo(6170171.746, 5648443.249, e, prueba::faja5(), d);
+    const auto xyz = *geoacar(g.latitud, g.longitud, 0, e, d);
+    const auto p = *geoapla(g.latitud, g.longitud, e, prueba::faja5(), d);
+    std::string conv = p.convergencia.substr(p.convergencia.find_first_not_of(' '));
+    conv[conv.find(',')] = '.';
+    EXPECT_EQ(c.resultados, "\"P\",\"a\",\"" + g.latitud.substr(1) + "\",\"" + g.longitud.substr(1) + "\",0," +
+                                n(xyz.x) + "," + n(xyz.y) + "," + n(xyz.z) + ",6170171.746,5648443.249," +
+                                n(redondea(p.factorescala, 8)) + ",\"" + conv + "\",1,\"WGS 84\",\"Faja 5\"\r\n");
+}
+
+TEST(Procesar, ArchivoVacioNoAgregaNada) {
+    const auto c = corre("", proceso(ModoDatos::geodesicas, true), "renglon previo\r\n");
+    EXPECT_EQ(c.recuento.estado, Estado::completo);
+    EXPECT_EQ(c.recuento.registros, 0);
+    EXPECT_EQ(c.resultados, "renglon previo\r\n");
+}
+
+struct CasoFalla {
+    ModoDatos modo;
+    std::string datos;
+    const char* mensaje;
+};
+
+class ProcesarFalla : public ::testing::TestWithParam<CasoFalla> {};
+
+TEST_P(ProcesarFalla, SeDetieneNombrandoRegistroYRenglonYConservaLoGrabado) {
+    const auto& caso = GetParam();
+    const std::string bueno = caso.modo == ModoDatos::planas ? "\"P\",\"a\",6170171.746,5648443.249\r\n"
+                                                              : (caso.modo == ModoDatos::cartesianas
+                                                                     ? "\"P\",\"a\",2755261.841,-4475419.437,-3601759.93\r\n"
+                                                                     : "\"P\",\"a\",-34.5,-58.5,10\r\n");
+    const auto completo = corre(bueno, proceso(caso.modo, true));
+    const auto c = corre(bueno + caso.datos, proceso(caso.modo, true));
+    EXPECT_EQ(c.recuento.estado, Estado::fallo);
+    EXPECT_EQ(c.recuento.registros, 1);
+    EXPECT_EQ(c.recuento.mensaje, caso.mensaje);
+    EXPECT_EQ(c.resultados, completo.resultados);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ProcesarFalla,
+    ::testing::Values(
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",\"abc\",-58.5,10\r\n",
+                  "Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,,10\r\n", "Registro 2 (renglón 2): falta la longitud."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58,\"diez\"\r\n",
+                  "Registro 2 (renglón 2): la altura (diez) no es un número."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58\r\n",
+                  "Registro 2 (renglón 2): el archivo termina dentro del registro."},
+        CasoFalla{ModoDatos::geodesicas, "\r\n\"Q\",\"a\",-34,-58,\"1\r\n",
+                  "Registro 2 (renglón 3): falta la comilla que cierra un texto."},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,x2,3\r\n",
+                  "Registro 2 (renglón 2): la coordenada y (x2) no es un número."},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",,5500000\r\n", "Registro 2 (renglón 2): falta la coordenada X."},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",30000000,5500000\r\n",
+                  "Registro 2 (renglón 2): el punto no se puede calcular con el elipsoide y la representación plana "
+                  "elegidos."}));
+
+TEST(Procesar, TextoQueEsSoloUnNumeroSonGradosDecimales) {
+    const auto a = corre("\"P\",\"a\",\"-34.5\",\"-58.5\",\"10\"\r\n", proceso(ModoDatos::geodesicas, true));
+    const auto b = corre("\"P\",\"a\",-34.5,-58.5,10\r\n", proceso(ModoDatos::geodesicas, true));
+    EXPECT_EQ(a.resultados, b.resultados);
+}
+
+TEST(Procesar, SeCancelaDesdeElAvanceConservandoLoGrabado) {
+    std::string datos;
+    for (int i = 0; i < 10000; ++i) datos += std::to_string(i) + ",\"a\",-34.5,-58.5,10\r\n";
+    std::istringstream entrada(datos);
+    std::ostringstream salida;
+    std::vector<std::int64_t> avisos;
+    const Recuento r = procesa(entrada, salida, proceso(ModoDatos::geodesicas, true), [&](std::int64_t n) {
+        avisos.push_back(n);
+        return n < 8192;
+    });
+    EXPECT_EQ(r.estado, Estado::cancelado);
+    EXPECT_EQ(r.registros, 8192);
+    EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));
+    const std::string s = salida.str();
+    EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 8192);
+}
+
+}  // namespace
+}  // namespace rumbal
