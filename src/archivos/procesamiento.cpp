@@ -5,6 +5,7 @@
 
 #include "archivos/registro_punto.hpp"
 #include "geodesia/angulos.hpp"
+#include "geodesia/calculo_interno.hpp"
 #include "geodesia/geocentricas.hpp"
 #include "geodesia/proyeccion.hpp"
 #include "textos/lectura_numero.hpp"
@@ -62,6 +63,8 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
     const std::size_t campos = p.modo == ModoDatos::planas ? 4 : 5;
     RegistroPunto r;
     std::string latitud, longitud;
+    // Each angle text is read once per record, the origin once per run.
+    const interno::OrigenLeido origen = interno::leeorigen(p.representacion, p.elipsoide);
 
     const auto cada = [&](std::span<ValorCampo> c) -> std::string {
         r[colpunto] = std::move(c[0]);
@@ -77,11 +80,6 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
                     if (!h) return noesnumero("la altura", c[4]);
                     altura = *h;
                 }
-                const auto xyz = geoacar(latitud, longitud, altura, p.elipsoide, d);
-                if (!xyz) return nocalculable;
-                r[colx] = xyz->x;
-                r[coly] = xyz->y;
-                r[colz] = xyz->z;
                 break;
             }
             case ModoDatos::cartesianas: {
@@ -107,24 +105,28 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
                 if (!x) return noesnumero("la coordenada X", c[2]);
                 const auto y = numerode(c[3]);
                 if (!y) return noesnumero("la coordenada Y", c[3]);
-                const auto g = plaageo(*x, *y, p.elipsoide, p.representacion, d);
+                const auto g = interno::plaageoleido(*x, *y, p.elipsoide, p.representacion, origen, d);
                 if (!g) return nocalculable;
                 latitud = g->latitud;
                 longitud = g->longitud;
-                const auto xyz = geoacar(latitud, longitud, 0, p.elipsoide, d);
-                if (!xyz) return nocalculable;
-                r[colx] = xyz->x;
-                r[coly] = xyz->y;
-                r[colz] = xyz->z;
                 r[colxplana] = *x;
                 r[colyplana] = *y;
                 break;
             }
         }
-        const auto coeficiente = coefalt(latitud, altura, p.elipsoide);
+        const double latgrados = gmsagra(latitud);
+        const double longrados = gmsagra(longitud);
+        if (p.modo != ModoDatos::cartesianas) {
+            const auto xyz = interno::geoacargrados(latgrados, longrados, altura, p.elipsoide, d);
+            if (!xyz) return nocalculable;
+            r[colx] = xyz->x;
+            r[coly] = xyz->y;
+            r[colz] = xyz->z;
+        }
+        const auto coeficiente = interno::coefaltgrados(latgrados, altura, p.elipsoide);
         if (!coeficiente) return nocalculable;
         if (conplanas) {
-            const auto planas = geoapla(latitud, longitud, p.elipsoide, p.representacion, d);
+            const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
             if (!planas) return nocalculable;
             if (p.modo != ModoDatos::planas) {
                 r[colxplana] = planas->x;

@@ -1,5 +1,6 @@
 #include "geodesia/angulos.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "textos/lectura_numero.hpp"
@@ -9,27 +10,39 @@
 namespace rumbal {
 
 double gmsagra(std::string_view entrada) {
-    std::string t(entrada);
-    if (const std::size_t coma = t.find(','); coma != std::string::npos) t[coma] = '.';
-    const std::size_t primero = t.find_first_not_of(' ');
-    t.erase(0, primero == std::string::npos ? t.size() : primero);
+    // The first comma counts as a period: the text is read from a copy with it
+    // replaced (on the stack when short).
+    char corto[64];
+    std::string largo;
+    std::string_view t = entrada;
+    if (const std::size_t coma = entrada.find(','); coma != std::string_view::npos) {
+        char* copia = corto;
+        if (entrada.size() > sizeof corto) {
+            largo.assign(entrada);
+            copia = largo.data();
+        } else {
+            std::copy(entrada.begin(), entrada.end(), corto);
+        }
+        copia[coma] = '.';
+        t = std::string_view(copia, entrada.size());
+    }
+    t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
     bool negativo = false;
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
         negativo = t.front() == '-';
-        t.erase(0, 1);
+        t.remove_prefix(1);
     }
     // Positions counted from 1 as the layout is described; 0 means none.
     const std::size_t b1 = t.find(' ');
-    const std::size_t p1 = b1 == std::string::npos ? 0 : b1 + 1;
+    const std::size_t p1 = b1 == std::string_view::npos ? 0 : b1 + 1;
     std::size_t p2 = 0;
     if (p1 != 0) {
         const std::size_t b2 = t.find(' ', p1);
-        p2 = b2 == std::string::npos ? 0 : b2 + 1;
+        p2 = b2 == std::string_view::npos ? 0 : b2 + 1;
     }
-    const std::string_view v(t);
-    const double grados = p1 == 0 ? leenumero(v) : leenumero(v.substr(0, p1));
-    const double minutos = p1 == 0 ? 0 : leenumero(v.substr(p1 - 1, 3));
-    const double segundos = p2 == 0 ? 0 : leenumero(v.substr(p2 - 1));
+    const double grados = p1 == 0 ? leenumero(t) : leenumero(t.substr(0, p1));
+    const double minutos = p1 == 0 ? 0 : leenumero(t.substr(p1 - 1, 3));
+    const double segundos = p2 == 0 ? 0 : leenumero(t.substr(p2 - 1));
     const double valor = grados + minutos / 60 + segundos / 3600;
     return negativo ? -valor : valor;
 }
@@ -46,25 +59,32 @@ std::string gratex(double x, int n) {
     const double s = (fraccion * 60 - m) * 60;
     const double sr = redondea(s, n);
 
-    std::string minutos = m < 10 ? " 0" : " ";
-    minutos += textonumero(m);
-
-    std::string segundos;
-    if (std::trunc(sr) < 10)
-        segundos = " 0" + textonumero(sr);
-    else
-        segundos = textoconsigno(sr);
-    if (const std::size_t punto = segundos.find('.'); punto != std::string::npos) segundos[punto] = ',';
-
-    const std::string d = textonumero(f);
     std::string resultado;
-    switch (d.size()) {
-        case 1: resultado = (signo == -1 ? "   -" : "    ") + d; break;
-        case 2: resultado = "  " + d; break;
-        case 3: resultado = " " + d; break;
-        default: resultado = d; break;
+    resultado.reserve(32);
+    // Degree field: five characters wide for one character, four otherwise.
+    agregatextonumero(resultado, f);
+    switch (resultado.size()) {
+        case 1: resultado.insert(0, signo == -1 ? "   -" : "    "); break;
+        case 2: resultado.insert(0, "  "); break;
+        case 3: resultado.insert(0, " "); break;
+        default: break;
     }
-    return resultado + minutos + segundos;
+    // Minute field: a blank and two digits.
+    const int minutos = static_cast<int>(m);
+    resultado += ' ';
+    resultado += static_cast<char>('0' + minutos / 10);
+    resultado += static_cast<char>('0' + minutos % 10);
+    // Second field: " 0" before a single-digit number, the comma as decimal mark.
+    const std::size_t segundos = resultado.size();
+    if (std::trunc(sr) < 10) {
+        resultado += " 0";
+        agregatextonumero(resultado, sr);
+    } else {
+        resultado += ' ';
+        agregatextonumero(resultado, sr);
+    }
+    if (const std::size_t punto = resultado.find('.', segundos); punto != std::string::npos) resultado[punto] = ',';
+    return resultado;
 }
 
 std::string gratexgeo(double grados, const Decimales& d) { return gratex(grados, decimalesentero(d.geograficas)); }

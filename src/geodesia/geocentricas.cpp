@@ -37,11 +37,11 @@ double calm(std::string_view latitud, const Elipsoide& e) {
 
 double calr(std::string_view latitud, const Elipsoide& e) { return interno::calrrad(texarad(latitud), e); }
 
-std::optional<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double h,
-                                   const Elipsoide& e, const Decimales& d) {
-    const double b = texarad(latitud);
-    const double l = texarad(longitud);
-    const double n = interno::calnrad(b, e);
+std::optional<Cartesianas> interno::geoacargrados(double latitud, double longitud, double h, const Elipsoide& e,
+                                                  const Decimales& d) {
+    const double b = (latitud * PI) / 180;
+    const double l = (longitud * PI) / 180;
+    const double n = calnrad(b, e);
     const int dm = decimalesentero(d.metros);
     Cartesianas c;
     c.x = redondea(((n + h) * std::cos(b)) * std::cos(l), dm);
@@ -49,6 +49,11 @@ std::optional<Cartesianas> geoacar(std::string_view latitud, std::string_view lo
     c.z = redondea((n * (1 - e.e2) + h) * std::sin(b), dm);
     if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return std::nullopt;
     return c;
+}
+
+std::optional<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double h,
+                                   const Elipsoide& e, const Decimales& d) {
+    return interno::geoacargrados(gmsagra(latitud), gmsagra(longitud), h, e, d);
 }
 
 std::optional<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide& e, const Decimales& d) {

@@ -9,10 +9,8 @@
 
 namespace rumbal {
 
-namespace {
-
 // Meridian arc with the latitude given both in degrees (phi) and in radians (b).
-double arcomerde(double phi, double b, const Elipsoide& e) {
+double interno::arcomerde(double phi, double b, const Elipsoide& e) {
     const double c = e.a * (1 - e.e2);
     const double e2 = e.e2;
     const double e4 = e2 * e2;
@@ -29,22 +27,28 @@ double arcomerde(double phi, double b, const Elipsoide& e) {
     return redondea(s, 5);
 }
 
-}  // namespace
-
 double arcomer(std::string_view latitud, const Elipsoide& e) {
-    return arcomerde(gmsagra(latitud), texarad(latitud), e);
+    return interno::arcomerde(gmsagra(latitud), texarad(latitud), e);
+}
+
+interno::OrigenLeido interno::leeorigen(const RepresentacionPlana& r, const Elipsoide& e) {
+    return {gmsagra(r.longitudorigen), arcomer(r.latitudorigen, e)};
 }
 
 std::optional<Planas> geoapla(std::string_view latitud, std::string_view longitud, const Elipsoide& e,
                               const RepresentacionPlana& r, const Decimales& d) {
-    const double phi = gmsagra(latitud);
+    return interno::geoaplagrados(gmsagra(latitud), gmsagra(longitud), e, r, interno::leeorigen(r, e), d);
+}
+
+std::optional<Planas> interno::geoaplagrados(double phi, double longitud, const Elipsoide& e,
+                                             const RepresentacionPlana& r, const OrigenLeido& o, const Decimales& d) {
     const double b = (phi * PI) / 180;
-    const double ds = arcomerde(phi, b, e) - arcomer(r.latitudorigen, e);
-    const double l = ((gmsagra(longitud) - gmsagra(r.longitudorigen)) * PI) / 180;
+    const double ds = arcomerde(phi, b, e) - o.arco;
+    const double l = ((longitud - o.longitud) * PI) / 180;
     const double t = std::tan(b);
     const double c = std::cos(b);
     const double eta2 = e.ep2 * (c * c);
-    const double n = interno::calnrad(b, e);
+    const double n = calnrad(b, e);
     const double t2 = t * t;
     const double t4 = t * t * t * t;
     const double eta4 = eta2 * eta2;
@@ -79,6 +83,12 @@ std::optional<Planas> geoapla(std::string_view latitud, std::string_view longitu
 
 std::optional<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
                                        const Decimales& d) {
+    return interno::plaageoleido(x, y, e, r, interno::leeorigen(r, e), d);
+}
+
+std::optional<LatitudLongitud> interno::plaageoleido(double x, double y, const Elipsoide& e,
+                                                     const RepresentacionPlana& r, const OrigenLeido& o,
+                                                     const Decimales& d) {
     const double k0 = r.factorescala;
     if (k0 == 0) return std::nullopt;
     const double n = (e.a - e.b) / (e.a + e.b);
@@ -89,7 +99,7 @@ std::optional<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, c
     const double e10 = e2 * e2 * e2 * e2 * e2;
     const double app = ((e.a * (1 - e2) * PI) / 180) *
                        (1 + (3.0 / 4) * e2 + (45.0 / 64) * e4 + (175.0 / 256) * e6 + (11025.0 / 16384) * e8 + e10);
-    const double mu = ((((x - r.falsonorte) / k0 + arcomer(r.latitudorigen, e)) / app) * PI) / 180;
+    const double mu = ((((x - r.falsonorte) / k0 + o.arco) / app) * PI) / 180;
     const double n2 = n * n;
     const double n3 = n * n * n;
     const double n4 = n * n * n * n;
@@ -116,16 +126,20 @@ std::optional<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, c
         (dd / c1) * (1 - (d2 / 6) * (1 + 2 * t12 + eta2) + (d4 / 120) * (5 + 28 * t12 + 24 * t14 + 6 * eta2 + 8 * eta2 * t12));
     LatitudLongitud g;
     g.latitud = gratexgeo((b * 180) / PI, d);
-    g.longitud = gratexgeo((dl * 180) / PI + gmsagra(r.longitudorigen), d);
+    g.longitud = gratexgeo((dl * 180) / PI + o.longitud, d);
     if (g.latitud.empty() || g.longitud.empty()) return std::nullopt;
     return g;
 }
 
-std::optional<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e) {
-    const double r = calr(latitud, e);
+std::optional<double> interno::coefaltgrados(double latitud, double altura, const Elipsoide& e) {
+    const double r = calrrad((latitud * PI) / 180, e);
     const double c = r / (r + altura);
     if (!std::isfinite(c)) return std::nullopt;
     return c;
+}
+
+std::optional<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e) {
+    return interno::coefaltgrados(gmsagra(latitud), altura, e);
 }
 
 }  // namespace rumbal

@@ -8,11 +8,13 @@ void grabacampo(std::string& destino, const ValorCampo& valor, bool ultimo) {
     if (valor.esnumero()) {
         agregatextonumero(destino, valor.numero());
     } else if (valor.estexto()) {
+        const std::string& texto = valor.texto();
         destino += '"';
         const std::size_t inicio = destino.size();
-        destino += valor.texto();
-        for (std::size_t i = inicio; i < destino.size(); ++i)
-            if (destino[i] == '"') destino[i] = '\'';
+        destino += texto;
+        if (texto.find('"') != std::string::npos)
+            for (std::size_t i = inicio; i < destino.size(); ++i)
+                if (destino[i] == '"') destino[i] = '\'';
         destino += '"';
     }
     if (ultimo)

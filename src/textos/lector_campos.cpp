@@ -1,6 +1,7 @@
 #include "textos/lector_campos.hpp"
 
 #include <charconv>
+#include <cstring>
 #include <fstream>
 
 #include "textos/lectura_numero.hpp"
@@ -59,26 +60,32 @@ bool LectorCampos::quedandatos() {
     }
 }
 
+int LectorCampos::juntahasta(char tope) {
+    for (;;) {
+        if (mira() < 0) return -1;
+        const char* inicio = memoria_.data() + posicion_;
+        const char* final = memoria_.data() + fin_;
+        const char* p = inicio;
+        while (p < final && *p != tope && *p != '\r' && *p != '\n') ++p;
+        texto_.append(inicio, p);
+        posicion_ += static_cast<std::size_t>(p - inicio);
+        if (p < final) return static_cast<unsigned char>(*p);
+    }
+}
+
 Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
     while (esblanco(mira())) avanza();
     texto_.clear();
     int c = mira();
     if (c == '"') {
         avanza();
-        for (;;) {
-            c = mira();
-            if (c < 0 || esfindelinea(c)) return Lectura::comillassincerrar;
-            avanza();
-            if (c == '"') break;
-            texto_ += static_cast<char>(c);
-        }
+        c = juntahasta('"');
+        if (c != '"') return Lectura::comillassincerrar;
+        avanza();
         while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) avanza();
         valor = ValorCampo(texto_);
     } else {
-        while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) {
-            texto_ += static_cast<char>(c);
-            avanza();
-        }
+        c = juntahasta(',');
         std::size_t largo = texto_.size();
         while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
         if (texto_.empty()) {
@@ -138,31 +145,28 @@ std::optional<std::int64_t> cuentalineas(const std::string& ruta) {
     std::ifstream archivo(ruta, std::ios::binary);
     if (!archivo) return std::nullopt;
     std::vector<char> memoria(tamanomemoria);
-    std::int64_t lineas = 0;
-    bool enlinea = false;   // bytes seen since the last line end
-    bool trascr = false;    // the last byte was a CR
+    // Lines = LF + CR - CR LF pairs, plus a last line without an end.
+    std::int64_t lf = 0, cr = 0, crlf = 0;
+    char anterior = 0;
     for (;;) {
         archivo.read(memoria.data(), static_cast<std::streamsize>(memoria.size()));
-        const std::streamsize leidos = archivo.gcount();
-        for (std::streamsize i = 0; i < leidos; ++i) {
-            const char c = memoria[static_cast<std::size_t>(i)];
-            if (c == '\n') {
-                if (!trascr) ++lineas;
-                enlinea = false;
-                trascr = false;
-            } else if (c == '\r') {
-                ++lineas;
-                enlinea = false;
-                trascr = true;
-            } else {
-                enlinea = true;
-                trascr = false;
+        const auto leidos = static_cast<std::size_t>(archivo.gcount());
+        if (leidos > 0) {
+            const char* p = memoria.data();
+            if (anterior == '\r' && p[0] == '\n') ++crlf;
+            for (std::size_t i = 0; i < leidos; ++i) {
+                lf += p[i] == '\n';
+                cr += p[i] == '\r';
             }
+            for (const char* q = p; (q = static_cast<const char*>(std::memchr(q, '\r', p + leidos - q))) != nullptr; ++q)
+                if (q + 1 < p + leidos && q[1] == '\n') ++crlf;
+            anterior = p[leidos - 1];
         }
         if (!archivo) break;
     }
     if (archivo.bad()) return std::nullopt;
-    if (enlinea) ++lineas;
+    std::int64_t lineas = lf + cr - crlf;
+    if (anterior != 0 && anterior != '\n' && anterior != '\r') ++lineas;
     return lineas;
 }
 

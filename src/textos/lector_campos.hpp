@@ -65,6 +65,9 @@ private:
     // Reads one field into valor; tells whether it ended the line (or the file).
     Lectura leecampo(ValorCampo& valor, bool& findelinea);
     void pasafindelinea();
+    // Appends to texto_ the bytes before the first tope or line end, across
+    // refills of the memory; returns that byte, or -1 at the end of the file.
+    int juntahasta(char tope);
 
     std::istream& entrada_;
     std::vector<char> memoria_;

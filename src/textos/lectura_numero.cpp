@@ -74,13 +74,24 @@ std::size_t largonumero(std::string_view t) {
 }
 
 double leenumero(std::string_view texto) {
-    std::string limpio;
-    limpio.reserve(texto.size());
-    for (char c : texto)
-        if (c != ' ' && c != '\t' && c != '\n') limpio += c;
-    const std::size_t largo = largonumero(limpio);
-    if (largo == 0) return 0;
-    const std::string_view numero(limpio.data(), largo);
+    // Blanks, tabs and line feeds are dropped; a short text is gathered on the
+    // stack, a long one in a string.
+    char corto[64];
+    std::string largo;
+    std::size_t n = 0;
+    for (char c : texto) {
+        if (c == ' ' || c == '\t' || c == '\n') continue;
+        if (n < sizeof corto) {
+            corto[n++] = c;
+        } else {
+            if (largo.empty()) largo.assign(corto, n);
+            largo += c;
+        }
+    }
+    const std::string_view sinblancos = largo.empty() ? std::string_view(corto, n) : std::string_view(largo);
+    const std::size_t medida = largonumero(sinblancos);
+    if (medida == 0) return 0;
+    const std::string_view numero(sinblancos.data(), medida);
     if (auto v = valorde(numero)) return *v;
     // Out of range: an exponent too large gives an infinity, too small gives 0.
     const std::size_t e = numero.find_first_of("Ee");

@@ -1,5 +1,6 @@
 #include "textos/numero_texto.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -47,8 +48,8 @@ Digitos digitosde(double ax) {
 constexpr double potencias10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // Most numbers the system writes carry few decimals (metres to the millimetre,
-// factors to 8 decimals). The smallest k for which n = ax * 10^k is a whole
-// number below 10^15 with n / 10^k == ax gives a decimal of at most 15 digits
+// factors to 8 decimals). The smallest k for which a whole number n below
+// 10^15 with n / 10^k == ax gives a decimal of at most 15 digits
 // that reads back as ax, and so the digits of ax rounded to 15 digits, without
 // the cost of a general conversion. Values outside the plain range, and those
 // needing more digits, take the general path.
@@ -57,19 +58,35 @@ bool digitosrapidos(double ax, Digitos& d) {
     for (int k = 0; k <= 15; ++k) {
         const double escalado = ax * potencias10[k];
         if (escalado >= 1e15) return false;
-        const auto truncado = static_cast<std::int64_t>(escalado);
-        if (static_cast<double>(truncado) != escalado) continue;
-        const double n = escalado;
+        // The product carries at most half an ulp of error: only a whole
+        // number within a few ulps can be the decimal, and the division
+        // decides.
+        const double n = static_cast<double>(static_cast<std::int64_t>(escalado + 0.5));
+        if (std::fabs(escalado - n) > escalado * 0x1p-50) continue;
         if (n / potencias10[k] != ax) continue;
+        // Digits two at a time, from the end of the field backwards.
+        static constexpr char pares[] =
+            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+            "8081828384858687888990919293949596979899";
         std::uint64_t entero = static_cast<std::uint64_t>(n);
-        char invertidas[20];
-        int largo = 0;
-        while (entero > 0) {
-            invertidas[largo++] = static_cast<char>('0' + entero % 10);
-            entero /= 10;
+        int largo = 1;
+        for (std::uint64_t tope = 10; tope <= entero && largo < 16; tope *= 10) ++largo;
+        char* fin = d.cifras.data() + largo;
+        while (entero >= 100) {
+            const auto par = static_cast<std::size_t>(entero % 100) * 2;
+            entero /= 100;
+            *--fin = pares[par + 1];
+            *--fin = pares[par];
         }
-        d.cantidad = 0;
-        for (int i = largo - 1; i >= 0; --i) d.cifras[static_cast<std::size_t>(d.cantidad++)] = invertidas[i];
+        if (entero >= 10) {
+            const auto par = static_cast<std::size_t>(entero) * 2;
+            *--fin = pares[par + 1];
+            *--fin = pares[par];
+        } else {
+            *--fin = static_cast<char>('0' + entero);
+        }
+        d.cantidad = largo;
         while (d.cantidad > 1 && d.cifras[static_cast<std::size_t>(d.cantidad - 1)] == '0') --d.cantidad;
         d.exponente = largo - 1 - k;
         return true;
@@ -83,36 +100,43 @@ void agregatexto(std::string& destino, double x, bool ceroantesdelpunto) {
         destino += '0';
         return;
     }
-    if (x < 0) destino += '-';
     Digitos d;
     if (!digitosrapidos(std::fabs(x), d)) d = digitosde(std::fabs(x));
-    const auto cifra = [&d](int i) { return d.cifras[static_cast<std::size_t>(i)]; };
+    const char* cifras = d.cifras.data();
+    const auto cantidad = static_cast<std::size_t>(d.cantidad);
+    // At most 15 digits, a sign, a point, four zeros and an exponent.
+    char texto[40];
+    char* p = texto;
+    if (x < 0) *p++ = '-';
     if (d.exponente < -4 || d.exponente > 14) {
-        destino += cifra(0);
-        if (d.cantidad > 1) {
-            destino += '.';
-            destino.append(d.cifras.data() + 1, static_cast<std::size_t>(d.cantidad - 1));
+        *p++ = cifras[0];
+        if (cantidad > 1) {
+            *p++ = '.';
+            p = std::copy(cifras + 1, cifras + cantidad, p);
         }
-        destino += 'E';
-        destino += d.exponente < 0 ? '-' : '+';
+        *p++ = 'E';
+        *p++ = d.exponente < 0 ? '-' : '+';
         const int ae = std::abs(d.exponente);
-        if (ae < 10) destino += '0';
-        destino += std::to_string(ae);
-        return;
+        if (ae >= 100) *p++ = static_cast<char>('0' + ae / 100);
+        *p++ = static_cast<char>('0' + ae / 10 % 10);
+        *p++ = static_cast<char>('0' + ae % 10);
+    } else if (d.exponente < 0) {
+        if (ceroantesdelpunto) *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -d.exponente - 1, '0');
+        p = std::copy(cifras, cifras + cantidad, p);
+    } else {
+        const auto enteras = static_cast<std::size_t>(d.exponente + 1);
+        if (cantidad <= enteras) {
+            p = std::copy(cifras, cifras + cantidad, p);
+            p = std::fill_n(p, enteras - cantidad, '0');
+        } else {
+            p = std::copy(cifras, cifras + enteras, p);
+            *p++ = '.';
+            p = std::copy(cifras + enteras, cifras + cantidad, p);
+        }
     }
-    if (d.exponente < 0) {
-        if (ceroantesdelpunto) destino += '0';
-        destino += '.';
-        destino.append(static_cast<std::size_t>(-d.exponente - 1), '0');
-        destino.append(d.cifras.data(), static_cast<std::size_t>(d.cantidad));
-        return;
-    }
-    const int enteras = d.exponente + 1;
-    for (int i = 0; i < enteras; ++i) destino += i < d.cantidad ? cifra(i) : '0';
-    if (d.cantidad > enteras) {
-        destino += '.';
-        destino.append(d.cifras.data() + enteras, static_cast<std::size_t>(d.cantidad - enteras));
-    }
+    destino.append(texto, static_cast<std::size_t>(p - texto));
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ double redondea(double x, int n) {
     if (n < 0) n = 0;
     if (n > maximodecimales) n = maximodecimales;
     // Fast path: y = x * 10^n carries an error of at most half an ulp of y. When
-    // y is an integer below 2^52 in magnitude and more than one ulp away from a
-    // half, rounding y gives the same integer k as rounding the exact product,
-    // and k / 10^n (both exact, one correctly rounded division) is the double
+    // y is below 2^52 in magnitude and more than two ulps away from a half,
+    // rounding y gives the same integer k as rounding the exact product, and
+    // k / 10^n (both exact, one correctly rounded division) is the double
     // nearest to the decimal, the same double from_chars would give.
     if (n < static_cast<int>(potencias10.size())) {
         const double escala = potencias10[static_cast<std::size_t>(n)];
@@ -52,8 +52,8 @@ double redondea(double x, int n) {
         if (ay < 4503599627370496.0) {  // 2^52
             const double piso = std::floor(ay);
             const double fraccion = ay - piso;  // exact
-            const double ulp = std::nextafter(ay, INFINITY) - ay;
-            if (std::fabs(fraccion - 0.5) > 2 * ulp) {
+            // ay * 2^-50 is at least two ulps of ay.
+            if (std::fabs(fraccion - 0.5) > ay * 0x1p-50) {
                 double k = fraccion < 0.5 ? piso : piso + 1;
                 if (y < 0) k = -k;
                 const double r = k / escala;
