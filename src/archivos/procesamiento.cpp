@@ -61,12 +61,13 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
     const Decimales& d = p.decimales;
     const bool conplanas = p.modo == ModoDatos::planas || !p.nombrerepresentacion.empty();
     const std::size_t campos = p.modo == ModoDatos::planas ? 4 : 5;
-    RegistroPunto r;
-    std::string latitud, longitud;
     // Each angle text is read once per record, the origin once per run.
     const interno::OrigenLeido origen = interno::leeorigen(p.representacion, p.elipsoide);
 
-    const auto cada = [&](std::span<ValorCampo> c) -> std::string {
+    // Called from two threads at once: it keeps its work in its own locals.
+    const auto cada = [&p, &d, &origen, conplanas](std::span<ValorCampo> c, std::string& destino) -> std::string {
+        RegistroPunto r;
+        std::string latitud, longitud;
         r[colpunto] = std::move(c[0]);
         r[colatributo] = std::move(c[1]);
         double altura = 0;
@@ -146,10 +147,10 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
         r[colcoefaltura] = redondea(*coeficiente, 8);
         r[colelipsoide] = p.nombreelipsoide;
         r[colrepresentacion] = p.nombrerepresentacion;
-        grabapunto(salida.memoria(), r);
+        grabapunto(destino, r);
         return {};
     };
-    return recorre(datos, &salida, campos, avance, cada);
+    return recorre(datos, &salida, campos, avance, cada, true);
 }
 
 }  // namespace rumbal

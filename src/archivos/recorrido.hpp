@@ -51,11 +51,19 @@ private:
 };
 
 // Reads records of n fields until the end of the input or a failure, and hands
-// each to cada, which answers an empty text or the reason it cannot go on.
-// Reports progress, flushes the output at every end, and names the record and
-// line of any failure in the message. registros counts the records read.
-using CadaRegistro = std::function<std::string(std::span<ValorCampo> campos)>;
-Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada);
+// each to cada, which appends what the record gives to destino and answers an
+// empty text, or the reason it cannot go on. Reports progress, flushes the
+// output at every end, and names the record and line of any failure in the
+// message. registros counts the records read.
+//
+// Records are read in blocks. With enparalelo, the two halves of a block are
+// computed on two threads (cada must then touch nothing but its arguments and
+// data that does not change) and their output is appended in file order, so
+// the result is the same bytes as one thread gives. Progress is reported from
+// the calling thread only.
+using CadaRegistro = std::function<std::string(std::span<ValorCampo> campos, std::string& destino)>;
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 bool enparalelo = false);
 
 // A value that must be a number: a bare number, or a text that is one number.
 std::optional<double> numerode(const ValorCampo& v);

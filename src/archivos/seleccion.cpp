@@ -8,9 +8,9 @@ namespace rumbal {
 Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std::span<const std::size_t> columnas,
                             const Avance& avance) {
     Salida salida(generado);
-    const auto cada = [&](std::span<ValorCampo> c) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
         for (std::size_t i = 0; i < columnas.size(); ++i)
-            grabacampo(salida.memoria(), c[columnas[i]], i + 1 == columnas.size());
+            grabacampo(destino, c[columnas[i]], i + 1 == columnas.size());
         return {};
     };
     return recorre(completo, &salida, columnaspunto, avance, cada);
@@ -20,12 +20,12 @@ Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, cons
                             const Avance& avance) {
     Salida salida(generado);
     std::int64_t escritos = 0;
-    const auto cada = [&](std::span<ValorCampo> c) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
         const ValorCampo& v = c[colatributo];
         const bool igual = v.estexto() ? v.texto() == atributo
                                        : (v.esnumero() ? textonumero(v.numero()) == atributo : atributo.empty());
         if (igual) {
-            grabalinea(salida.memoria(), c);
+            grabalinea(destino, c);
             ++escritos;
         }
         return {};

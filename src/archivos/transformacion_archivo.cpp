@@ -7,7 +7,7 @@ namespace rumbal {
 Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const Transformacion& t,
                            const Decimales& d, const Avance& avance) {
     Salida salida(resultados);
-    const auto cada = [&](std::span<ValorCampo> c) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
         double xyz[3];
         const char* const nombres[] = {"x", "y", "z"};
         for (std::size_t i = 0; i < 3; ++i) {
@@ -23,7 +23,7 @@ Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const 
         c[2] = nuevo->x;
         c[3] = nuevo->y;
         c[4] = nuevo->z;
-        grabalinea(salida.memoria(), c);
+        grabalinea(destino, c);
         return {};
     };
     return recorre(datos, &salida, 5, avance, cada);

@@ -188,3 +188,33 @@ TEST(Procesar, SeCancelaDesdeElAvanceConservandoLoGrabado) {
 
 }  // namespace
 }  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+// Blocks are computed in two halves on two threads; a failure anywhere must
+// keep exactly the records before it, in order, whichever half it falls in.
+class FallaEnUnBloqueGrande : public ::testing::TestWithParam<int> {};
+
+TEST_P(FallaEnUnBloqueGrande, ConservaExactamenteLoAnterior) {
+    const int malo = GetParam();
+    std::string datos, previos;
+    for (int i = 1; i <= 10000; ++i) {
+        const std::string linea = i == malo ? "\"M\",\"a\",\"abc\",-58.5,10\r\n"
+                                            : std::to_string(i) + ",\"a\"," + std::to_string(-30 - i / 1000.0) + ",-58.5,10\r\n";
+        datos += linea;
+        if (i < malo) previos += linea;
+    }
+    const auto c = corre(datos, proceso(ModoDatos::geodesicas, true));
+    const auto esperado = corre(previos, proceso(ModoDatos::geodesicas, true));
+    EXPECT_EQ(c.recuento.estado, Estado::fallo);
+    EXPECT_EQ(c.recuento.registros, malo - 1);
+    EXPECT_EQ(c.recuento.mensaje, "Registro " + std::to_string(malo) + " (renglón " + std::to_string(malo) +
+                                      "): la latitud (abc) no es un número ni un ángulo.");
+    EXPECT_EQ(c.resultados, esperado.resultados);
+}
+
+INSTANTIATE_TEST_SUITE_P(Posiciones, FallaEnUnBloqueGrande, ::testing::Values(1, 2048, 2049, 4096, 4097, 5000, 7000, 10000));
+
+}  // namespace
+}  // namespace rumbal
