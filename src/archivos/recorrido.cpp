@@ -1,5 +1,6 @@
 #include "archivos/recorrido.hpp"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -83,9 +84,12 @@ public:
         }
         cv_.notify_all();
     }
-    void espera() {
+    // Waits for the task given; tells whether it was still running.
+    bool espera() {
         std::unique_lock<std::mutex> cerrojo(m_);
+        const bool corria = !listo_;
         cv_.wait(cerrojo, [this] { return listo_; });
+        return corria;
     }
 
 private:
@@ -118,12 +122,50 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
                  bool enparalelo) {
     constexpr std::size_t porbloque = registrosporavance;
     LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos(n * porbloque);
-    std::vector<std::int64_t> lineas(porbloque);
-    Tramo primero, segundo;
+
+    // One block of records as read, and what the two threads made of it.
+    struct Bloque {
+        std::vector<ValorCampo> campos;
+        std::vector<std::int64_t> lineas;
+        std::size_t leidos = 0;
+        Lectura falla = Lectura::correcta;
+        std::int64_t lineafalla = 0;
+        std::size_t corte = 0;  // records before it are this thread's, the rest the helper's
+        Tramo propio, ajeno;
+    };
+    // Two blocks: the helper computes its part of one while this thread reads
+    // the next. Declared before the helper, so the helper ends first.
+    Bloque bloques[2];
+    for (Bloque& b : bloques) {
+        b.campos.resize(n * porbloque);
+        b.lineas.resize(porbloque);
+    }
     Ayudante ayudante(enparalelo);
-    std::string sobrante;  // output when there is no Salida (listing)
+    // Share of each block this thread computes besides reading and writing;
+    // adjusted as it goes so neither thread waits long for the other.
+    double parte = 0.3;
+
+    const auto lee = [&](Bloque& b) {
+        b.leidos = 0;
+        b.falla = Lectura::correcta;
+        while (b.leidos < porbloque && lector.quedandatos()) {
+            b.falla = lector.leecampos(std::span<ValorCampo>(b.campos.data() + b.leidos * n, n));
+            if (b.falla != Lectura::correcta) {
+                b.lineafalla = b.falla == Lectura::comillassincerrar ? lector.linea() : lector.linearegistro();
+                return;
+            }
+            b.lineas[b.leidos++] = lector.linearegistro();
+        }
+    };
+    const auto despacha = [&](Bloque& b) {
+        b.corte = ayudante.activo() && b.leidos >= 64 ? static_cast<std::size_t>(static_cast<double>(b.leidos) * parte)
+                                                     : b.leidos;
+        b.ajeno = Tramo{};
+        if (b.corte < b.leidos) ayudante.encarga([&b, &cada, n] { calcula(cada, b.campos, n, b.corte, b.leidos, b.ajeno); });
+    };
+
     Recuento r;
+    std::string sobrante;  // output when there is no Salida (listing)
     const auto termina = [&](Estado estado, std::string mensaje) {
         r.estado = estado;
         r.mensaje = std::move(mensaje);
@@ -133,53 +175,45 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         }
         return r;
     };
-    for (;;) {
-        // Read a block; a record that cannot be read ends the block.
-        std::size_t leidos = 0;
-        Lectura falla = Lectura::correcta;
-        std::int64_t lineafalla = 0;
-        while (leidos < porbloque && lector.quedandatos()) {
-            falla = lector.leecampos(std::span<ValorCampo>(campos.data() + leidos * n, n));
-            if (falla != Lectura::correcta) {
-                lineafalla = falla == Lectura::comillassincerrar ? lector.linea() : lector.linearegistro();
-                break;
-            }
-            lineas[leidos++] = lector.linearegistro();
+
+    lee(bloques[0]);
+    despacha(bloques[0]);
+    for (std::size_t k = 0;; ++k) {
+        Bloque& actual = bloques[k % 2];
+        Bloque& siguiente = bloques[(k + 1) % 2];
+        calcula(cada, actual.campos, n, 0, actual.corte, actual.propio);
+        const bool haysiguiente = actual.leidos == porbloque && actual.falla == Lectura::correcta;
+        if (haysiguiente) lee(siguiente);
+        if (actual.corte < actual.leidos) {
+            const bool espero = ayudante.espera();
+            parte = std::clamp(parte + (espero ? 0.02 : -0.02), 0.05, 0.5);
         }
-        // Compute it, in two halves when asked and worth it.
-        const std::size_t mitad = ayudante.activo() && leidos >= 64 ? leidos / 2 : leidos;
-        if (mitad < leidos) {
-            ayudante.encarga([&] { calcula(cada, campos, n, mitad, leidos, segundo); });
-            calcula(cada, campos, n, 0, mitad, primero);
-            ayudante.espera();
-        } else {
-            calcula(cada, campos, n, 0, leidos, primero);
-            segundo = Tramo{};
-        }
-        // Keep the output in file order up to the first record that failed.
+        if (haysiguiente) despacha(siguiente);
+
+        // The output in file order, up to the first record that failed.
         std::string& destino = salida ? salida->memoria() : sobrante;
-        destino += primero.salida;
-        std::size_t hechos = primero.hechos;
-        std::string motivo = primero.motivo;
-        if (motivo.empty() && mitad < leidos) {
-            destino += segundo.salida;
-            hechos += segundo.hechos;
-            motivo = segundo.motivo;
+        destino += actual.propio.salida;
+        std::size_t hechos = actual.propio.hechos;
+        std::string motivo = actual.propio.motivo;
+        if (motivo.empty() && actual.corte < actual.leidos) {
+            destino += actual.ajeno.salida;
+            hechos += actual.ajeno.hechos;
+            motivo = actual.ajeno.motivo;
         }
         sobrante.clear();
         const std::int64_t antes = r.registros;
         r.registros += static_cast<std::int64_t>(hechos);
         if (salida) salida->tal_vez_vacia();
         if (!motivo.empty())
-            return termina(Estado::fallo, mensajederegistro(r.registros + 1, lineas[hechos], motivo));
-        if (falla == Lectura::comillassincerrar)
-            return termina(Estado::fallo,
-                           mensajederegistro(antes + static_cast<std::int64_t>(leidos) + 1, lineafalla,
-                                             "falta la comilla que cierra un texto"));
-        if (falla == Lectura::finderegistro)
-            return termina(Estado::fallo, mensajederegistro(antes + static_cast<std::int64_t>(leidos) + 1, lineafalla,
+            return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
+        const std::int64_t siguienteregistro = antes + static_cast<std::int64_t>(actual.leidos) + 1;
+        if (actual.falla == Lectura::comillassincerrar)
+            return termina(Estado::fallo, mensajederegistro(siguienteregistro, actual.lineafalla,
+                                                            "falta la comilla que cierra un texto"));
+        if (actual.falla == Lectura::finderegistro)
+            return termina(Estado::fallo, mensajederegistro(siguienteregistro, actual.lineafalla,
                                                             "el archivo termina dentro del registro"));
-        if (leidos < porbloque) break;
+        if (!haysiguiente) break;
         if (avance && !avance(r.registros)) return termina(Estado::cancelado, {});
     }
     if (lector.fallolectura()) return termina(Estado::fallo, "No se puede leer el archivo de datos.");
