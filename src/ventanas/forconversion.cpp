@@ -1,0 +1,638 @@
+#include "ventanas/forconversion.hpp"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "archivos/registro_punto.hpp"
+#include "geodesia/angulos.hpp"
+#include "geodesia/geocentricas.hpp"
+#include "geodesia/proyeccion.hpp"
+#include "geodesia/transformacion.hpp"
+#include "textos/lector_campos.hpp"
+#include "textos/lectura_numero.hpp"
+#include "textos/numero_texto.hpp"
+#include "textos/redondeo.hpp"
+#include "ventanas/texto_qt.hpp"
+
+namespace rumbal {
+
+namespace {
+
+const QString blanco = QStringLiteral(" ");
+const QString tituloconversion = QStringLiteral("CONVERSION DE COORDENADAS");
+const QString titulotransformacion = QStringLiteral("Transformación de Coordenadas entre Marcos de Referencia");
+
+QString vista(double v) { return aqt(textovista(v)); }
+double numerode(const QLineEdit* campo) { return leenumero(acp1252(campo->text())); }
+double numerode(const QLabel* etiqueta) { return leenumero(acp1252(etiqueta->text())); }
+std::string textode(const QLineEdit* campo) { return acp1252(campo->text()); }
+
+std::string sinblancosiniciales(std::string t) {
+    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
+    return t;
+}
+
+// The text up to and including position p of a pair, then the rest without
+// its leading blanks; with no pair, the whole text without leading blanks.
+QString junta(const QString& t, const QString& par) {
+    const qsizetype p = t.indexOf(par);
+    const qsizetype corte = p < 0 ? 0 : p + 1;
+    QString resto = t.mid(corte);
+    qsizetype i = 0;
+    while (i < resto.size() && resto[i] == QLatin1Char(' ')) ++i;
+    return t.left(corte) + resto.mid(i);
+}
+
+}  // namespace
+
+Forconversion::Forconversion(EstadoPrograma& estado, Plataforma& plataforma, Catalogos catalogos,
+                             std::function<void()> recarga)
+    : estado_(estado), plataforma_(plataforma), catalogos_(std::move(catalogos)), recarga_(std::move(recarga)) {
+    setObjectName(QStringLiteral("forconversion"));
+    construye();
+    construyemenu();
+    Form_Load();
+}
+
+// ---- Layout -------------------------------------------------------------
+
+void Forconversion::construye() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    const auto marco = [&](const char* nombre, const QString& titulo, int x, int y, int w, int h) {
+        auto* g = new QGroupBox(titulo, central);
+        g->setObjectName(QString::fromUtf8(nombre));
+        g->setGeometry(x, y, w, h);
+        return g;
+    };
+    const auto etiqueta = [](QWidget* padre, const char* nombre, const QString& texto, int x, int y, int w) {
+        auto* l = new QLabel(texto, padre);
+        l->setObjectName(QString::fromUtf8(nombre));
+        l->setGeometry(x, y, w, 20);
+        return l;
+    };
+    const auto caja = [](QWidget* padre, const char* nombre, int x, int y, int w) {
+        auto* t = new QLineEdit(padre);
+        t->setObjectName(QString::fromUtf8(nombre));
+        t->setGeometry(x, y, w, 24);
+        return t;
+    };
+    const auto lista = [](QWidget* padre, const char* nombre, int x, int y, int w) {
+        auto* c = new QComboBox(padre);
+        c->setObjectName(QString::fromUtf8(nombre));
+        c->setGeometry(x, y, w, 24);
+        return c;
+    };
+    const auto boton = [](QWidget* padre, const char* nombre, const QString& texto, int x, int y, int w) {
+        auto* b = new QPushButton(texto, padre);
+        b->setObjectName(QString::fromUtf8(nombre));
+        b->setGeometry(x, y, w, 28);
+        return b;
+    };
+
+    QGroupBox* f1 = marco("Frame1", QStringLiteral("PUNTO"), 8, 8, 370, 84);
+    etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 90);
+    txtid_ = caja(f1, "txtid", 100, 22, 200);
+    etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 90);
+    lst_atrib_ = lista(f1, "lst_atrib", 100, 52, 200);
+    Text7_ = caja(f1, "Text7", 310, 52, 50);
+
+    QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 164);
+    etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 60);
+    lst_Elipso_ = lista(f2, "lst_Elipso", 70, 22, 220);
+    Text8_ = caja(f2, "Text8", 300, 22, 50);
+    for (int i = 1; i <= 5; ++i) {
+        const std::string nombre = "Label3(" + std::to_string(i) + ")";
+        Label3_[static_cast<std::size_t>(i)] = etiqueta(f2, nombre.c_str(), QString(), 10, 30 + 24 * i, 350);
+    }
+
+    QGroupBox* geo = marco("FraGeodésicas(0)", QStringLiteral("GEODESICAS"), 8, 100, 330, 150);
+    etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 120);
+    txtlat_ = caja(geo, "txtlat", 140, 22, 170);
+    etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 120);
+    txtlon_ = caja(geo, "txtlon", 140, 52, 170);
+    etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 120);
+    txtalt_ = caja(geo, "txtalt", 140, 82, 170);
+    Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 120);
+    Labelca_ = etiqueta(geo, "Labelca", QString(), 140, 116, 170);
+
+    botgac_ = boton(central, "botgac(0)", QStringLiteral(">>>"), 342, 180, 44);
+    botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 216, 44);
+
+    QGroupBox* car = marco("FraCartesianas(1)", QStringLiteral("CARTES. GEOCENTRICAS"), 390, 176, 370, 120);
+    etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 24, 90);
+    txtx_ = caja(car, "txtx", 110, 22, 240);
+    etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 54, 90);
+    txty_ = caja(car, "txty", 110, 52, 240);
+    etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 84, 90);
+    txtz_ = caja(car, "txtz", 110, 82, 240);
+
+    lst_param_ = lista(central, "lst_param", 8, 304, 220);
+    botgagk_ = boton(central, "botgagk", QStringLiteral(">>>"), 236, 302, 50);
+    botgkag_ = boton(central, "botgkag", QStringLiteral("<<<"), 292, 302, 50);
+
+    QGroupBox* gk = marco("FraGK(1)", QStringLiteral("MERCATOR TRANSVERSAL "), 8, 336, 752, 184);
+    etiqueta(gk, "Label2", QStringLiteral("Nombre"), 10, 24, 90);
+    Text9_ = caja(gk, "Text9", 110, 22, 50);
+    etiqueta(gk, "lbllat(1)", QStringLiteral("X (metros)"), 10, 56, 90);
+    Txtxgk_ = caja(gk, "Txtxgk", 110, 54, 200);
+    etiqueta(gk, "Label1", QStringLiteral("Y (metros)"), 10, 88, 90);
+    Txtygk_ = caja(gk, "Txtygk", 110, 86, 200);
+    for (int i = 1; i <= 5; ++i) {
+        const std::string nombre = "Label4(" + std::to_string(i) + ")";
+        Label4_[static_cast<std::size_t>(i)] = etiqueta(gk, nombre.c_str(), QString(), 390, 22 + 24 * (i - 1), 350);
+    }
+    Label4_[8] = etiqueta(gk, "Label4(8)", QString(), 10, 122, 110);
+    Label4_[6] = etiqueta(gk, "Label4(6)", QString(), 120, 122, 200);
+    Label4_[9] = etiqueta(gk, "Label4(9)", QString(), 10, 148, 110);
+    Label4_[7] = etiqueta(gk, "Label4(7)", QString(), 120, 148, 200);
+
+    QGroupBox* f3 = marco("Frame3", QStringLiteral("ARCHIVO"), 8, 526, 600, 76);
+    Text1_ = caja(f3, "Text1", 10, 22, 580);
+    Label7_ = etiqueta(f3, "Label7", QString(), 10, 50, 580);
+    botguardar_ = boton(central, "botguardar", QStringLiteral("Guardar"), 620, 532, 140);
+    botcerrar_ = boton(central, "botcerrar", QStringLiteral("Cerrar"), 620, 568, 140);
+
+    // The frame-transformation panel, right of the narrow width.
+    Frame4_ = marco("Frame4", QStringLiteral("M.de Refer. Actual"), 775, 8, 240, 60);
+    lst_partra_ = lista(Frame4_, "lst_partra", 10, 24, 220);
+    lst_partra_->setEditable(true);
+    Frame41_ = marco("Frame41", QStringLiteral("M.de Refer. Destino"), 775, 72, 240, 60);
+    Text2_ = caja(Frame41_, "Text2", 10, 24, 220);
+    Text3_ = caja(central, "Text3", 785, 138, 220);
+    Label9_ = etiqueta(central, "Label9", QString(), 785, 170, 230);
+    Label10_ = etiqueta(central, "Label10", QString(), 785, 192, 230);
+    Label14_ = etiqueta(central, "Label14", QString(), 785, 214, 230);
+    Label15_ = etiqueta(central, "Label15", QString(), 785, 236, 230);
+    Label16_ = etiqueta(central, "Label16", QString(), 785, 258, 230);
+    Label17_ = etiqueta(central, "Label17", QString(), 785, 280, 230);
+    Label18_ = etiqueta(central, "Label18", QString(), 785, 302, 230);
+    Frame5_ = marco("Frame5", QStringLiteral("Transformadas"), 775, 330, 240, 120);
+    etiqueta(Frame5_, "Label19", QStringLiteral("x (m)"), 10, 24, 40);
+    Text4_ = caja(Frame5_, "Text4", 50, 22, 180);
+    etiqueta(Frame5_, "Label20", QStringLiteral("y (m)"), 10, 54, 40);
+    Text5_ = caja(Frame5_, "Text5", 50, 52, 180);
+    etiqueta(Frame5_, "Label21", QStringLiteral("z (m)"), 10, 84, 40);
+    Text6_ = caja(Frame5_, "Text6", 50, 82, 180);
+    bottransfiere_ = boton(central, "bottransfiere", QStringLiteral("<---Transfiere"), 775, 460, 240);
+
+    for (QLineEdit* cuenta : {Text7_, Text8_, Text9_}) cuenta->setReadOnly(true);
+
+    const std::vector<QWidget*> orden = {
+        txtid_, txtlat_, txtlon_, txtalt_, botgac_, txtx_, txty_, txtz_, botcag_, lst_param_, botgagk_,
+        Txtxgk_, Txtygk_, botgkag_, lst_Elipso_, lst_atrib_, botguardar_, botcerrar_, Text1_, lst_partra_,
+        Text2_, Text3_, Text4_, Text5_, Text6_, bottransfiere_, Text7_, Text8_, Text9_};
+    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i], orden[i + 1]);
+
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_})
+        campo->installEventFilter(this);
+
+    QObject::connect(lst_Elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_click(i); });
+    QObject::connect(lst_param_, &QComboBox::activated, this, [this](int i) { lst_param_click(i); });
+    QObject::connect(lst_partra_, &QComboBox::activated, this, [this](int i) { lst_partra_click(i); });
+    QObject::connect(botcag_, &QPushButton::clicked, this, [this] { botcag_Click(); });
+    QObject::connect(botgac_, &QPushButton::clicked, this, [this] { botgac_Click(); });
+    QObject::connect(botgagk_, &QPushButton::clicked, this, [this] { botgagk_Click(); });
+    QObject::connect(botgkag_, &QPushButton::clicked, this, [this] { botgkag_Click(); });
+    QObject::connect(botguardar_, &QPushButton::clicked, this, [this] { botguardar_Click(); });
+    QObject::connect(botcerrar_, &QPushButton::clicked, this, [this] { botcerrar_Click(); });
+    QObject::connect(bottransfiere_, &QPushButton::clicked, this, [this] { bottransfiere_Click(); });
+}
+
+void Forconversion::construyemenu() {
+    QMenuBar* barra = menuBar();
+    const auto menu = [](QMenuBar* b, const char* nombre, const QString& titulo) {
+        QMenu* m = b->addMenu(titulo);
+        m->setObjectName(QString::fromUtf8(nombre));
+        m->menuAction()->setObjectName(QString::fromUtf8(nombre));
+        return m;
+    };
+    const auto submenu = [](QMenu* padre, const char* nombre, const QString& titulo) {
+        QMenu* m = padre->addMenu(titulo);
+        m->setObjectName(QString::fromUtf8(nombre));
+        m->menuAction()->setObjectName(QString::fromUtf8(nombre));
+        return m;
+    };
+    // Items whose windows are not part of this version exist, disabled.
+    const auto item = [](QMenu* padre, const char* nombre, const QString& titulo, bool activo) {
+        QAction* a = padre->addAction(titulo);
+        a->setObjectName(QString::fromUtf8(nombre));
+        a->setEnabled(activo);
+        return a;
+    };
+    QMenu* archivo = menu(barra, "mnuArchivo", QStringLiteral("&Archivo"));
+    QMenu* procesando = submenu(archivo, "mnuprocesando", QStringLiteral("&Procesar Archivo de  Coordenadas"));
+    item(procesando, "mnuprocesandog", QStringLiteral("Datos: B,L,h"), false);
+    item(procesando, "mnuprocesandoc", QStringLiteral("Datos: x,y,z"), false);
+    item(procesando, "mnuprocesandop", QStringLiteral("Datos: X,Y"), false);
+    item(archivo, "mnugenerar", QStringLiteral("&Seleccionar columnas"), false);
+    item(archivo, "mnuatrib", QStringLiteral("Seleccionar por atributo"), false);
+    archivo->addSeparator()->setObjectName(QStringLiteral("separador(1)"));
+    QAction* salir = item(archivo, "mnuSalir", QStringLiteral("&Salir"), true);
+    QObject::connect(salir, &QAction::triggered, this, [this] { plataforma_.terminaprograma(); });
+
+    QMenu* vistas = menu(barra, "mnuvista", QStringLiteral("&Vista"));
+    item(vistas, "mnuvisgeo", QStringLiteral("Coordenadas geodésicas"), false);
+    item(vistas, "mnuviscar", QStringLiteral("Coordenadas geocéntricas"), false);
+    item(vistas, "mnuvispla", QStringLiteral("coordenadas planas"), false);
+
+    QMenu* modificar = menu(barra, "mnuModificar", QStringLiteral("&Modificar"));
+    QMenu* elipsoides = submenu(modificar, "mnuListElip", QStringLiteral("&Listado de Elipsoides"));
+    item(elipsoides, "mnuListElipAgr", QStringLiteral("&Agregar"), false);
+    item(elipsoides, "mnuListElipBor", QStringLiteral("&Borrar"), false);
+    QMenu* parametros = submenu(modificar, "mnuListParam", QStringLiteral("&Listado de Represent. plana"));
+    item(parametros, "mnuListParAgr", QStringLiteral("&Agregar"), false);
+    item(parametros, "mnuListParBor", QStringLiteral("&Borrar"), false);
+    QMenu* atributos = submenu(modificar, "mnuListAtr", QStringLiteral("&Listado de Atributos"));
+    item(atributos, "mnuListAtrAgr", QStringLiteral("&Agregar"), false);
+    item(atributos, "mnuListAtrBor", QStringLiteral("&Borrar"), false);
+    item(modificar, "mnudeci", QStringLiteral("&Decimales"), false);
+
+    QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));
+    item(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), false);
+    mnutra_ = item(transformaciones, "mnutra", QStringLiteral("&Transformación p/punto"), true);
+    QObject::connect(mnutra_, &QAction::triggered, this, [this] { mnutra_Click(); });
+    item(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"), false);
+
+    QMenu* ayuda = menu(barra, "mnuAyuda", QStringLiteral("&Ayuda"));
+    item(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), false);
+    ayuda->addSeparator()->setObjectName(QStringLiteral("separa"));
+    item(ayuda, "mnumanual", QStringLiteral("Guía del usuario"), false);
+}
+
+// ---- Start-up and clearing ---------------------------------------------
+
+void Forconversion::Form_Load() {
+    setWindowTitle(tituloconversion);
+    ponancho(anchoangosto);
+    estado_.cierratodo();
+    const auto llena = [](QComboBox* lista, QLineEdit* cuenta, const auto& entradas, auto nombre) {
+        lista->clear();
+        for (const auto& e : entradas) lista->addItem(aqt(nombre(e)));
+        lista->setCurrentIndex(-1);
+        if (cuenta) cuenta->setText(QString::number(entradas.size()));
+    };
+    llena(lst_param_, Text9_, catalogos_.representaciones, [](const auto& e) { return e.nombre; });
+    llena(lst_Elipso_, Text8_, catalogos_.elipsoides, [](const auto& e) { return e.nombre; });
+    llena(lst_atrib_, Text7_, catalogos_.atributos, [](const std::string& a) { return a; });
+    estado_.decimales = catalogos_.decimales;
+    llena(lst_partra_, nullptr, catalogos_.marcos, [](const auto& e) { return e.nombre; });
+    lst_partra_->setEditText(QString());
+
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_}) {
+        campo->setEnabled(false);
+        QPalette gris = campo->palette();
+        gris.setColor(QPalette::Base, palette().color(QPalette::Disabled, QPalette::Text));
+        campo->setPalette(gris);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{lst_param_, botgac_, botcag_, botgagk_, botgkag_}) w->setEnabled(false);
+    Frame4_->setVisible(false);
+}
+
+void Forconversion::ponancho(int twips) {
+    anchotwips_ = twips;
+    const int alto = 640;
+    setFixedSize(static_cast<int>(twips * pixelesportwip), alto);
+}
+
+void Forconversion::habilita(QLineEdit* campo) {
+    campo->setEnabled(true);
+    campo->setPalette(QPalette());
+}
+
+void Forconversion::borra() {
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_}) campo->setText(blanco);
+    txtid_->setFocus();
+    for (QLabel* l : {Label4_[6], Label4_[7], Label4_[8], Label4_[9], Label8_, Labelca_}) l->setText(blanco);
+}
+
+void Forconversion::borracar() {
+    for (QLineEdit* campo : {txtx_, txty_, txtz_}) campo->setText(blanco);
+}
+
+void Forconversion::borrapla() {
+    Txtxgk_->setText(blanco);
+    Txtygk_->setText(blanco);
+    for (QLabel* l : {Label4_[6], Label4_[7], Label4_[8], Label4_[9]}) l->setText(blanco);
+}
+
+void Forconversion::borrageo() {
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_}) campo->setText(blanco);
+    Label8_->setText(blanco);
+    Labelca_->setText(blanco);
+}
+
+void Forconversion::avisa(const QString& texto) {
+    plataforma_.mensaje(this, texto);
+    plataforma_.pitido();
+}
+
+// A computation that refuses the values on screen (they give no finite
+// result): said, never shown as a wrong number.
+void Forconversion::nocalculable() {
+    avisa(QStringLiteral("No se puede calcular el punto con los valores ingresados"));
+}
+
+// ---- Choices and conversions -------------------------------------------
+
+void Forconversion::lst_elipso_click(int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= catalogos_.elipsoides.size()) return;
+    const Elipsoide& e = catalogos_.elipsoides[static_cast<std::size_t>(i)].valores;
+    estado_.elipsoide = e;
+    Label3_[1]->setText(QStringLiteral("Semieje mayor = ") + vista(e.a) + QStringLiteral(" m. "));
+    Label3_[2]->setText(QStringLiteral("Semieje menor = ") + vista(e.b) + QStringLiteral(" m."));
+    Label3_[3]->setText(QStringLiteral("Aplastamiento = ") + vista(e.f));
+    Label3_[4]->setText(QStringLiteral("1ra.excentricidad = ") + vista(e.e2));
+    Label3_[5]->setText(QStringLiteral("2da.excentricidad = ") + vista(e.ep2));
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_}) habilita(campo);
+    for (QWidget* w : std::initializer_list<QWidget*>{lst_param_, botgac_, botcag_}) w->setEnabled(true);
+    borra();
+}
+
+void Forconversion::lst_param_click(int j) {
+    if (j < 0 || static_cast<std::size_t>(j) >= catalogos_.representaciones.size()) return;
+    const RepresentacionPlana& r = catalogos_.representaciones[static_cast<std::size_t>(j)].valores;
+    estado_.representacion = r;
+    Label4_[1]->setText(QStringLiteral("Longitud del origen= ") + aqt(r.longitudorigen));
+    Label4_[2]->setText(QStringLiteral("Falso Este= ") + vista(r.falsoeste) + QStringLiteral(" m."));
+    Label4_[3]->setText(QStringLiteral("Latitud del origen= ") + aqt(r.latitudorigen));
+    Label4_[4]->setText(QStringLiteral("Falso Norte= ") + vista(r.falsonorte) + QStringLiteral(" m."));
+    Label4_[5]->setText(QStringLiteral("Factor Escala= ") + vista(r.factorescala));
+    if (Txtxgk_->isEnabled()) borra();
+    habilita(Txtxgk_);
+    habilita(Txtygk_);
+    botgagk_->setEnabled(true);
+    botgkag_->setEnabled(true);
+}
+
+void Forconversion::botcag_Click() {
+    const double x = numerode(txtx_), y = numerode(txty_), z = numerode(txtz_);
+    if (x == 0 && y == 0 && z == 0) {
+        avisa(QStringLiteral("Ingrese las coordenadas a convertir"));
+        txtx_->setFocus();
+        return;
+    }
+    const auto g = caracgeo(x, y, z, estado_.elipsoide, estado_.decimales);
+    if (!g) return nocalculable();
+    txtlat_->setText(aqt(reparacoma(g->latitud)));
+    txtlon_->setText(aqt(reparacoma(g->longitud)));
+    txtalt_->setText(vista(g->altura));
+    Txtxgk_->setText(blanco);
+    Txtygk_->setText(blanco);
+    const auto c = coefalt(textode(txtlat_), numerode(txtalt_), estado_.elipsoide);
+    Label8_->setText(QStringLiteral("coef. de altura="));
+    Labelca_->setText(c ? vista(redondea(*c, 8)) : blanco);
+}
+
+void Forconversion::botgac_Click() {
+    if (txtalt_->text() == blanco) txtalt_->setText(QStringLiteral("0"));
+    const auto c = geoacar(textode(txtlat_), textode(txtlon_), numerode(txtalt_), estado_.elipsoide, estado_.decimales);
+    if (!c) return nocalculable();
+    txtx_->setText(vista(c->x));
+    txty_->setText(vista(c->y));
+    txtz_->setText(vista(c->z));
+    botcag_->setEnabled(true);
+}
+
+void Forconversion::botgagk_Click() {
+    const auto p = geoapla(textode(txtlat_), textode(txtlon_), estado_.elipsoide, estado_.representacion,
+                           estado_.decimales);
+    if (!p) return nocalculable();
+    Txtxgk_->setText(vista(p->x));
+    Txtygk_->setText(vista(p->y));
+    Label4_[6]->setText(vista(redondea(p->factorescala, 8)));
+    Label4_[7]->setText(aqt(reparacoma(p->convergencia)));
+    Label4_[8]->setText(QStringLiteral("mod. deform.="));
+    Label4_[9]->setText(QStringLiteral("conv.de merid.="));
+}
+
+void Forconversion::botgkag_Click() {
+    const auto g = plaageo(numerode(Txtxgk_), numerode(Txtygk_), estado_.elipsoide, estado_.representacion,
+                           estado_.decimales);
+    if (!g) return nocalculable();
+    txtlat_->setText(aqt(reparacoma(g->latitud)));
+    txtlon_->setText(aqt(reparacoma(g->longitud)));
+    borracar();
+    txtalt_->setText(QStringLiteral("0"));
+    const auto p = geoapla(textode(txtlat_), textode(txtlon_), estado_.elipsoide, estado_.representacion,
+                           estado_.decimales);
+    if (!p) return nocalculable();
+    Label4_[6]->setText(vista(redondea(p->factorescala, 8)));
+    Label4_[7]->setText(aqt(reparacoma(p->convergencia)));
+    Label4_[8]->setText(QStringLiteral("mod.de deform.="));
+    Label4_[9]->setText(QStringLiteral("conv.de merid.="));
+    Label8_->setText(QStringLiteral("coef. de altura="));
+    Labelca_->setText(QStringLiteral("1"));
+}
+
+void Forconversion::Txtygk_LostFocus() {
+    botgkag_Click();
+    borrageo();
+}
+
+// ---- Typing and leaving fields -----------------------------------------
+
+bool Forconversion::controlcoma(const QString& tecla) {
+    if (tecla != QStringLiteral(",")) return false;
+    avisa(QStringLiteral("Utilice el punto (.) como separador decimal"));
+    return true;
+}
+
+void Forconversion::teclaen(QLineEdit* campo) {
+    if (campo == txtlat_ || campo == txtlon_ || campo == txtalt_) {
+        borracar();
+        borrapla();
+        if (campo == txtlon_) txtalt_->setText(QStringLiteral("0"));
+        Labelca_->setText(QString());
+        Label8_->setText(QString());
+    } else if (campo == txtx_ || campo == txty_ || campo == txtz_) {
+        borrapla();
+        borrageo();
+    } else {
+        borracar();
+        borrageo();
+    }
+}
+
+bool Forconversion::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* campo = qobject_cast<QLineEdit*>(objeto);
+    if (!campo) return QMainWindow::eventFilter(objeto, evento);
+    if (evento->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool escaracter = !tecla->text().isEmpty() || tecla->key() == Qt::Key_Backspace ||
+                                tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+        if (!escaracter || tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab)
+            return QMainWindow::eventFilter(objeto, evento);
+        // The comma never reaches the field: filtered here rather than taken
+        // out by a Backspace afterwards, with the same message and beep.
+        const bool coma = controlcoma(tecla->text());
+        teclaen(campo);
+        if (coma) return true;
+    } else if (evento->type() == QEvent::FocusOut && !enaccion_) {
+        const auto razon = static_cast<QFocusEvent*>(evento)->reason();
+        // Another application or a message box taking the focus is not a leave.
+        if (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason)
+            return QMainWindow::eventFilter(objeto, evento);
+        enaccion_ = true;
+        if (campo == txtlat_) txtlat_LostFocus();
+        else if (campo == txtlon_) txtlon_LostFocus();
+        else if (campo == txtalt_) txtalt_LostFocus();
+        else if (campo == Txtygk_) Txtygk_LostFocus();
+        enaccion_ = false;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void Forconversion::dejalatitudolongitud(QLineEdit* campo, double limite, const QString& mensaje) {
+    QString t = campo->text();
+    for (int i = 0; i < 5; ++i) campo->setText(t = junta(t, QStringLiteral("  ")));
+    for (int i = 0; i < 3; ++i) campo->setText(t = junta(t, QStringLiteral("- ")));
+    const double v = gmsagra(acp1252(t));
+    if (v > limite || v < -limite) {
+        plataforma_.mensaje(this, mensaje);
+        campo->setFocus();
+    }
+    campo->setText(aqt(reparacoma(gratexgeo(gmsagra(acp1252(t)), estado_.decimales))));
+}
+
+void Forconversion::txtlat_LostFocus() {
+    dejalatitudolongitud(txtlat_, 90,
+                         QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual "
+                                        "que\r\n  -90 grados y menor o igual que 90 grados]"));
+}
+
+void Forconversion::txtlon_LostFocus() {
+    dejalatitudolongitud(txtlon_, 180,
+                         QStringLiteral("          LONGITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual "
+                                        "que\r\n-180 grados y menor o igual que 180 grados]"));
+}
+
+void Forconversion::txtalt_LostFocus() {
+    if (txtalt_->text() == blanco) txtalt_->setText(QStringLiteral("0"));
+    Label8_->setText(QStringLiteral("coef. de altura="));
+    const auto c = coefalt(textode(txtlat_), numerode(txtalt_), estado_.elipsoide);
+    Labelca_->setText(c ? vista(redondea(*c, 8)) : blanco);
+}
+
+// ---- Saving ------------------------------------------------------------
+
+void Forconversion::botguardar_Click() {
+    if (!estado_.resultados.abierto()) {
+        avisa(QStringLiteral("Para Guardar primero debe abrir un archivo"));
+        const auto ruta = plataforma_.abrearchivo(this, QStringLiteral("Elija el archivo que desea abrir"),
+                                                  QStringLiteral("Texto(*.txt)|*.txt"));
+        if (!ruta) return;
+        const std::filesystem::path camino = ruta->toStdString();
+        if (!estado_.resultados.abre(camino)) {
+            plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
+            return;
+        }
+        Text1_->setText(*ruta);
+        estado_.rutaresultados = camino;
+    }
+    const auto elegido = [](const QComboBox* lista) {
+        return lista->currentIndex() >= 0 ? acp1252(lista->currentText()) : std::string();
+    };
+    const RegistroPunto registro = {
+        textode(txtid_), elegido(lst_atrib_),
+        sinblancosiniciales(textode(txtlat_)), sinblancosiniciales(textode(txtlon_)),
+        numerode(txtalt_), numerode(txtx_), numerode(txty_), numerode(txtz_),
+        numerode(Txtxgk_), numerode(Txtygk_), numerode(Label4_[6]),
+        sinblancosiniciales(acp1252(Label4_[7]->text())), numerode(Labelca_),
+        elegido(lst_Elipso_), elegido(lst_param_)};
+    std::string linea;
+    grabapunto(linea, registro);
+    if (!estado_.resultados.agrega(linea)) {
+        estado_.resultados.cierra();
+        plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
+        return;
+    }
+    lst_partra_->setCurrentIndex(-1);
+    lst_partra_->setEditText(blanco);
+    Frame4_->setVisible(false);
+    plataforma_.suena();
+    estado_.resultados.cierra();
+    const auto lineas = cuentalineas(estado_.rutaresultados.string());
+    if (!lineas || !estado_.resultados.abre(estado_.rutaresultados)) {
+        plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
+        return;
+    }
+    Label7_->setText(QStringLiteral("cantidad de puntos en el archivo: ") +
+                     aqt(textoconsigno(static_cast<double>(*lineas))));
+}
+
+void Forconversion::botcerrar_Click() {
+    estado_.resultados.cierra();
+    Label7_->setText(blanco);
+    Text1_->setText(blanco);
+}
+
+// ---- Point transformation ----------------------------------------------
+
+void Forconversion::mnutra_Click() {
+    if (numerode(txtx_) == 0 && numerode(txty_) == 0 && numerode(txtz_) == 0) {
+        avisa(QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores"));
+        return;
+    }
+    lst_partra_->setCurrentIndex(-1);
+    lst_partra_->setEditText(blanco);
+    Frame4_->setVisible(true);
+}
+
+void Forconversion::lst_partra_click(int posicion) {
+    if (posicion < 0 || static_cast<std::size_t>(posicion) >= catalogos_.marcos.size()) return;
+    const EntradaMarco& marco = catalogos_.marcos[static_cast<std::size_t>(posicion)];
+    const std::string elipsoide = lst_Elipso_->currentIndex() >= 0 ? acp1252(lst_Elipso_->currentText()) : std::string();
+    if (marco.elipsoide != elipsoide) {
+        avisa(QStringLiteral("El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL "
+                             "PROBLEMA"));
+        lst_partra_->setCurrentIndex(-1);
+        lst_partra_click(-1);
+        Frame4_->setVisible(false);
+        return;
+    }
+    estado_.transformacion = cargatransf(marco.parametros);
+    ponancho(anchoancho);
+    const EntradaMarco& destino = catalogos_.marcos[posicion == 0 ? 1 : 0];
+    Text2_->setText(aqt(destino.nombre));
+    Text3_->setText(aqt(destino.elipsoide));
+    const Transformacion& t = estado_.transformacion;
+    Label9_->setText(QStringLiteral("Dx= ") + vista(t.dx) + QStringLiteral(" m."));
+    Label10_->setText(QStringLiteral("Dy= ") + vista(t.dy) + QStringLiteral(" m."));
+    Label14_->setText(QStringLiteral("Dz= ") + vista(t.dz) + QStringLiteral(" m."));
+    Label15_->setText(QStringLiteral("Rx= ") + vista(t.rx) + QStringLiteral("rad."));
+    Label16_->setText(QStringLiteral("Ry= ") + vista(t.ry) + QStringLiteral("rad."));
+    Label17_->setText(QStringLiteral("Rz= ") + vista(t.rz) + QStringLiteral("rad."));
+    Label18_->setText(QStringLiteral(" k= ") + vista(t.k) + QStringLiteral(" ppm"));
+    const auto c = transforma(numerode(txtx_), numerode(txty_), numerode(txtz_), t, estado_.decimales);
+    if (!c) return nocalculable();
+    Text4_->setText(vista(c->x));
+    Text5_->setText(vista(c->y));
+    Text6_->setText(vista(c->z));
+    setWindowTitle(titulotransformacion);
+}
+
+void Forconversion::bottransfiere_Click() {
+    ponancho(anchoangosto);
+    borra();
+    lst_partra_->setEditText(Text2_->text());
+    int elegido = -1;
+    for (int i = 0; i < lst_Elipso_->count(); ++i)
+        if (lst_Elipso_->itemText(i) == Text3_->text()) elegido = i;
+    if (elegido < 0) elegido = 0;
+    lst_Elipso_->setCurrentIndex(elegido);
+    lst_elipso_click(elegido);
+    txtx_->setText(Text4_->text());
+    txty_->setText(Text5_->text());
+    txtz_->setText(Text6_->text());
+    setWindowTitle(tituloconversion);
+}
+
+}  // namespace rumbal

@@ -1,0 +1,28 @@
+#pragma once
+// What the windows ask of the desktop: a message box (an OK button, the
+// program's name "Rumbal" as title), the system beep, a file-open dialog (a
+// chosen full path, or nothing when the user cancels), the save sound, and
+// ending the program at once. Windows take one in their constructor; tests
+// give them a fake that records what was shown and answers with scripted
+// paths.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace rumbal {
+
+class Plataforma {
+public:
+    virtual ~Plataforma() = default;
+    virtual void mensaje(QWidget* padre, const QString& texto) = 0;
+    virtual void pitido() = 0;
+    // filtro as the file types are written in the program: pairs of a
+    // description and a pattern separated by "|" ("Texto(*.txt)|*.txt").
+    virtual std::optional<QString> abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) = 0;
+    virtual void suena() = 0;
+    virtual void terminaprograma() = 0;
+};
+
+}  // namespace rumbal

@@ -1,0 +1,47 @@
+#include "ventanas/plataforma_qt.hpp"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace rumbal {
+
+PlataformaQt::PlataformaQt(const std::filesystem::path& sonido) {
+    sonido_.setSource(QUrl::fromLocalFile(QString::fromStdString(sonido.string())));
+}
+
+void PlataformaQt::mensaje(QWidget* padre, const QString& texto) {
+    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Rumbal"), texto, QMessageBox::Ok, padre);
+    caja.exec();
+}
+
+void PlataformaQt::pitido() { QApplication::beep(); }
+
+QString PlataformaQt::filtroqt(const QString& filtro) {
+    const QStringList partes = filtro.split(QLatin1Char('|'));
+    QStringList tipos;
+    for (int i = 0; i + 1 < partes.size(); i += 2) tipos << partes[i] + QStringLiteral(" (") + partes[i + 1] + QLatin1Char(')');
+    return tipos.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> PlataformaQt::abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) {
+    // A name that does not exist yet may be given: the file is created when
+    // it is opened for appending. Nothing is ever overwritten, so no question.
+    QFileDialog dialogo(padre, titulo, QString(), filtroqt(filtro));
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
+    return dialogo.selectedFiles().constFirst();
+}
+
+void PlataformaQt::suena() {
+    if (sonido_.status() == QSoundEffect::Error) return;
+    sonido_.stop();
+    sonido_.play();
+}
+
+void PlataformaQt::terminaprograma() { QApplication::exit(0); }
+
+}  // namespace rumbal

@@ -1,0 +1,28 @@
+#pragma once
+// The desktop's own message box, beep, file dialog and sound.
+
+#include <QSoundEffect>
+#include <filesystem>
+
+#include "ventanas/plataforma.hpp"
+
+namespace rumbal {
+
+class PlataformaQt : public Plataforma {
+public:
+    // sonido: the save sound; one that cannot be played is skipped silently.
+    explicit PlataformaQt(const std::filesystem::path& sonido);
+    void mensaje(QWidget* padre, const QString& texto) override;
+    void pitido() override;
+    std::optional<QString> abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) override;
+    void suena() override;
+    void terminaprograma() override;
+
+    // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*" as Qt writes file types.
+    static QString filtroqt(const QString& filtro);
+
+private:
+    QSoundEffect sonido_;
+};
+
+}  // namespace rumbal

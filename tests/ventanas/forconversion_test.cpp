@@ -1,0 +1,440 @@
+// The main window, driven through its real widgets by their names, offscreen.
+
+#include "ventanas/forconversion.hpp"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "comun/carpeta_temporal.hpp"
+#include "programa/programa.hpp"
+#include "ventanas/plataforma_falsa.hpp"
+
+using namespace rumbal;
+
+class PruebaForconversion : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<prueba::CarpetaTemporal> carpeta;
+    std::unique_ptr<prueba::PlataformaFalsa> plataforma;
+    std::unique_ptr<Programa> programa;
+    Forconversion* w = nullptr;
+
+    template <class T = QLineEdit>
+    T* c(const char* nombre) {
+        T* widget = w->findChild<T*>(QString::fromUtf8(nombre));
+        if (!widget) qFatal("no hay un control %s", nombre);
+        return widget;
+    }
+    QString texto(const char* nombre) {
+        if (auto* l = w->findChild<QLabel*>(QString::fromUtf8(nombre))) return l->text();
+        return c(nombre)->text();
+    }
+    void copiadatos() {
+        for (const char* n : {"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt", "marref.txt"})
+            std::filesystem::copy_file(std::filesystem::path(RUMBAL_DATOS_FUENTE) / n, *carpeta / n,
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+    bool arranca() {
+        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
+        if (!programa->abreprincipal()) return false;
+        w = programa->principal();
+        QApplication::setActiveWindow(w);
+        return QTest::qWaitForWindowActive(w);
+    }
+    void elige(const char* lista, const QString& nombre) {
+        auto* l = c<QComboBox>(lista);
+        const int i = l->findText(nombre);
+        QVERIFY2(i >= 0, qPrintable(nombre));
+        l->setCurrentIndex(i);
+        emit l->activated(i);
+    }
+    // Types into a field as a user does: focus, keys, then Tab to leave it.
+    void escribe(const char* campo, const QString& teclas, bool tab = true) {
+        QLineEdit* f = c(campo);
+        f->setFocus(Qt::TabFocusReason);
+        f->selectAll();
+        QTest::keyClick(f, Qt::Key_Delete);
+        QTest::keyClicks(f, teclas);
+        if (tab) QTest::keyClick(f, Qt::Key_Tab);
+    }
+    void pulsa(const char* boton) { QTest::mouseClick(c<QPushButton>(boton), Qt::LeftButton); }
+    void preparapunto() {
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        elige("lst_param", QStringLiteral("Faja 5"));
+        escribe("txtlat", QStringLiteral("-34 36 12.5"));
+        escribe("txtlon", QStringLiteral("-58 22 54.3"));
+        escribe("txtalt", QStringLiteral("25"));
+    }
+
+private slots:
+    void init() {
+        carpeta = std::make_unique<prueba::CarpetaTemporal>();
+        plataforma = std::make_unique<prueba::PlataformaFalsa>();
+        copiadatos();
+    }
+    void cleanup() {
+        programa.reset();
+        w = nullptr;
+    }
+
+    void arranqueConLosCatalogosPorDefecto() {
+        QVERIFY(arranca());
+        QCOMPARE(w->windowTitle(), QStringLiteral("CONVERSION DE COORDENADAS"));
+        QCOMPARE(w->anchotwips(), 7685);
+        QCOMPARE(w->width(), 768);
+        QCOMPARE(texto("Text7"), QStringLiteral("8"));
+        QCOMPARE(texto("Text8"), QStringLiteral("6"));
+        QCOMPARE(texto("Text9"), QStringLiteral("10"));
+        auto* elipsoides = c<QComboBox>("lst_Elipso");
+        QCOMPARE(elipsoides->count(), 6);
+        QCOMPARE(elipsoides->itemText(0), QStringLiteral("WGS 84"));
+        QCOMPARE(c<QComboBox>("lst_atrib")->itemText(0), QStringLiteral("Vértice"));
+        QCOMPARE(c<QComboBox>("lst_param")->itemText(4), QStringLiteral("Faja 5"));
+        QCOMPARE(c<QComboBox>("lst_partra")->itemText(1), QStringLiteral("ETRS89"));
+        for (const char* lista : {"lst_Elipso", "lst_atrib", "lst_param", "lst_partra"})
+            QCOMPARE(c<QComboBox>(lista)->currentIndex(), -1);
+        for (const char* campo : {"txtlat", "txtlon", "txtalt", "txtx", "txty", "txtz", "Txtxgk", "Txtygk"}) {
+            QVERIFY(!c(campo)->isEnabled());
+            QCOMPARE(c(campo)->text(), QString());
+        }
+        for (const char* boton : {"botgac(0)", "botcag", "botgagk", "botgkag"}) QVERIFY(!c<QPushButton>(boton)->isEnabled());
+        QVERIFY(!c<QComboBox>("lst_param")->isEnabled());
+        QVERIFY(c<QComboBox>("lst_Elipso")->isEnabled());
+        QVERIFY(c<QPushButton>("botguardar")->isEnabled());
+        QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
+        QVERIFY(w->findChild<QGroupBox*>(QStringLiteral("FraGeodésicas(0)")));
+        QCOMPARE(c<QGroupBox>("FraGK(1)")->title(), QStringLiteral("MERCATOR TRANSVERSAL "));
+        QCOMPARE(texto("Lbllon"), QStringLiteral("Longitud (g  m s)"));
+        QCOMPARE(texto("elipsoide(1)"), QStringLiteral(" Nombre"));
+        QCOMPARE(texto("Label7"), QString());
+        QVERIFY(plataforma->mensajes.isEmpty());
+    }
+
+    void menusConSusTitulos() {
+        QVERIFY(arranca());
+        const auto accion = [&](const char* n) { return w->findChild<QAction*>(QString::fromUtf8(n)); };
+        QCOMPARE(accion("mnuArchivo")->text(), QStringLiteral("&Archivo"));
+        QCOMPARE(accion("mnuprocesando")->text(), QStringLiteral("&Procesar Archivo de  Coordenadas"));
+        QCOMPARE(accion("mnuprocesandoc")->text(), QStringLiteral("Datos: x,y,z"));
+        QCOMPARE(accion("mnuvispla")->text(), QStringLiteral("coordenadas planas"));
+        QCOMPARE(accion("mnuListParam")->text(), QStringLiteral("&Listado de Represent. plana"));
+        QCOMPARE(accion("mnucmr")->text(), QStringLiteral("&Actualización de M.R."));
+        QCOMPARE(accion("mnumanual")->text(), QStringLiteral("Guía del usuario"));
+        QVERIFY(accion("separador(1)")->isSeparator());
+        QVERIFY(!accion("mnuprocesandog")->isEnabled());
+        QVERIFY(accion("mnutra")->isEnabled());
+        accion("mnuSalir")->trigger();
+        QVERIFY(plataforma->terminado);
+    }
+
+    void ordenDeTabulacion() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        c("txtid")->setFocus(Qt::TabFocusReason);
+        const QStringList esperado = {"txtlat", "txtlon", "txtalt", "botgac(0)", "txtx", "txty", "txtz", "botcag", "lst_param"};
+        for (const QString& nombre : esperado) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), nombre);
+        }
+    }
+
+    void catalogoVacioDaCuentaCero() {
+        prueba::escribe(*carpeta / "atributos.txt", "");
+        QVERIFY(arranca());
+        QCOMPARE(texto("Text7"), QStringLiteral("0"));
+        QCOMPARE(c<QComboBox>("lst_atrib")->count(), 0);
+    }
+
+    void catalogoQueFaltaOMalformado() {
+        std::filesystem::remove(*carpeta / "varios.txt");
+        QVERIFY(!arranca());
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QVERIFY(plataforma->mensajes[0].startsWith(
+            QStringLiteral("Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del programa.")));
+        QVERIFY(!std::filesystem::exists(*carpeta / "varios.txt"));
+        copiadatos();
+        prueba::escribe(*carpeta / "elipsoide.txt", "\"WGS 84\",6378137,\"x\",1,1,1\r\n");
+        plataforma->mensajes.clear();
+        QVERIFY(!arranca());
+        QVERIFY(plataforma->mensajes[0].startsWith(
+            QStringLiteral("Error en el archivo \"elipsoide.txt\", renglón 1: el campo 3 (x) no es un número.")));
+    }
+
+    void eleccionDeElipsoideYRepresentacion() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QCOMPARE(texto("Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
+        QCOMPARE(texto("Label3(2)"), QStringLiteral("Semieje menor = 6356752.31424518 m."));
+        QCOMPARE(texto("Label3(3)"), QStringLiteral("Aplastamiento = 0.00335281066474748"));
+        QCOMPARE(texto("Label3(4)"), QStringLiteral("1ra.excentricidad = 0.00669437999014111"));
+        for (const char* campo : {"txtlat", "txtlon", "txtalt", "txtx", "txty", "txtz"}) {
+            QVERIFY(c(campo)->isEnabled());
+            QCOMPARE(c(campo)->text(), QStringLiteral(" "));
+        }
+        QVERIFY(!c("Txtxgk")->isEnabled());
+        QVERIFY(c<QComboBox>("lst_param")->isEnabled());
+        // The first choice of a representation keeps the fields; the second clears them.
+        escribe("txtlat", QStringLiteral("-34"));
+        elige("lst_param", QStringLiteral("Faja 5"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 00 00"));
+        QCOMPARE(texto("Label4(1)"), QStringLiteral("Longitud del origen= -60"));
+        QCOMPARE(texto("Label4(2)"), QStringLiteral("Falso Este= 5500000 m."));
+        QCOMPARE(texto("Label4(5)"), QStringLiteral("Factor Escala= 1"));
+        QVERIFY(c("Txtxgk")->isEnabled());
+        elige("lst_param", QStringLiteral("Faja 4"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+    }
+
+    void conversionesDeIdaYVuelta() {
+        QVERIFY(arranca());
+        preparapunto();
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
+        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
+        QCOMPARE(texto("Label8"), QStringLiteral("coef. de altura="));
+        QCOMPARE(texto("Labelca"), QStringLiteral("0.99999608"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("botgac(0)"));
+        pulsa("botgac(0)");
+        QCOMPARE(texto("txtx"), QStringLiteral("2755261.841"));
+        QCOMPARE(texto("txty"), QStringLiteral("-4475419.437"));
+        QCOMPARE(texto("txtz"), QStringLiteral("-3601759.93"));
+        pulsa("botcag");
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
+        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
+        QCOMPARE(texto("txtalt"), QStringLiteral("25"));
+        QCOMPARE(texto("Labelca"), QStringLiteral("0.99999608"));
+        pulsa("botgagk");
+        QCOMPARE(texto("Txtxgk"), QStringLiteral("6170171.746"));
+        QCOMPARE(texto("Txtygk"), QStringLiteral("5648443.249"));
+        QCOMPARE(texto("Label4(6)"), QStringLiteral("1.0002715"));
+        QCOMPARE(texto("Label4(7)"), QStringLiteral("   -0 55 08.9822"));
+        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod. deform.="));
+        QCOMPARE(texto("Label4(9)"), QStringLiteral("conv.de merid.="));
+        pulsa("botgkag");
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
+        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
+        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
+        QCOMPARE(texto("txtx"), QStringLiteral(" "));
+        QCOMPARE(texto("Labelca"), QStringLiteral("1"));
+        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod.de deform.="));
+    }
+
+    void dejarYPlanaBorraLasGeodesicas() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        elige("lst_param", QStringLiteral("Faja 5"));
+        escribe("Txtxgk", QStringLiteral("6170171.746"));
+        escribe("Txtygk", QStringLiteral("5648443.249"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+        QCOMPARE(texto("txtalt"), QStringLiteral(" "));
+        QCOMPARE(texto("Labelca"), QStringLiteral(" "));
+        QCOMPARE(texto("Label4(6)"), QStringLiteral("1.0002715"));
+        QCOMPARE(texto("Label4(7)"), QStringLiteral("   -0 55 08.9822"));
+        QCOMPARE(texto("Txtygk"), QStringLiteral("5648443.249"));
+    }
+
+    void comaYTeclasQueBorran() {
+        QVERIFY(arranca());
+        preparapunto();
+        pulsa("botgac(0)");
+        escribe("txtz", QStringLiteral("12,5"), false);
+        QCOMPARE(texto("txtz"), QStringLiteral("125"));
+        QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Utilice el punto (.) como separador decimal")});
+        QCOMPARE(plataforma->pitidos, 1);
+        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+        QCOMPARE(texto("Txtxgk"), QStringLiteral(" "));
+        escribe("txtalt", QStringLiteral("150"));
+        escribe("txtlon", QStringLiteral("-58"), false);
+        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
+        QCOMPARE(texto("Labelca"), QString());
+        QCOMPARE(texto("Label8"), QString());
+        QCOMPARE(texto("txtx"), QStringLiteral(" "));
+        escribe("txtx", QStringLiteral("1"), false);
+        for (const char* campo : {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
+            QCOMPARE(texto(campo), QStringLiteral(" "));
+    }
+
+    void rangoDeLatitudYLongitud() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        escribe("txtlat", QStringLiteral("- 90   01  00"));
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QCOMPARE(plataforma->mensajes[0],
+                 QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
+                                "  -90 grados y menor o igual que 90 grados]"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -90 00 60"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtlat"));
+        escribe("txtlat", QStringLiteral("-34  36   10.5"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 10.5"));
+        escribe("txtlon", QStringLiteral("-180"));
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QCOMPARE(texto("txtlon"), QStringLiteral("-180 00 00"));
+        escribe("txtlon", QStringLiteral("180 00 01"));
+        QCOMPARE(plataforma->mensajes.size(), 2);
+        QVERIFY(plataforma->mensajes[1].startsWith(QStringLiteral("          LONGITUD FUERA DE RANGO\r\n")));
+        QVERIFY(plataforma->mensajes[1].endsWith(QStringLiteral("\r\n-180 grados y menor o igual que 180 grados]")));
+    }
+
+    void alturaEnBlancoEsCero() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        c("txtalt")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c("txtalt"), Qt::Key_Tab);
+        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
+        QCOMPARE(texto("Labelca"), QStringLiteral("1"));
+    }
+
+    void cartesianasEnCero() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        escribe("txtx", QStringLiteral("0"));
+        escribe("txty", QStringLiteral("0"));
+        escribe("txtz", QStringLiteral("0"));
+        pulsa("botcag");
+        QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Ingrese las coordenadas a convertir")});
+        QCOMPARE(plataforma->pitidos, 1);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtx"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+    }
+
+    void guardarYCerrar() {
+        QVERIFY(arranca());
+        const QString ruta = QString::fromStdString((*carpeta / "puntos.txt").string());
+        elige("lst_atrib", QStringLiteral("Mojón"));
+        escribe("txtid", QStringLiteral("P1"));
+        preparapunto();
+        pulsa("botgac(0)");
+        pulsa("botgagk");
+        plataforma->respuestas.push_back(ruta);
+        pulsa("botguardar");
+        QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Para Guardar primero debe abrir un archivo")});
+        QCOMPARE(plataforma->pitidos, 1);
+        QCOMPARE(plataforma->dialogos, QStringList{QStringLiteral("Elija el archivo que desea abrir | Texto(*.txt)|*.txt")});
+        QCOMPARE(plataforma->sonidos, 1);
+        const std::string linea =
+            "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
+            "5648443.249,1.0002715,\"-0 55 08.9822\",.99999608,\"WGS 84\",\"Faja 5\"\r\n";
+        QCOMPARE(prueba::lee(*carpeta / "puntos.txt"), linea);
+        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  1"));
+        QCOMPARE(texto("Text1"), ruta);
+        pulsa("botguardar");
+        QCOMPARE(plataforma->dialogos.size(), 1);
+        QCOMPARE(prueba::lee(*carpeta / "puntos.txt"), linea + linea);
+        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  2"));
+        pulsa("botcerrar");
+        QCOMPARE(texto("Label7"), QStringLiteral(" "));
+        QCOMPARE(texto("Text1"), QStringLiteral(" "));
+        // Cancelling the dialog writes nothing.
+        pulsa("botguardar");
+        QCOMPARE(plataforma->dialogos.size(), 2);
+        QCOMPARE(prueba::lee(*carpeta / "puntos.txt"), linea + linea);
+        QCOMPARE(texto("Label7"), QStringLiteral(" "));
+    }
+
+    void guardarEnUnArchivoConDiezRenglones() {
+        QVERIFY(arranca());
+        std::string diez;
+        for (int i = 0; i < 10; ++i) diez += "renglon\r\n";
+        prueba::escribe(*carpeta / "diez.txt", diez);
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        plataforma->respuestas.push_back(QString::fromStdString((*carpeta / "diez.txt").string()));
+        pulsa("botguardar");
+        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  11"));
+        // A point saved right after choosing an ellipsoid: empty texts and zeros.
+        QCOMPARE(prueba::lee(*carpeta / "diez.txt"),
+                 diez + "\"\",\"\",\"\",\"\",0,0,0,0,0,0,0,\"\",0,\"WGS 84\",\"\"\r\n");
+    }
+
+    void transformacionDelPunto() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        QCOMPARE(plataforma->mensajes,
+                 QStringList{QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores")});
+        QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
+        escribe("txtx", QStringLiteral("4027894.006"));
+        escribe("txty", QStringLiteral("307045.6"));
+        escribe("txtz", QStringLiteral("4919474.91"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        QVERIFY(c<QGroupBox>("Frame4")->isVisible());
+        QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
+        // DHDN lies on Bessel 1841, not on the chosen WGS 84.
+        elige("lst_partra", QStringLiteral("DHDN"));
+        QCOMPARE(plataforma->mensajes.last(),
+                 QStringLiteral("El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL PROBLEMA"));
+        QCOMPARE(c<QComboBox>("lst_partra")->currentIndex(), -1);
+        QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
+        QCOMPARE(w->anchotwips(), 7685);
+
+        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        escribe("txtx", QStringLiteral("4027894.006"));
+        escribe("txty", QStringLiteral("307045.6"));
+        escribe("txtz", QStringLiteral("4919474.91"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        elige("lst_partra", QStringLiteral("DHDN"));
+        QCOMPARE(w->anchotwips(), 10230);
+        QCOMPARE(w->width(), 1023);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Transformación de Coordenadas entre Marcos de Referencia"));
+        QCOMPARE(texto("Text2"), QStringLiteral("ETRS89"));
+        QCOMPARE(texto("Text3"), QStringLiteral("GRS 80"));
+        QCOMPARE(texto("Label9"), QStringLiteral("Dx= 598.1 m."));
+        QCOMPARE(texto("Label15"), QStringLiteral("Rx= -9.793E-07rad."));
+        QCOMPARE(texto("Label17"), QStringLiteral("Rz= 1.19022E-05rad."));
+        QCOMPARE(texto("Label18"), QStringLiteral(" k= 6.7 ppm"));
+        QCOMPARE(texto("Text4"), QStringLiteral("4028523.821"));
+        QCOMPARE(texto("txtx"), QStringLiteral("4027894.006"));
+
+        pulsa("bottransfiere");
+        QCOMPARE(w->anchotwips(), 7685);
+        QCOMPARE(w->windowTitle(), QStringLiteral("CONVERSION DE COORDENADAS"));
+        QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral("ETRS89"));
+        QCOMPARE(c<QComboBox>("lst_Elipso")->currentText(), QStringLiteral("GRS 80"));
+        QCOMPARE(texto("Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
+        QCOMPARE(texto("txtx"), texto("Text4"));
+        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+    }
+
+    void transfiereAUnElipsoideQueNoEstaEligeElPrimero() {
+        prueba::escribe(*carpeta / "marref.txt",
+                        "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        escribe("txtx", QStringLiteral("10"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        elige("lst_partra", QStringLiteral("A"));
+        QCOMPARE(texto("Label17"), QStringLiteral("Rz= 4.8481E-06rad."));
+        pulsa("bottransfiere");
+        QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), 0);
+        QCOMPARE(c<QComboBox>("lst_Elipso")->currentText(), QStringLiteral("WGS 84"));
+    }
+
+    void guardarOcultaElPanel() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        escribe("txtx", QStringLiteral("10"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        QVERIFY(c<QGroupBox>("Frame4")->isVisible());
+        plataforma->respuestas.push_back(QString::fromStdString((*carpeta / "p.txt").string()));
+        pulsa("botguardar");
+        QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
+        QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
+    }
+
+    void recargaLeeOtraVezLosCatalogos() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        prueba::escribe(*carpeta / "atributos.txt", "\"uno\"\r\n");
+        programa->recarga();
+        w = programa->principal();
+        QCOMPARE(texto("Text7"), QStringLiteral("1"));
+        QVERIFY(!c("txtlat")->isEnabled());
+        QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), -1);
+    }
+};
+
+QTEST_MAIN(PruebaForconversion)
+#include "forconversion_test.moc"
