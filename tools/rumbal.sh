@@ -5,8 +5,7 @@ cd "$(dirname "$0")/.."
 tools/dependencias.sh
 cmake -S . -B build/normal -G Ninja >/dev/null
 cmake --build build/normal
-if [[ -x build/normal/bin/rumbal ]]; then
-  exec build/normal/bin/rumbal "$@"
+if [[ -z ${DISPLAY:-}${WAYLAND_DISPLAY:-} ]]; then
+  echo "No hay pantalla (DISPLAY): para verlo sin escritorio, xvfb-run -a build/normal/bin/rumbal" >&2
 fi
-echo "Rumbal está construido en build/normal/bin: la ventana principal todavía no forma parte de esta versión."
-echo "Las pruebas del cálculo se corren con: bash tools/pruebas.sh"
+exec build/normal/bin/rumbal "$@"

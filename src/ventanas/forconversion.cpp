@@ -104,7 +104,7 @@ void Forconversion::construye() {
     lst_atrib_ = lista(f1, "lst_atrib", 100, 52, 200);
     Text7_ = caja(f1, "Text7", 310, 52, 50);
 
-    QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 164);
+    QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 172);
     etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 60);
     lst_Elipso_ = lista(f2, "lst_Elipso", 70, 22, 220);
     Text8_ = caja(f2, "Text8", 300, 22, 50);
@@ -123,16 +123,16 @@ void Forconversion::construye() {
     Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 120);
     Labelca_ = etiqueta(geo, "Labelca", QString(), 140, 116, 170);
 
-    botgac_ = boton(central, "botgac(0)", QStringLiteral(">>>"), 342, 180, 44);
-    botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 216, 44);
+    botgac_ = boton(central, "botgac(0)", QStringLiteral(">>>"), 342, 190, 44);
+    botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 226, 44);
 
-    QGroupBox* car = marco("FraCartesianas(1)", QStringLiteral("CARTES. GEOCENTRICAS"), 390, 176, 370, 120);
-    etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 24, 90);
-    txtx_ = caja(car, "txtx", 110, 22, 240);
-    etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 54, 90);
-    txty_ = caja(car, "txty", 110, 52, 240);
-    etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 84, 90);
-    txtz_ = caja(car, "txtz", 110, 82, 240);
+    QGroupBox* car = marco("FraCartesianas(1)", QStringLiteral("CARTES. GEOCENTRICAS"), 390, 184, 370, 114);
+    etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 22, 90);
+    txtx_ = caja(car, "txtx", 110, 20, 240);
+    etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 52, 90);
+    txty_ = caja(car, "txty", 110, 50, 240);
+    etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 82, 90);
+    txtz_ = caja(car, "txtz", 110, 80, 240);
 
     lst_param_ = lista(central, "lst_param", 8, 304, 220);
     botgagk_ = boton(central, "botgagk", QStringLiteral(">>>"), 236, 302, 50);
