@@ -163,7 +163,9 @@ void Forconversion::construye() {
     // The frame-transformation panel, right of the narrow width.
     Frame4_ = marco("Frame4", QStringLiteral("M.de Refer. Actual"), 775, 8, 240, 60);
     lst_partra_ = lista(Frame4_, "lst_partra", 10, 24, 220);
+    // Its text can be set apart from its entries (one blank, the destination name).
     lst_partra_->setEditable(true);
+    lst_partra_->setInsertPolicy(QComboBox::NoInsert);
     Frame41_ = marco("Frame41", QStringLiteral("M.de Refer. Destino"), 775, 72, 240, 60);
     Text2_ = caja(Frame41_, "Text2", 10, 24, 220);
     Text3_ = caja(central, "Text3", 785, 138, 220);
