@@ -3,7 +3,7 @@
 # virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/dependencias.sh xvfb xauth >/dev/null
+tools/dependencias.sh xvfb xauth fonts-dejavu-core >/dev/null
 cmake -S . -B build/normal -G Ninja >/dev/null
 cmake --build build/normal --target rumbal-captura >/dev/null
 mkdir -p docs
