@@ -32,15 +32,10 @@ std::string mensajederegistro(std::int64_t registro, std::int64_t linea, const s
     return "Registro " + std::to_string(registro) + " (renglón " + std::to_string(linea) + "): " + motivo + ".";
 }
 
-}  // namespace
-
-namespace {
-
 // What one thread made of a run of records: the output of each record in
 // turn, and where and why it stopped if it did.
 struct Tramo {
     std::string salida;
-    std::vector<std::size_t> finales;  // end of each record's output in salida
     std::size_t hechos = 0;
     std::string motivo;
 };
@@ -48,13 +43,11 @@ struct Tramo {
 void calcula(const CadaRegistro& cada, std::vector<ValorCampo>& campos, std::size_t n, std::size_t desde,
              std::size_t hasta, Tramo& t) {
     t.salida.clear();
-    t.finales.clear();
     t.hechos = 0;
     t.motivo.clear();
     for (std::size_t i = desde; i < hasta; ++i) {
         t.motivo = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
         if (!t.motivo.empty()) return;
-        t.finales.push_back(t.salida.size());
         ++t.hechos;
     }
 }
@@ -203,7 +196,7 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         sobrante.clear();
         const std::int64_t antes = r.registros;
         r.registros += static_cast<std::int64_t>(hechos);
-        if (salida) salida->tal_vez_vacia();
+        if (salida) salida->vaciasillena();
         if (!motivo.empty())
             return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
         const std::int64_t siguienteregistro = antes + static_cast<std::int64_t>(actual.leidos) + 1;

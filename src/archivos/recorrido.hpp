@@ -13,8 +13,8 @@
 #include <functional>
 #include <istream>
 #include <optional>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "textos/campos.hpp"
@@ -40,7 +40,7 @@ class Salida {
 public:
     explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
     std::string& memoria() { return memoria_; }
-    void tal_vez_vacia() {
+    void vaciasillena() {
         if (memoria_.size() >= (1 << 16)) vacia();
     }
     bool vacia();  // false when the stream failed
