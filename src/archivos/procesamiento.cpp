@@ -16,11 +16,6 @@ namespace rumbal {
 
 namespace {
 
-std::string sinblancosiniciales(const std::string& t) {
-    const std::size_t i = t.find_first_not_of(' ');
-    return i == std::string::npos ? std::string() : t.substr(i);
-}
-
 // The angle text of a latitude or longitude field: decimal degrees are
 // written as an angle text, an angle text is kept as read. Anything that does
 // not start like a number is refused.
@@ -40,11 +35,6 @@ bool textodeangulo(const ValorCampo& v, const Decimales& d, std::string& texto) 
     if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '.')) return false;
     texto = v.texto();
     return true;
-}
-
-std::string noesnumero(const char* que, const ValorCampo& v) {
-    if (v.esvacio()) return std::string("falta ") + que;
-    return std::string(que) + " (" + textovisible(v) + ") no es un número";
 }
 
 std::string noesangulo(const char* que, const ValorCampo& v) {

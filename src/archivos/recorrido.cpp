@@ -26,6 +26,11 @@ std::optional<double> numerode(const ValorCampo& v) {
     return std::nullopt;
 }
 
+std::string noesnumero(const char* que, const ValorCampo& v) {
+    if (v.esvacio()) return std::string("falta ") + que;
+    return std::string(que) + " (" + textovisible(v) + ") no es un número";
+}
+
 namespace {
 
 std::string mensajederegistro(std::int64_t registro, std::int64_t linea, const std::string& motivo) {

@@ -68,4 +68,8 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
 // A value that must be a number: a bare number, or a text that is one number.
 std::optional<double> numerode(const ValorCampo& v);
 
+// Why such a value cannot be used: "falta <que>" when it is empty, else
+// "<que> (<value>) no es un número".
+std::string noesnumero(const char* que, const ValorCampo& v);
+
 }  // namespace rumbal

@@ -9,13 +9,10 @@ Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const 
     Salida salida(resultados);
     const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
         double xyz[3];
-        const char* const nombres[] = {"x", "y", "z"};
+        const char* const nombres[] = {"la coordenada x", "la coordenada y", "la coordenada z"};
         for (std::size_t i = 0; i < 3; ++i) {
             const auto v = numerode(c[2 + i]);
-            if (!v) {
-                if (c[2 + i].esvacio()) return std::string("falta la coordenada ") + nombres[i];
-                return std::string("la coordenada ") + nombres[i] + " (" + textovisible(c[2 + i]) + ") no es un número";
-            }
+            if (!v) return noesnumero(nombres[i], c[2 + i]);
             xyz[i] = *v;
         }
         const auto nuevo = transforma(xyz[0], xyz[1], xyz[2], t, d);

@@ -15,6 +15,7 @@ namespace rumbal::interno {
 
 double calwrad(double latitud, const Elipsoide& e);  // latitude in radians
 double calnrad(double latitud, const Elipsoide& e);  // rounded to 5 decimals
+double calmrad(double latitud, const Elipsoide& e);  // rounded to 5 decimals
 double calrrad(double latitud, const Elipsoide& e);  // from N and M rounded, rounded
 double arcomerde(double grados, double radianes, const Elipsoide& e);
 

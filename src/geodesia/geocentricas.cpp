@@ -17,12 +17,12 @@ double calwrad(double b, const Elipsoide& e) {
 
 double calnrad(double b, const Elipsoide& e) { return redondea(e.a / calwrad(b, e), 5); }
 
-double calrrad(double b, const Elipsoide& e) {
+double calmrad(double b, const Elipsoide& e) {
     const double w = calwrad(b, e);
-    const double n = redondea(e.a / w, 5);
-    const double m = redondea((e.a * (1 - e.e2)) / (w * w * w), 5);
-    return redondea(std::sqrt(n * m), 5);
+    return redondea((e.a * (1 - e.e2)) / (w * w * w), 5);
 }
+
+double calrrad(double b, const Elipsoide& e) { return redondea(std::sqrt(calnrad(b, e) * calmrad(b, e)), 5); }
 
 }  // namespace interno
 
@@ -30,10 +30,7 @@ double calw(std::string_view latitud, const Elipsoide& e) { return interno::calw
 
 double caln(std::string_view latitud, const Elipsoide& e) { return interno::calnrad(texarad(latitud), e); }
 
-double calm(std::string_view latitud, const Elipsoide& e) {
-    const double w = calw(latitud, e);
-    return redondea((e.a * (1 - e.e2)) / (w * w * w), 5);
-}
+double calm(std::string_view latitud, const Elipsoide& e) { return interno::calmrad(texarad(latitud), e); }
 
 double calr(std::string_view latitud, const Elipsoide& e) { return interno::calrrad(texarad(latitud), e); }
 

@@ -1,5 +1,6 @@
 #include "textos/lectura_numero.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -113,6 +114,11 @@ std::optional<double> leenumeroestricto(std::string_view texto) {
 std::string reparacoma(std::string texto) {
     const std::size_t coma = texto.find(',');
     if (coma != std::string::npos) texto[coma] = '.';
+    return texto;
+}
+
+std::string sinblancosiniciales(std::string texto) {
+    texto.erase(0, std::min(texto.find_first_not_of(' '), texto.size()));
     return texto;
 }
 

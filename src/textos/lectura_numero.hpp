@@ -32,4 +32,7 @@ std::size_t largonumero(std::string_view texto);
 // comma stays.
 std::string reparacoma(std::string texto);
 
+// The text without its leading blanks (angle texts as files store them).
+std::string sinblancosiniciales(std::string texto);
+
 }  // namespace rumbal

@@ -34,11 +34,6 @@ double numerode(const QLineEdit* campo) { return leenumero(acp1252(campo->text()
 double numerode(const QLabel* etiqueta) { return leenumero(acp1252(etiqueta->text())); }
 std::string textode(const QLineEdit* campo) { return acp1252(campo->text()); }
 
-std::string sinblancosiniciales(std::string t) {
-    t.erase(0, std::min(t.find_first_not_of(' '), t.size()));
-    return t;
-}
-
 // The text up to and including position p of a pair, then the rest without
 // its leading blanks; with no pair, the whole text without leading blanks.
 QString junta(const QString& t, const QString& par) {
