@@ -19,6 +19,7 @@
 #include "textos/lectura_numero.hpp"
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
+#include "ventanas/modos_proceso.hpp"
 #include "ventanas/texto_qt.hpp"
 
 namespace rumbal {
@@ -48,8 +49,12 @@ QString junta(const QString& t, const QString& par) {
 }  // namespace
 
 Forconversion::Forconversion(EstadoPrograma& estado, Plataforma& plataforma, Catalogos catalogos,
-                             std::function<void()> recarga)
-    : estado_(estado), plataforma_(plataforma), catalogos_(std::move(catalogos)), recarga_(std::move(recarga)) {
+                             std::function<void()> recarga, std::function<void(const PedidoVentana&)> abre)
+    : estado_(estado),
+      plataforma_(plataforma),
+      catalogos_(std::move(catalogos)),
+      recarga_(std::move(recarga)),
+      abre_(std::move(abre)) {
     setObjectName(QStringLiteral("forconversion"));
     construye();
     construyemenu();
@@ -225,12 +230,27 @@ void Forconversion::construyemenu() {
         return a;
     };
     QMenu* archivo = menu(barra, "mnuArchivo", QStringLiteral("&Archivo"));
+    // Items that open a window ask the program for it.
+    const auto pide = [&](QMenu* padre, const char* nombre, const QString& titulo, PedidoVentana pedido) {
+        QAction* a = item(padre, nombre, titulo, true);
+        QObject::connect(a, &QAction::triggered, this, [this, pedido] {
+            if (abre_) abre_(pedido);
+        });
+    };
     QMenu* procesando = submenu(archivo, "mnuprocesando", QStringLiteral("&Procesar Archivo de  Coordenadas"));
-    item(procesando, "mnuprocesandog", QStringLiteral("Datos: B,L,h"), false);
-    item(procesando, "mnuprocesandoc", QStringLiteral("Datos: x,y,z"), false);
-    item(procesando, "mnuprocesandop", QStringLiteral("Datos: X,Y"), false);
-    item(archivo, "mnugenerar", QStringLiteral("&Seleccionar columnas"), false);
-    item(archivo, "mnuatrib", QStringLiteral("Seleccionar por atributo"), false);
+    // In the order of the processing modes: geodetic, geocentric, plane data.
+    const std::array<std::pair<const char*, QString>, 3> itemsproceso = {{
+        {"mnuprocesandog", QStringLiteral("Datos: B,L,h")},
+        {"mnuprocesandoc", QStringLiteral("Datos: x,y,z")},
+        {"mnuprocesandop", QStringLiteral("Datos: X,Y")},
+    }};
+    const auto utf8 = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
+    for (std::size_t i = 0; i < itemsproceso.size(); ++i)
+        pide(procesando, itemsproceso[i].first, itemsproceso[i].second,
+             {Ventana::procesar, utf8(modosproceso[i].modo), utf8(modosproceso[i].titulo)});
+    pide(archivo, "mnugenerar", QStringLiteral("&Seleccionar columnas"),
+         {Ventana::generar, QStringLiteral("generar"), QString()});
+    pide(archivo, "mnuatrib", QStringLiteral("Seleccionar por atributo"), {Ventana::poratributos, {}, {}});
     archivo->addSeparator()->setObjectName(QStringLiteral("separador(1)"));
     QAction* salir = item(archivo, "mnuSalir", QStringLiteral("&Salir"), true);
     QObject::connect(salir, &QAction::triggered, this, [this] { plataforma_.terminaprograma(); });
@@ -256,7 +276,8 @@ void Forconversion::construyemenu() {
     item(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), false);
     mnutra_ = item(transformaciones, "mnutra", QStringLiteral("&Transformación p/punto"), true);
     QObject::connect(mnutra_, &QAction::triggered, this, [this] { mnutra_Click(); });
-    item(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"), false);
+    pide(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"),
+         {Ventana::transformacionarchivo, {}, {}});
 
     QMenu* ayuda = menu(barra, "mnuAyuda", QStringLiteral("&Ayuda"));
     item(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), false);

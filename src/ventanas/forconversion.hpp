@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "catalogos/carga.hpp"
-#include "programa/estado.hpp"
+#include "estado/estado.hpp"
+#include "ventanas/pedido_ventana.hpp"
 #include "ventanas/plataforma.hpp"
 
 class QAction;
@@ -35,9 +36,10 @@ public:
     static constexpr double pixelesportwip = 0.1;
 
     // catalogos: the five catalogues as start-up read them. recarga runs the
-    // reload protocol (the editors call it through the program).
+    // reload protocol (the editors call it through the program); abre asks
+    // the program for another window (the menu's items).
     Forconversion(EstadoPrograma& estado, Plataforma& plataforma, Catalogos catalogos,
-                  std::function<void()> recarga = {});
+                  std::function<void()> recarga = {}, std::function<void(const PedidoVentana&)> abre = {});
 
     // Clearing operations, also used by other windows.
     void borra();
@@ -86,6 +88,7 @@ private:
     Plataforma& plataforma_;
     Catalogos catalogos_;
     std::function<void()> recarga_;
+    std::function<void(const PedidoVentana&)> abre_;
     int anchotwips_ = anchoangosto;
     bool enaccion_ = false;  // a leave action is running: its own focus moves are not leaves
 

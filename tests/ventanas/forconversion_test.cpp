@@ -126,7 +126,10 @@ private slots:
         QCOMPARE(accion("mnucmr")->text(), QStringLiteral("&Actualización de M.R."));
         QCOMPARE(accion("mnumanual")->text(), QStringLiteral("Guía del usuario"));
         QVERIFY(accion("separador(1)")->isSeparator());
-        QVERIFY(!accion("mnuprocesandog")->isEnabled());
+        for (const char* n : {"mnuprocesandog", "mnuprocesandoc", "mnuprocesandop", "mnugenerar", "mnuatrib",
+                              "mnutraar"})
+            QVERIFY2(accion(n)->isEnabled(), n);
+        QVERIFY(!accion("mnuListElipAgr")->isEnabled());
         QVERIFY(accion("mnutra")->isEnabled());
         accion("mnuSalir")->trigger();
         QVERIFY(plataforma->terminado);

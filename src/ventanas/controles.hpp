@@ -1,0 +1,40 @@
+#pragma once
+// Making the controls of a window: each carries its documented name as its
+// objectName, and a caption placed before a field becomes the field's buddy,
+// so a screen reader names the field by its caption.
+
+#include <QComboBox>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "ventanas/texto_qt.hpp"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace rumbal::controles {
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
+QComboBox* lista(QWidget* padre, const char* nombre);
+QLineEdit* caja(QWidget* padre, const char* nombre);
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
+
+// The caption in column 0 and its field in column 1 of row fila.
+void rotulado(QGridLayout* rejilla, int fila, QLabel* rotulo, QWidget* campo);
+
+// A list of catalogue names, in file order, nothing chosen.
+template <class Entrada>
+void llena(QComboBox* lista, const std::vector<Entrada>& entradas) {
+    lista->clear();
+    for (const Entrada& e : entradas) {
+        if constexpr (std::is_same_v<Entrada, std::string>) lista->addItem(aqt(e));
+        else lista->addItem(aqt(e.nombre));
+    }
+    lista->setCurrentIndex(-1);
+}
+
+}  // namespace rumbal::controles

@@ -1,0 +1,90 @@
+#include "ventanas/forporatributos.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archivos/seleccion.hpp"
+#include "catalogos/carga.hpp"
+#include "ventanas/controles.hpp"
+#include "ventanas/texto_qt.hpp"
+
+namespace rumbal {
+
+Forporatributos::Forporatributos(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
+    : VentanaArchivos(estado, plataforma,
+                      {QStringLiteral("forporatributos"), QStringLiteral("Selección por atributos"),
+                       QStringLiteral("botgenerar"), QStringLiteral("Generar"), QStringLiteral(" puntos generados"),
+                       QStringLiteral(" puntos en el archivo de resultados"), &cicloseleccion},
+                      padre) {
+    Label1_ = controles::etiqueta(this, "Label1", QString());
+    zonapropia()->addWidget(Label1_);
+    Frame1_ = new QGroupBox(QStringLiteral("Listado de atributos"), this);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    auto* rejilla = new QGridLayout(Frame1_);
+    lst_Atrib_ = controles::lista(Frame1_, "lst_Atrib");
+    controles::rotulado(rejilla, 0, controles::etiqueta(Frame1_, "Label2", QStringLiteral("Nombre")), lst_Atrib_);
+    zonapropia()->addWidget(Frame1_);
+    Label3_ = controles::etiqueta(this, "Label3", QString());
+    zonapropia()->addWidget(Label3_);
+
+    QObject::connect(lst_Atrib_, &QComboBox::activated, this, [this](int i) { lst_Atrib_Click(i); });
+    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
+    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botgenerar_Click(); });
+    aplicaciclo();
+}
+
+bool Forporatributos::Form_Load() {
+    estado_.cierratodo();
+    auto atributos = cargaatributos(estado_.carpeta);
+    if (!atributos.bien()) {
+        plataforma_.mensaje(this, aqt(atributos.error().mensaje()));
+        return false;
+    }
+    atributos_ = std::move(atributos.valor());
+    controles::llena(lst_Atrib_, atributos_);
+    Label1_->setText(QStringLiteral("Seleccione un atributo"));
+    label7_->setText(QStringLiteral("Archivo Completo"));
+    Label8_->setText(QStringLiteral("Archivo a Generar"));
+    return true;
+}
+
+void Forporatributos::lst_Atrib_Click(int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= atributos_.size()) return;
+    Label1_->setEnabled(false);
+    elegido_ = atributos_[static_cast<std::size_t>(i)];
+    Label1_->setText(QStringLiteral("atributo seleccionado"));
+    Label3_->setText(QStringLiteral("Seleccione los Archivos con el botón Abrir"));
+    lst_Atrib_->setEnabled(false);
+    ciclo_.elige();
+    aplicaciclo();
+}
+
+void Forporatributos::botabrir_Click() {
+    Label1_->setEnabled(false);
+    Frame1_->setEnabled(false);
+    const Apertura a = abrepar({QStringLiteral("abrir el archivo Completo "), filtrodatos, QString()},
+                               {QStringLiteral("abrir el archivo a Generar"), filtroresultados, QString()});
+    if (a != Apertura::abiertos) return;
+    Label3_->setText(QStringLiteral("Para procesar clikee Generar"));
+}
+
+void Forporatributos::botgenerar_Click() {
+    const std::string atributo = elegido_;
+    corre([atributo](std::istream& completo, std::ostream& generado, const Avance& avance) {
+        return seleccionaatributo(completo, generado, atributo, avance);
+    });
+}
+
+void Forporatributos::alterminar(const Recuento&) {
+    Label3_->setEnabled(false);
+    botterminar_->setFocus();
+    Text1_->setEnabled(false);
+    Text2_->setEnabled(false);
+}
+
+}  // namespace rumbal

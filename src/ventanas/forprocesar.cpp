@@ -1,0 +1,153 @@
+#include "ventanas/forprocesar.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archivos/procesamiento.hpp"
+#include "catalogos/carga.hpp"
+#include "textos/numero_texto.hpp"
+#include "ventanas/controles.hpp"
+#include "ventanas/modos_proceso.hpp"
+#include "ventanas/texto_qt.hpp"
+
+namespace rumbal {
+
+namespace {
+QString vista(double v) { return aqt(textovista(v)); }
+}  // namespace
+
+Forprocesar::Forprocesar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
+    : VentanaArchivos(estado, plataforma,
+                      {QStringLiteral("forprocesar"), QStringLiteral("Procesando Archivo de coordenadas"),
+                       QStringLiteral("botcalcular"), QStringLiteral("Calcular"), QStringLiteral(" puntos calculados"),
+                       QStringLiteral(" puntos en el archivo de resultados"), &cicloprocesar},
+                      padre) {
+    const auto grupo = [&](const char* nombre, const QString& titulo, QComboBox*& lista, const char* nombrelista,
+                           std::array<QLabel*, 6>& etiquetas, const char* arreglo) {
+        auto* g = new QGroupBox(titulo, this);
+        g->setObjectName(QString::fromUtf8(nombre));
+        auto* rejilla = new QGridLayout(g);
+        lista = controles::lista(g, nombrelista);
+        controles::rotulado(rejilla, 0, controles::etiqueta(g, std::string(nombre) == "Frame1" ? "Label1" : "Label2",
+                                                             QStringLiteral("Nombre")),
+                            lista);
+        for (int i = 0; i < 6; ++i) {
+            const std::string n = std::string(arreglo) + "(" + std::to_string(i) + ")";
+            etiquetas[static_cast<std::size_t>(i)] = controles::etiqueta(g, n.c_str(), QString());
+            rejilla->addWidget(etiquetas[static_cast<std::size_t>(i)], i == 0 ? 1 : i + 1, 0, 1, 2);
+        }
+        zonapropia()->addWidget(g);
+    };
+    grupo("Frame1", QStringLiteral("ELIPSOIDE"), lst_elipso_, "lst_elipso", Label3_, "Label3");
+    grupo("Frame2", QStringLiteral("Representación plana"), lst_param_, "lst_param", Label4_, "Label4");
+    label7_->setText(QStringLiteral("Archivos de datos"));
+    Label8_->setText(QStringLiteral("Archivos de resultados"));
+
+    QObject::connect(lst_elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_Click(i); });
+    QObject::connect(lst_param_, &QComboBox::activated, this, [this](int i) { lst_param_Click(i); });
+    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
+    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botcalcular_Click(); });
+    aplicaciclo();
+}
+
+bool Forprocesar::Form_Load() {
+    estado_.cierratodo();
+    Label3_[0]->setText(QStringLiteral("Seleccione los parámetros correspondientes"));
+    auto elipsoides = cargaelipsoides(estado_.carpeta);
+    auto representaciones = cargarepresentaciones(estado_.carpeta);
+    for (const ErrorCatalogo* e : {elipsoides.bien() ? nullptr : &elipsoides.error(),
+                                   representaciones.bien() ? nullptr : &representaciones.error()})
+        if (e) {
+            plataforma_.mensaje(this, aqt(e->mensaje()));
+            return false;
+        }
+    elipsoides_ = std::move(elipsoides.valor());
+    representaciones_ = std::move(representaciones.valor());
+    controles::llena(lst_elipso_, elipsoides_);
+    controles::llena(lst_param_, representaciones_);
+    return true;
+}
+
+void Forprocesar::lst_elipso_Click(int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= elipsoides_.size()) return;
+    const Elipsoide& e = elipsoides_[static_cast<std::size_t>(i)].valores;
+    estado_.elipsoide = e;
+    Label3_[1]->setText(QStringLiteral("Semieje mayor = ") + vista(e.a) + QStringLiteral(" m. "));
+    Label3_[2]->setText(QStringLiteral("Semieje menor = ") + vista(e.b) + QStringLiteral(" m."));
+    Label3_[3]->setText(QStringLiteral("Aplastamiento = ") + vista(e.f));
+    Label3_[4]->setText(QStringLiteral("1ra.excentr. = ") + vista(e.e2));
+    Label3_[5]->setText(QStringLiteral("2da.excentr. = ") + vista(e.ep2));
+}
+
+void Forprocesar::lst_param_Click(int j) {
+    if (j < 0 || static_cast<std::size_t>(j) >= representaciones_.size()) return;
+    const RepresentacionPlana& r = representaciones_[static_cast<std::size_t>(j)].valores;
+    estado_.representacion = r;
+    Label4_[1]->setText(QStringLiteral("Longitud del origen= ") + aqt(r.longitudorigen));
+    Label4_[2]->setText(QStringLiteral("Falso Este= ") + vista(r.falsoeste) + QStringLiteral(" m."));
+    Label4_[3]->setText(QStringLiteral("Latitud del origen= ") + aqt(r.latitudorigen));
+    Label4_[4]->setText(QStringLiteral("Falso Norte= ") + vista(r.falsonorte) + QStringLiteral(" m."));
+    Label4_[5]->setText(QStringLiteral("Factor Escala= ") + vista(r.factorescala));
+    ciclo_.elige();
+    aplicaciclo();
+    Label4_[0]->setText(QStringLiteral("Seleccione los archivos con el botón Abrir"));
+    Label3_[0]->setEnabled(false);
+}
+
+void Forprocesar::botabrir_Click() {
+    const Apertura a = abrepar(
+        {QString::fromUtf8(titulodatos(estado_.modoventana)), filtrodatos, QStringLiteral("Archivo de Datos")},
+        {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
+         QStringLiteral("Archivo de Resultados")});
+    if (a == Apertura::cancelada) {
+        ciclo_.pasa(Paso::elegido);
+        aplicaciclo();
+    }
+    if (a != Apertura::abiertos) return;
+    Text1_->setEnabled(true);
+    Text2_->setEnabled(true);
+    Label4_[0]->setEnabled(true);
+    Label4_[0]->setText(QStringLiteral("Para procesar clikee Calcular"));
+}
+
+void Forprocesar::botcalcular_Click() {
+    const ModoProceso* modo = buscamodo(estado_.modoventana);
+    if (!modo) {
+        avisa(QStringLiteral("Elija en el menú Archivo qué datos va a procesar: Datos: B,L,h, Datos: x,y,z o Datos: "
+                             "X,Y"));
+        return;
+    }
+    const int e = lst_elipso_->currentIndex();
+    const int r = lst_param_->currentIndex();
+    if (e < 0) {
+        avisa(QStringLiteral("Elija el elipsoide de los datos"));
+        return;
+    }
+    // The entries chosen here are both what is computed with and the names
+    // written in the last two columns, so the two always agree.
+    Proceso p;
+    p.modo = modo->datos;
+    p.elipsoide = elipsoides_[static_cast<std::size_t>(e)].valores;
+    p.nombreelipsoide = elipsoides_[static_cast<std::size_t>(e)].nombre;
+    if (r >= 0) {
+        p.representacion = representaciones_[static_cast<std::size_t>(r)].valores;
+        p.nombrerepresentacion = representaciones_[static_cast<std::size_t>(r)].nombre;
+    }
+    p.decimales = estado_.decimales;
+    corre([p](std::istream& datos, std::ostream& resultados, const Avance& avance) {
+        return procesa(datos, resultados, p, avance);
+    });
+}
+
+void Forprocesar::alterminar(const Recuento&) {
+    Label4_[0]->setEnabled(false);
+    Text1_->setEnabled(false);
+    Text2_->setEnabled(false);
+}
+
+}  // namespace rumbal

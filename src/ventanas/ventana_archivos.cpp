@@ -1,0 +1,221 @@
+#include "ventanas/ventana_archivos.hpp"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalogos/entradas.hpp"
+#include "textos/lector_campos.hpp"
+#include "ventanas/texto_qt.hpp"
+#include "ventanas/textos_cuenta.hpp"
+
+namespace rumbal {
+
+namespace {
+
+std::filesystem::path rutade(const QString& ruta) { return std::filesystem::path(ruta.toStdString()); }
+
+// A catalogue of the program folder must never receive results: one stray
+// line and the program cannot start.
+bool escatalogo(const std::filesystem::path& ruta, const std::filesystem::path& carpeta) {
+    std::error_code ec;
+    if (!std::filesystem::equivalent(ruta.parent_path().empty() ? "." : ruta.parent_path(), carpeta, ec)) return false;
+    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
+                              &catalogomarcos})
+        if (ruta.filename() == c->archivo) return true;
+    return ruta.filename() == archivotransitorio;
+}
+
+bool mismoarchivo(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+const QString VentanaArchivos::filtrodatos = QStringLiteral("Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*");
+const QString VentanaArchivos::filtroresultados = QStringLiteral("Texto(*.txt)|*.txt");
+
+VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, Diseno diseno, QWidget* padre)
+    : QWidget(padre), estado_(estado), plataforma_(plataforma), diseno_(std::move(diseno)), ciclo_(*diseno_.ciclo) {
+    setObjectName(diseno_.nombre);
+    setWindowTitle(diseno_.titulo);
+
+    auto* principal = new QVBoxLayout(this);
+    zonapropia_ = new QVBoxLayout;
+    principal->addLayout(zonapropia_);
+
+    Frame3_ = new QGroupBox(QStringLiteral("Archivos"), this);
+    Frame3_->setObjectName(QStringLiteral("Frame3"));
+    auto* rejilla = new QGridLayout(Frame3_);
+    const auto fila = [&](int i, const char* rotulo, const char* caja) {
+        auto* l = new QLabel(Frame3_);
+        l->setObjectName(QString::fromUtf8(rotulo));
+        auto* t = new QLineEdit(Frame3_);
+        t->setObjectName(QString::fromUtf8(caja));
+        t->setReadOnly(true);
+        t->setMinimumWidth(420);
+        l->setBuddy(t);
+        rejilla->addWidget(l, i, 0);
+        rejilla->addWidget(t, i, 1);
+        return std::pair{l, t};
+    };
+    std::tie(label7_, Text1_) = fila(0, "label7", "Text1");
+    std::tie(Label8_, Text2_) = fila(1, "Label8", "Text2");
+    principal->addWidget(Frame3_);
+
+    auto* botones = new QHBoxLayout;
+    const auto boton = [&](const QString& nombre, const QString& texto) {
+        auto* b = new QPushButton(texto, this);
+        b->setObjectName(nombre);
+        b->setAutoDefault(true);  // Enter presses the focused button
+        botones->addWidget(b);
+        return b;
+    };
+    botabrir_ = boton(QStringLiteral("botabrir"), QStringLiteral("Abrir"));
+    botcorrida_ = boton(diseno_.nombrecorrida, diseno_.textocorrida);
+    botterminar_ = boton(QStringLiteral("botterminar"), QStringLiteral("Terminar"));
+    principal->addLayout(botones);
+
+    Label9_ = new QLabel(this);
+    Label9_->setObjectName(QStringLiteral("Label9"));
+    Label10_ = new QLabel(this);
+    Label10_->setObjectName(QStringLiteral("Label10"));
+    principal->addWidget(Label9_);
+    principal->addWidget(Label10_);
+
+    auto* avance = new QHBoxLayout;
+    barra_ = new QProgressBar(this);
+    barra_->setObjectName(QStringLiteral("barra"));
+    barra_->setAccessibleName(QStringLiteral("Avance de la corrida"));
+    botcancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
+    botcancelar_->setObjectName(QStringLiteral("botcancelar"));
+    avance->addWidget(barra_, 1);
+    avance->addWidget(botcancelar_);
+    principal->addLayout(avance);
+    principal->addStretch(1);
+    trabajo_ = std::make_unique<Trabajo>(barra_, botcancelar_);
+
+    QObject::connect(botterminar_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+VentanaArchivos::~VentanaArchivos() { trabajo_.reset(); }
+
+std::string VentanaArchivos::clave(int archivo) const {
+    return diseno_.nombre.toStdString() + "#" + std::to_string(archivo);
+}
+
+void VentanaArchivos::aplicaciclo() {
+    botabrir_->setEnabled(ciclo_.abrir());
+    botcorrida_->setEnabled(ciclo_.correr());
+}
+
+void VentanaArchivos::avisa(const QString& texto) {
+    plataforma_.mensaje(this, texto);
+    plataforma_.pitido();
+}
+
+VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const Dialogo& resultados) {
+    const QString desconocido = QStringLiteral("Error desconocido");
+    // A second "Abrir" while the files of the first are still open.
+    if (estado_.archivos.abierto(clave(1)) || estado_.archivos.abierto(clave(2))) {
+        plataforma_.mensaje(this, desconocido);
+        return Apertura::fallida;
+    }
+    const auto rutadatos = plataforma_.abrearchivo(this, datos.titulo, datos.filtro);
+    if (!rutadatos) {
+        estado_.cierratodo();
+        return Apertura::cancelada;
+    }
+    if (!estado_.archivos.abrelectura(clave(1), rutade(*rutadatos))) {
+        plataforma_.mensaje(this, desconocido);
+        return Apertura::fallida;
+    }
+    Text1_->setText(*rutadatos);
+    if (!datos.rotulo.isEmpty()) label7_->setText(datos.rotulo);
+
+    const auto rutaresultados = plataforma_.abrearchivo(this, resultados.titulo, resultados.filtro);
+    if (!rutaresultados) {
+        estado_.cierratodo();
+        return Apertura::cancelada;
+    }
+    const std::filesystem::path destino = rutade(*rutaresultados);
+    if (escatalogo(destino, estado_.carpeta) || mismoarchivo(destino, rutade(*rutadatos))) {
+        estado_.archivos.cierra(clave(1));
+        avisa(escatalogo(destino, estado_.carpeta)
+                  ? QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo")
+                  : QStringLiteral("El archivo de resultados no puede ser el mismo archivo de datos: elija otro "
+                                   "archivo"));
+        return Apertura::fallida;
+    }
+    if (!estado_.archivos.abreagregado(clave(2), destino)) {
+        // Only what this step opened is closed, so that "Abrir" can be tried again.
+        estado_.archivos.cierra(clave(1));
+        plataforma_.mensaje(this, desconocido);
+        return Apertura::fallida;
+    }
+    estado_.rutaresultados = destino;
+    Text2_->setText(*rutaresultados);
+    if (!resultados.rotulo.isEmpty()) Label8_->setText(resultados.rotulo);
+    ciclo_.pasa(Paso::abiertos);
+    aplicaciclo();
+    botcorrida_->setFocus();
+    return Apertura::abiertos;
+}
+
+bool VentanaArchivos::corre(Corrida corrida) {
+    std::shared_ptr<std::ifstream> datos = estado_.archivos.tomalectura(clave(1));
+    std::shared_ptr<std::ofstream> resultados = estado_.archivos.tomaagregado(clave(2));
+    if (!datos || !resultados) {
+        // Another window closed them (every window that starts file work does).
+        estado_.archivos.cierra(clave(1));
+        estado_.archivos.cierra(clave(2));
+        ciclo_.pasa(Paso::elegido);
+        aplicaciclo();
+        avisa(QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir"));
+        return false;
+    }
+    datos->seekg(0, std::ios::end);
+    const auto fin = datos->tellg();
+    datos->seekg(0, std::ios::beg);
+    const std::uintmax_t tamano = fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
+    ciclo_.pasa(Paso::corriendo);
+    aplicaciclo();
+    trabajo_->inicia(
+        [datos, resultados, corrida = std::move(corrida), tamano](Trabajo::Progreso& progreso) {
+            Recuento r = corrida(*datos, *resultados, progreso.avance(*datos, tamano));
+            datos->close();
+            resultados->close();
+            return r;
+        },
+        [this](const Recuento& r) { termina(r); });
+    return true;
+}
+
+void VentanaArchivos::termina(const Recuento& r) {
+    const QString rutadatos = Text1_->text();
+    Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.puntos.toStdString())));
+    if (const auto lineas = cuentalineas(estado_.rutaresultados.string()))
+        Label10_->setText(QString::fromUtf8(textocuenta(*lineas, diseno_.enelarchivo.toStdString())));
+    ciclo_.pasa(Paso::hecho);
+    aplicaciclo();
+    alterminar(r);
+    if (r.estado == Estado::fallo)
+        avisa(aqt(r.mensaje) + QStringLiteral("\n\nArchivo de datos: ") + rutadatos +
+              QStringLiteral("\nLos puntos grabados antes quedan en el archivo de resultados."));
+}
+
+void VentanaArchivos::closeEvent(QCloseEvent* evento) {
+    // Closing during a run stops it at a record boundary; the files are
+    // closed with whole lines before the window goes.
+    trabajo_->terminaya();
+    QWidget::closeEvent(evento);
+}
+
+}  // namespace rumbal

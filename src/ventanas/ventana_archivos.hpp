@@ -1,0 +1,97 @@
+#pragma once
+// What the file windows share (processing, file transformation, column and
+// attribute selection): below the window's own choices, the "Archivos" frame
+// with the data file and the results file, the buttons "Abrir", the run
+// ("Calcular" or "Generar") and "Terminar", the two count lines, and the run
+// on its own thread with a progress bar and "Cancelar".
+//
+// "Abrir" shows two file dialogs, opens the first file for reading and the
+// second for appending (created if it does not exist) and makes the second the
+// program's results file path. A cancel in either dialog closes every open
+// file and ends the step silently; any other failure says "Error desconocido".
+// The run takes both files, closes them at its end, and the window shows how
+// many points it handled and how many lines the results file holds now.
+
+#include <QWidget>
+#include <functional>
+#include <istream>
+#include <ostream>
+
+#include "archivos/recorrido.hpp"
+#include "estado/estado.hpp"
+#include "ventanas/ciclo_archivos.hpp"
+#include "ventanas/plataforma.hpp"
+#include "ventanas/trabajo.hpp"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QVBoxLayout;
+
+namespace rumbal {
+
+class VentanaArchivos : public QWidget {
+public:
+    struct Diseno {
+        QString nombre;            // objectName, also the key of its open files
+        QString titulo;            // the caption
+        QString nombrecorrida;     // "botcalcular" or "botgenerar"
+        QString textocorrida;      // "Calcular" or "Generar"
+        QString puntos;            // " puntos calculados", " puntos generados"
+        QString enelarchivo;       // " puntos en el archivo de resultados"
+        const TablaCiclo* ciclo;
+    };
+    struct Dialogo {
+        QString titulo;
+        QString filtro;   // pairs of a description and a pattern separated by "|"
+        QString rotulo;   // the label's new text once the file is open; empty: unchanged
+    };
+    enum class Apertura { abiertos, cancelada, fallida };
+    using Corrida = std::function<Recuento(std::istream& datos, std::ostream& resultados, const Avance& avance)>;
+
+    static const QString filtrodatos;       // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*"
+    static const QString filtroresultados;  // "Texto(*.txt)|*.txt"
+
+    VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, Diseno diseno, QWidget* padre = nullptr);
+    ~VentanaArchivos() override;
+
+    bool encurso() const { return trabajo_->encurso(); }
+    Trabajo& trabajo() { return *trabajo_; }
+
+protected:
+    // The window's own controls go here, above the files.
+    QVBoxLayout* zonapropia() const { return zonapropia_; }
+    // Shows both dialogs and opens both files.
+    Apertura abrepar(const Dialogo& datos, const Dialogo& resultados);
+    // Starts a run on the open files; false (with a message) when they are
+    // no longer open.
+    bool corre(Corrida corrida);
+    // The window's own changes once a run has ended and the counts are shown.
+    virtual void alterminar(const Recuento& recuento) = 0;
+    // Sets the enabled state of "Abrir" and the run button from the step.
+    void aplicaciclo();
+    void avisa(const QString& texto);
+    void closeEvent(QCloseEvent* evento) override;
+
+    EstadoPrograma& estado_;
+    Plataforma& plataforma_;
+    Diseno diseno_;
+    CicloArchivos ciclo_;
+    QGroupBox* Frame3_;
+    QLabel *label7_, *Label8_, *Label9_, *Label10_;
+    QLineEdit *Text1_, *Text2_;
+    QPushButton *botabrir_, *botcorrida_, *botterminar_;
+
+private:
+    std::string clave(int archivo) const;
+    void termina(const Recuento& recuento);
+
+    QVBoxLayout* zonapropia_;
+    QProgressBar* barra_;
+    QPushButton* botcancelar_;
+    std::unique_ptr<Trabajo> trabajo_;
+};
+
+}  // namespace rumbal

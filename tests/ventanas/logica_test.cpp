@@ -1,0 +1,121 @@
+// What the file windows decide without widgets: processing modes, count
+// texts, the order of chosen columns, the steps of a file window.
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "ventanas/ciclo_archivos.hpp"
+#include "ventanas/eleccion_columnas.hpp"
+#include "ventanas/modos_proceso.hpp"
+#include "ventanas/textos_cuenta.hpp"
+#include "ventanas/vistas.hpp"
+
+namespace rumbal {
+namespace {
+
+using Titulo = std::tuple<const char*, const char*>;
+class TituloDeDatos : public ::testing::TestWithParam<Titulo> {};
+
+TEST_P(TituloDeDatos, PalabraDelModo) {
+    const auto [modo, titulo] = GetParam();
+    EXPECT_EQ(titulodatos(modo), titulo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modos, TituloDeDatos,
+    ::testing::Values(Titulo{"progeo", "abrir el archivo de coordenadas geodésicas"},
+                      Titulo{"procar", "abrir el archivo de coordenadas cartesianas geocéntricas"},
+                      Titulo{"propla", "abrir el archivo de coordenadas planas"},
+                      // A mode the window does not know leaves the title without its word.
+                      Titulo{"generar", "abrir el archivo de coordenadas "},
+                      Titulo{"eliagr", "abrir el archivo de coordenadas "},
+                      Titulo{"", "abrir el archivo de coordenadas "},
+                      Titulo{"PROGEO", "abrir el archivo de coordenadas "}));
+
+TEST(ModosProceso, CadaModoLeeSusDatos) {
+    EXPECT_EQ(buscamodo("progeo")->datos, ModoDatos::geodesicas);
+    EXPECT_EQ(buscamodo("procar")->datos, ModoDatos::cartesianas);
+    EXPECT_EQ(buscamodo("propla")->datos, ModoDatos::planas);
+    EXPECT_EQ(buscamodo("generar"), nullptr);
+}
+
+TEST(TextosCuenta, DosBlancosTrasLaFlecha) {
+    EXPECT_EQ(textocuenta(12, " puntos calculados"), "--->  12 puntos calculados");
+    EXPECT_EQ(textocuenta(0, " puntos generados"), "--->  0 puntos generados");
+    EXPECT_EQ(textocuenta(1000000, " puntos en el archivo"), "--->  1000000 puntos en el archivo");
+    EXPECT_EQ(textocolumnaselegidas(3), "<---- Se seleccionaron  3 columnas");
+}
+
+// Ticks (column + 1) and unticks (-(column + 1)) in turn, and the choice left.
+using Marcas = std::tuple<std::vector<int>, std::vector<std::size_t>>;
+class OrdenDeColumnas : public ::testing::TestWithParam<Marcas> {};
+
+TEST_P(OrdenDeColumnas, EnElOrdenMarcado) {
+    const auto& [marcas, esperado] = GetParam();
+    EleccionColumnas e;
+    for (int m : marcas) {
+        if (m > 0) e.marca(static_cast<std::size_t>(m - 1));
+        else e.desmarca(static_cast<std::size_t>(-m - 1));
+    }
+    EXPECT_EQ(e.columnas(), esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, OrdenDeColumnas,
+    ::testing::Values(
+        // "Y plana", "X plana", "Punto": lines Y, X, point.
+        Marcas{{10, 9, 1}, {9, 8, 0}},
+        // "Altura", "x Cart.Geoc.", "Fact.Escala", then "x Cart.Geoc." unticked: the gap closes.
+        Marcas{{5, 6, 11, -6}, {4, 10}},
+        Marcas{{1, -1}, {}},
+        // Unticking what was never ticked, ticking twice: nothing changes.
+        Marcas{{-3, 2, 2}, {1}},
+        Marcas{{15, 1, -15, 15}, {0, 14}},
+        Marcas{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}));
+
+TEST(CicloArchivos, ProcesarVuelveAAbrirTrasCalcular) {
+    CicloArchivos c(cicloprocesar);
+    EXPECT_FALSE(c.abrir());
+    c.elige();
+    EXPECT_TRUE(c.abrir());
+    EXPECT_FALSE(c.correr());
+    c.pasa(Paso::abiertos);
+    EXPECT_TRUE(c.correr());
+    c.pasa(Paso::corriendo);
+    EXPECT_FALSE(c.abrir());
+    EXPECT_FALSE(c.correr());
+    c.pasa(Paso::hecho);
+    EXPECT_TRUE(c.abrir());
+    EXPECT_FALSE(c.correr());
+    c.elige();  // a later choice does not go back
+    EXPECT_EQ(c.paso(), Paso::hecho);
+}
+
+TEST(CicloArchivos, SeleccionUnaSolaVez) {
+    CicloArchivos c(cicloseleccion);
+    c.elige();
+    c.pasa(Paso::abiertos);
+    EXPECT_FALSE(c.abrir());
+    EXPECT_TRUE(c.correr());
+    c.pasa(Paso::hecho);
+    EXPECT_FALSE(c.abrir());
+    EXPECT_FALSE(c.correr());
+}
+
+TEST(CicloArchivos, TransformarYVistaAbrenDesdeElPrincipio) {
+    EXPECT_TRUE(CicloArchivos(ciclotransformar).abrir());
+    CicloArchivos v(ciclovista);
+    EXPECT_TRUE(v.abrir());
+    EXPECT_FALSE(v.correr());  // "Listar" waits for a file
+}
+
+TEST(Vistas, CabecerasYColumnasVanJuntas) {
+    for (const ConjuntoVista* c : {&vistageodesica, &vistacartesiana, &vistaplana})
+        EXPECT_EQ(c->cabeceras.size(), c->columnas.size()) << c->nombre;
+    EXPECT_EQ(vistacartesiana.cabeceras[3], "y (metros) ");
+    EXPECT_EQ(vistaplana.cabeceras[3], "Y (metros) ");
+}
+
+}  // namespace
+}  // namespace rumbal

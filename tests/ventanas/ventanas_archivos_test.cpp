@@ -1,0 +1,657 @@
+// The file windows (processing, file transformation, column and attribute
+// selection), opened from the main window's menu and driven through their
+// widgets, offscreen, with a platform that answers the file dialogs. Every
+// results file is compared byte for byte with what rumbal-lote writes for the
+// same input: the windows and the batch tool run the same algorithms.
+
+#include <QAction>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <atomic>
+#include <sstream>
+
+#include "comun/carpeta_temporal.hpp"
+#include "geodesia/geocentricas.hpp"
+#include "textos/numero_texto.hpp"
+#include "lote/lote.hpp"
+#include "programa/programa.hpp"
+#include "ventanas/conductor.hpp"
+#include "ventanas/forconversion.hpp"
+#include "ventanas/plataforma_falsa.hpp"
+#include "ventanas/ventana_archivos.hpp"
+
+using namespace rumbal;
+using namespace rumbal::prueba;
+
+namespace {
+
+const QString filtrodatos = QStringLiteral("Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*");
+const QString filtroresultados = QStringLiteral("Texto(*.txt)|*.txt");
+const QString dialogoresultados =
+    QStringLiteral("abrir el archivo donde se grabarán los resultados | Texto(*.txt)|*.txt");
+
+// Windows-1252 bytes: "V\xE9rtice" is the first default attribute.
+const std::string datosgeo =
+    "\"P1\",\"V\xE9rtice\",-34.5,-58.5,10\r\n"
+    "101,\"Esquina\",\"-34 36 12.5\",\"-58 22 54.3\",\r\n"
+    "\"P3\",\"\",\"-35 0 0\",\"-59 0 0\",25.123\r\n";
+const std::string datoscar =
+    "\"C1\",\"V\xE9rtice\",2766523.123,-4487345.456,-3597523.789\r\n"
+    "\"C2\",,2770000,-4480000,-3600000\r\n";
+const std::string datospla =
+    "\"Q1\",\"Esquina\",6171234.567,5633333.123\r\n"
+    "\"Q2\",\"\",6100000,5500000\r\n"
+    "7,\"\",6050000.5,5450000.25\r\n";
+const std::string datostransformar =
+    "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n"
+    "007,\"\",3900000,400000,5000000\r\n";
+
+std::string completos() {
+    std::string s;
+    s += "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,1,2,3,6172000.5,5545000.25,.99998765,\"0 12 3.45\",1.0000016,\"WGS 84\",\"Faja 5\"\r\n";
+    s += "\"P2\",\"Esquina\",\"-34 31 0\",\"-58 31 0\",11,4,5,6,6171000,5544000,.9999,\"0 12 3\",1,\"WGS 84\",\"Faja 5\"\r\n";
+    s += "\"P3\",\"v\xE9rtice\",\"-34 32 0\",\"-58 32 0\",12,7,8,9,6170000,5543000,1,\"\",1,\"WGS 84\",\"\"\r\n";
+    s += "\"P4\",\"V\xE9rtice\",\"-34 33 0\",\"-58 33 0\",,7,8,9,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n";
+    return s;
+}
+
+}  // namespace
+
+class PruebaVentanasArchivos : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CarpetaTemporal> carpeta;
+    std::unique_ptr<PlataformaFalsa> plataforma;
+    std::unique_ptr<Programa> programa;
+
+    std::string ruta(const char* nombre) { return (*carpeta / nombre).string(); }
+    QString qruta(const char* nombre) { return QString::fromStdString(ruta(nombre)); }
+
+    void arranca() {
+        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
+        QVERIFY(programa->abreprincipal());
+    }
+    // A menu item of the main window, as the user chooses it.
+    QWidget* menu(const char* item, Ventana v) {
+        auto* a = programa->principal()->findChild<QAction*>(QString::fromUtf8(item));
+        if (!a || !a->isEnabled()) qFatal("el menú %s no se puede elegir", item);
+        a->trigger();
+        return programa->ventana(v);
+    }
+    // The same run through the batch tool, into a results file of its own.
+    std::string conlote(std::vector<std::string> argumentos, const std::string& previo = {}) {
+        const std::string destino = ruta("lote.txt");
+        escribe(destino, previo);
+        argumentos.push_back(destino);
+        std::istringstream entrada;
+        std::ostringstream salida, errores;
+        const int estado = ejecutalote(argumentos, {entrada, salida, errores}, carpeta->ruta());
+        if (estado != 0) qWarning("rumbal-lote: %s", errores.str().c_str());
+        return lee(destino);
+    }
+    // "Abrir" answered with the two files.
+    void abre(QWidget* w, const char* datos, const char* resultados) {
+        plataforma->respuestas = {qruta(datos), qruta(resultados)};
+        pulsa(w, "botabrir");
+    }
+    void esperafin(QWidget* w) {
+        auto* v = static_cast<VentanaArchivos*>(w);
+        QTRY_VERIFY_WITH_TIMEOUT(!v->encurso(), 60000);
+    }
+
+private slots:
+    void init() {
+        carpeta = std::make_unique<CarpetaTemporal>();
+        plataforma = std::make_unique<PlataformaFalsa>();
+        copiacatalogos(carpeta->ruta());
+    }
+    void cleanup() { programa.reset(); }
+
+    // ---- Processing --------------------------------------------------
+
+    void procesarDesdeElMenu_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("B,L,h") << "mnuprocesandog" << "progeo" << "Procesar Archivo de Coordenadas Geodésicas";
+        QTest::newRow("x,y,z") << "mnuprocesandoc" << "procar"
+                               << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
+        QTest::newRow("X,Y") << "mnuprocesandop" << "propla" << "Procesar Archivo de Coordenadas Planas";
+    }
+    void procesarDesdeElMenu() {
+        QFETCH(QString, item);
+        QFETCH(QString, modo);
+        QFETCH(QString, titulo);
+        arranca();
+        QWidget* w = menu(qPrintable(item), Ventana::procesar);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
+        QVERIFY(w->isVisible());
+        QCOMPARE(texto(w, "Label3(0)"), QStringLiteral("Seleccione los parámetros correspondientes"));
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivos de datos"));
+        QCOMPARE(texto(w, "Label8"), QStringLiteral("Archivos de resultados"));
+        QCOMPARE(texto(w, "Label9"), QString());
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(control<QComboBox>(w, "lst_elipso")->count(), 6);
+        QCOMPARE(control<QComboBox>(w, "lst_param")->currentIndex(), -1);
+        // A second choice brings the same window to the front, with the new mode and caption.
+        QWidget* otra = menu("mnuprocesandoc", Ventana::procesar);
+        QCOMPARE(otra, w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Cartesianas Geocéntricas"));
+        QCOMPARE(programa->estado().modoventana, std::string("procar"));
+    }
+
+    void procesarEligeParametros() {
+        arranca();
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
+        QCOMPARE(texto(w, "Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
+        QCOMPARE(texto(w, "Label3(2)"), QStringLiteral("Semieje menor = 6356752.31424518 m."));
+        QCOMPARE(texto(w, "Label3(3)"), QStringLiteral("Aplastamiento = 0.00335281066474748"));
+        QVERIFY(texto(w, "Label3(4)").startsWith(QStringLiteral("1ra.excentr. = 0.00669437999")));
+        QVERIFY(texto(w, "Label3(5)").startsWith(QStringLiteral("2da.excentr. = 0.00673949674")));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        QCOMPARE(texto(w, "Label4(1)"), QStringLiteral("Longitud del origen= -60"));
+        QCOMPARE(texto(w, "Label4(2)"), QStringLiteral("Falso Este= 5500000 m."));
+        QCOMPARE(texto(w, "Label4(3)"), QStringLiteral("Latitud del origen= -90"));
+        QCOMPARE(texto(w, "Label4(4)"), QStringLiteral("Falso Norte= 0 m."));
+        QCOMPARE(texto(w, "Label4(5)"), QStringLiteral("Factor Escala= 1"));
+        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Seleccione los archivos con el botón Abrir"));
+        QVERIFY(!habilitado(w, "Label3(0)"));
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+    }
+
+    void procesarIgualQueElLote_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QByteArray>("datos");
+        QTest::addColumn<QString>("lote");
+        QTest::addColumn<QString>("dialogo");
+        QTest::addColumn<int>("puntos");
+        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo"
+                                    << "abrir el archivo de coordenadas geodésicas" << 3;
+        QTest::newRow("cartesianas") << "mnuprocesandoc" << QByteArray::fromStdString(datoscar) << "car"
+                                     << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
+        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla"
+                                << "abrir el archivo de coordenadas planas" << 3;
+    }
+    void procesarIgualQueElLote() {
+        QFETCH(QString, item);
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, lote);
+        QFETCH(QString, dialogo);
+        QFETCH(int, puntos);
+        arranca();
+        escribe(ruta("datos.txt"), datos.toStdString());
+        const std::string previo = "\"linea de antes\"\r\n";
+        escribe(ruta("resultados.txt"), previo);
+        QWidget* w = menu(qPrintable(item), Ventana::procesar);
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        abre(w, "datos.txt", "resultados.txt");
+        QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
+        QCOMPARE(texto(w, "Text1"), qruta("datos.txt"));
+        QCOMPARE(texto(w, "Text2"), qruta("resultados.txt"));
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo de Datos"));
+        QCOMPARE(texto(w, "Label8"), QStringLiteral("Archivo de Resultados"));
+        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Para procesar clikee Calcular"));
+        QVERIFY(habilitado(w, "botcalcular"));
+        QCOMPARE(w->focusWidget(), control(w, "botcalcular"));
+        QCOMPARE(programa->estado().rutaresultados.string(), ruta("resultados.txt"));
+
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  %1 puntos calculados").arg(puntos));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(puntos + 1));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "Text1"));
+        QVERIFY(!habilitado(w, "Text2"));
+        QVERIFY(!habilitado(w, "Label4(0)"));
+        std::vector<std::string> argumentos = {"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84",
+                                               "--rep", "Faja 5", ruta("datos.txt")};
+        const std::string esperado = conlote(argumentos, previo);
+        QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
+        QVERIFY(esperado.size() > previo.size() + 100);
+    }
+
+    void procesarDosVecesDuplicaLasLineas() {
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        for (int vez = 1; vez <= 2; ++vez) {
+            abre(w, "datos.txt", "resultados.txt");
+            pulsa(w, "botcalcular");
+            esperafin(w);
+            QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  3 puntos calculados"));
+            QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(3 * vez));
+        }
+        const std::string una = conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5",
+                                         ruta("datos.txt")});
+        QCOMPARE(lee(ruta("resultados.txt")), una + una);
+    }
+
+    void procesarArchivoVacio() {
+        arranca();
+        escribe(ruta("datos.txt"), "");
+        escribe(ruta("resultados.txt"), "1\r\n2\r\n");
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  0 puntos calculados"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  2 puntos en el archivo de resultados"));
+        QCOMPARE(lee(ruta("resultados.txt")), std::string("1\r\n2\r\n"));
+    }
+
+    void cancelarUnDialogo_data() {
+        QTest::addColumn<int>("cancela");  // which dialog the user cancels
+        QTest::newRow("datos") << 1;
+        QTest::newRow("resultados") << 2;
+    }
+    void cancelarUnDialogo() {
+        QFETCH(int, cancela);
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        // The main window's results file is open between saves: any cancel closes it.
+        QVERIFY(programa->estado().resultados.abre(ruta("guardados.txt")));
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        QVERIFY(programa->estado().resultados.abre(ruta("guardados.txt")));
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        plataforma->respuestas = {cancela == 1 ? QString() : qruta("datos.txt"), QString()};
+        pulsa(w, "botabrir");
+        QCOMPARE(plataforma->dialogos.size(), cancela);
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QCOMPARE(plataforma->pitidos, 0);
+        QVERIFY(!programa->estado().resultados.abierto());
+        QVERIFY(!programa->estado().archivos.abierto("forprocesar#1"));
+        QCOMPARE(texto(w, "Text1"), cancela == 1 ? QString() : qruta("datos.txt"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!std::filesystem::exists(ruta("resultados.txt")));
+    }
+
+    void segundoAbrirEsErrorDesconocido() {
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        abre(w, "datos.txt", "resultados.txt");
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
+        QVERIFY(programa->estado().archivos.abierto("forprocesar#1"));
+        QVERIFY(programa->estado().archivos.abierto("forprocesar#2"));
+        QVERIFY(habilitado(w, "botcalcular"));
+    }
+
+    void abrirRechazaCatalogoOElMismoArchivo_data() {
+        QTest::addColumn<QString>("resultados");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("catálogo") << "elipsoide.txt"
+                                  << "No se pueden grabar resultados en un catálogo del programa: elija otro archivo";
+        QTest::newRow("mismo archivo")
+            << "datos.txt" << "El archivo de resultados no puede ser el mismo archivo de datos: elija otro archivo";
+    }
+    void abrirRechazaCatalogoOElMismoArchivo() {
+        QFETCH(QString, resultados);
+        QFETCH(QString, mensaje);
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        const std::string catalogo = lee(ruta("elipsoide.txt"));
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", qPrintable(resultados));
+        QCOMPARE(plataforma->mensajes, QStringList({mensaje}));
+        QCOMPARE(plataforma->pitidos, 1);
+        QVERIFY(!programa->estado().archivos.abierto("forprocesar#1"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(lee(ruta("elipsoide.txt")), catalogo);
+        QCOMPARE(lee(ruta("datos.txt")), datosgeo);
+    }
+
+    void abrirQueNoPuedeAbrirEsErrorDesconocido() {
+        arranca();
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "no-existe.txt", "resultados.txt");
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
+        QVERIFY(!habilitado(w, "botcalcular"));
+    }
+
+    void calcularConModoDesconocidoOSinElipsoide() {
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Elija el elipsoide de los datos")}));
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        // Opening the column selection window sets a mode this window does not know.
+        QVERIFY(menu("mnugenerar", Ventana::generar));
+        QCOMPARE(programa->estado().modoventana, std::string("generar"));
+        pulsa(w, "botcalcular");
+        QCOMPARE(plataforma->mensajes.size(), 2);
+        QVERIFY(plataforma->mensajes[1].startsWith(QStringLiteral("Elija en el menú Archivo qué datos va a procesar")));
+        QCOMPARE(plataforma->pitidos, 2);
+        QVERIFY(programa->estado().archivos.abierto("forprocesar#1"));
+        QCOMPARE(lee(ruta("resultados.txt")), std::string());
+        QCOMPARE(texto(w, "Label9"), QString());
+    }
+
+    void archivosCerradosPorOtraVentana() {
+        arranca();
+        escribe(ruta("datos.txt"), datosgeo);
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        // The file transformation window closes every open file when it loads.
+        QVERIFY(menu("mnutraar", Ventana::transformacionarchivo));
+        pulsa(w, "botcalcular");
+        QCOMPARE(plataforma->mensajes,
+                 QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QVERIFY(habilitado(w, "botabrir"));
+    }
+
+    void registroIlegibleDetieneLaCorrida() {
+        arranca();
+        escribe(ruta("datos.txt"), "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QVERIFY2(plataforma->mensajes[0].startsWith(
+                     QStringLiteral("Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo.")),
+                 qPrintable(plataforma->mensajes[0]));
+        QVERIFY(plataforma->mensajes[0].contains(qruta("datos.txt")));
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  1 puntos calculados"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  1 puntos en el archivo de resultados"));
+    }
+
+    // ---- Shared state between windows ----------------------------------
+
+    void elipsoideDelProcesoLoUsaLaVentanaPrincipal() {
+        arranca();
+        Forconversion* p = programa->principal();
+        QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("Internacional 1924")));
+        QCOMPARE(programa->estado().elipsoide.a, 6378388.0);
+        control<QLineEdit>(p, "txtlat")->setText(QStringLiteral("-34 36 12.5"));
+        control<QLineEdit>(p, "txtlon")->setText(QStringLiteral("-58 22 54.3"));
+        control<QLineEdit>(p, "txtalt")->setText(QStringLiteral("25"));
+        p->botgac_Click();
+        // Computed on Internacional 1924, the current ellipsoid, not on the main window's WGS 84.
+        const auto enInternacional = geoacar("-34 36 12.5", "-58 22 54.3", 25, programa->estado().elipsoide,
+                                             programa->estado().decimales);
+        QVERIFY(enInternacional);
+        QCOMPARE(texto(p, "txtx"), QString::fromStdString(textovista(enInternacional->x)));
+        QCOMPARE(texto(p, "txtz"), QString::fromStdString(textovista(enInternacional->z)));
+        p->lst_elipso_click(0);
+        QCOMPARE(programa->estado().elipsoide.a, 6378137.0);
+    }
+
+    void marcoDeTransformarLoUsaLaVentanaPrincipalYAlReves() {
+        arranca();
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
+        QVERIFY(w);
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
+        const Transformacion t = programa->estado().transformacion;
+        QCOMPARE(t.dx, -598.1);
+        QCOMPARE(t.k, -6.7);
+        // And back: a frame chosen in the main window's panel is what this
+        // window's "Calcular" uses when nothing is chosen here.
+        w->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Forconversion* p = programa->principal();
+        elige(p, "lst_Elipso", QStringLiteral("Bessel 1841"));
+        control<QLineEdit>(p, "txtx")->setText(QStringLiteral("4027894.006"));
+        control<QLineEdit>(p, "txty")->setText(QStringLiteral("307045.6"));
+        control<QLineEdit>(p, "txtz")->setText(QStringLiteral("4919474.91"));
+        p->mnutra_Click();
+        elige(p, "lst_partra", QStringLiteral("DHDN"));
+        QCOMPARE(programa->estado().transformacion.dx, 598.1);
+        escribe(ruta("datos.txt"), datostransformar);
+        w = menu("mnutraar", Ventana::transformacionarchivo);
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QCOMPARE(lee(ruta("resultados.txt")), conlote({"transformar", "--marco", "DHDN", ruta("datos.txt")}));
+    }
+
+    // ---- File transformation -------------------------------------------
+
+    void transformarEligeMarco() {
+        arranca();
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Transformación entre marcos de referencia desde archivo"));
+        QCOMPARE(texto(w, "Label1"), QStringLiteral("Elija el marco de referencia de los datos"));
+        QVERIFY(!control(w, "Frame41")->isVisible());
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(control<QComboBox>(w, "lst_partra")->count(), 2);
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("DHDN")));
+        QVERIFY(control(w, "Frame41")->isVisible());
+        QCOMPARE(texto(w, "Text3"), QStringLiteral("ETRS89"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Dx= 598.1 m."));
+        QCOMPARE(texto(w, "Label2"), QStringLiteral("Dy= 73.7 m."));
+        QCOMPARE(texto(w, "Label14"), QStringLiteral("Dz= 418.2 m."));
+        QCOMPARE(texto(w, "Label15"), QStringLiteral("Rx= -9.793E-07rad."));
+        QCOMPARE(texto(w, "Label16"), QStringLiteral("Ry= -2.182E-07rad."));
+        QCOMPARE(texto(w, "Label17"), QStringLiteral("Rz= 1.19022E-05rad."));
+        QCOMPARE(texto(w, "Label18"), QStringLiteral(" k= 6.7 ppm"));
+        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Clikee el botón Abrir"));
+        QVERIFY(!habilitado(w, "Label1"));
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
+        QCOMPARE(texto(w, "Text3"), QStringLiteral("DHDN"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Dx= -598.1 m."));
+    }
+
+    void transformarIgualQueElLote() {
+        arranca();
+        escribe(ruta("datos.txt"), datostransformar);
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
+        elige(w, "lst_partra", QStringLiteral("DHDN"));
+        abre(w, "datos.txt", "resultados.txt");
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({QStringLiteral("abrir el archivo de coordenadas cartesianas | ") + filtrodatos,
+                              dialogoresultados}));
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo de Datos"));
+        QCOMPARE(texto(w, "Label8"), QStringLiteral("Archivo de Resultados"));
+        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Clikee el botón Calcular"));
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  2 puntos calculados"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  2 puntos en el archivo"));
+        QCOMPARE(texto(w, "Text1"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "Text2"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "Label4(0)"), QString());
+        QVERIFY(!habilitado(w, "botcalcular"));
+        const std::string esperado = conlote({"transformar", "--marco", "DHDN", ruta("datos.txt")});
+        QCOMPARE(lee(ruta("resultados.txt")), esperado);
+        QVERIFY(esperado.rfind("7,\"\",", std::string::npos) != std::string::npos);
+    }
+
+    void transformarSinMarcoCopiaRedondeado() {
+        arranca();
+        escribe(ruta("datos.txt"), "\"P1\",\"\",10,20,30\r\n\"P2\",,1.00049,2,3\r\n");
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        esperafin(w);
+        QCOMPARE(lee(ruta("resultados.txt")), std::string("\"P1\",\"\",10,20,30\r\n\"P2\",,1,2,3\r\n"));
+    }
+
+    // ---- Column selection ----------------------------------------------
+
+    void columnasEnElOrdenMarcado() {
+        arranca();
+        escribe(ruta("completo.txt"), completos());
+        QWidget* w = menu("mnugenerar", Ventana::generar);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Selección por Columnas"));
+        QCOMPARE(texto(w, "Label1"), QStringLiteral("Seleccione las columnas que desee incluir"));
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo Completo"));
+        QCOMPARE(texto(w, "Label8"), QStringLiteral("Archivo a Generar"));
+        QVERIFY(control(w, "Label2")->isHidden());
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botgenerar"));
+        auto* lista = control<QListWidget>(w, "List1");
+        QCOMPARE(lista->count(), 15);
+        QCOMPARE(lista->item(14)->text(), QStringLiteral("Nombre Rep.Plana"));
+        const auto marca = [&](int i, bool si) { lista->item(i)->setCheckState(si ? Qt::Checked : Qt::Unchecked); };
+        marca(9, true);   // Y plana
+        marca(4, true);   // Altura
+        marca(8, true);   // X plana
+        marca(0, true);   // Punto
+        marca(4, false);  // Altura again: the gap closes
+        auto* elegidas = control<QListWidget>(w, "List2");
+        QStringList nombres;
+        for (int i = 0; i < elegidas->count(); ++i) nombres << elegidas->item(i)->text();
+        QCOMPARE(nombres, QStringList({"Y plana", "X plana", "Punto"}));
+        pulsa(w, "botfin");
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("<---- Se seleccionaron  3 columnas"));
+        QCOMPARE(texto(w, "Label2"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
+        QVERIFY(!control(w, "Label2")->isHidden());
+        QVERIFY(!habilitado(w, "List1"));
+        QVERIFY(!habilitado(w, "Label1"));
+        QVERIFY(habilitado(w, "botabrir"));
+        abre(w, "completo.txt", "generado.txt");
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
+                              QStringLiteral("abrir el archivo a Generar | ") + filtroresultados}));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(habilitado(w, "botgenerar"));
+        QCOMPARE(texto(w, "Label2"), QStringLiteral("Para procesar clikee Generar"));
+        pulsa(w, "botgenerar");
+        esperafin(w);
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  4 puntos generados"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  4 puntos en el archivo de resultados"));
+        QCOMPARE(texto(w, "Label2"), QStringLiteral(" "));
+        QVERIFY(!habilitado(w, "botgenerar"));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QCOMPARE(w->focusWidget(), control(w, "botterminar"));
+        const std::string generado = lee(ruta("generado.txt"));
+        QCOMPARE(generado.substr(0, generado.find("\r\n") + 2), std::string("5545000.25,6172000.5,\"P1\"\r\n"));
+        QCOMPARE(generado, conlote({"columnas", "--columnas", "10,9,1", ruta("completo.txt")}));
+        QCOMPARE(programa->estado().rutaresultados.string(), ruta("generado.txt"));
+    }
+
+    void finSinColumnasSeRechaza() {
+        arranca();
+        QWidget* w = menu("mnugenerar", Ventana::generar);
+        pulsa(w, "botfin");
+        QCOMPARE(plataforma->mensajes,
+                 QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
+        QCOMPARE(plataforma->pitidos, 1);
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(habilitado(w, "List1"));
+    }
+
+    // ---- Selection by attribute ----------------------------------------
+
+    void atributoExacto() {
+        arranca();
+        escribe(ruta("completo.txt"), completos());
+        escribe(ruta("generado.txt"), "\"antes\"\r\n");
+        QWidget* w = menu("mnuatrib", Ventana::poratributos);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Selección por atributos"));
+        QCOMPARE(texto(w, "Label1"), QStringLiteral("Seleccione un atributo"));
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo Completo"));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(elige(w, "lst_Atrib", QStringLiteral("Vértice")));
+        QCOMPARE(texto(w, "Label1"), QStringLiteral("atributo seleccionado"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
+        QVERIFY(!habilitado(w, "lst_Atrib"));
+        QVERIFY(habilitado(w, "botabrir"));
+        abre(w, "completo.txt", "generado.txt");
+        QVERIFY(!habilitado(w, "Frame1"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para procesar clikee Generar"));
+        pulsa(w, "botgenerar");
+        esperafin(w);
+        // P1 and P4; not P3, whose attribute differs in letter case.
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  2 puntos generados"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  3 puntos en el archivo de resultados"));
+        QVERIFY(!habilitado(w, "Text1"));
+        const std::string lineas = completos();
+        const std::string p1 = lineas.substr(0, lineas.find("\r\n") + 2);
+        const std::string p4 = lineas.substr(lineas.rfind("\"P4\""));
+        QCOMPARE(lee(ruta("generado.txt")), "\"antes\"\r\n" + p1 + p4);
+        QCOMPARE(lee(ruta("generado.txt")),
+                 conlote({"atributo", "--atributo", "Vértice", ruta("completo.txt")}, "\"antes\"\r\n"));
+    }
+
+    // ---- Long runs ---------------------------------------------------
+
+    void cancelarAMitadDeUnaCorrida_data() {
+        QTest::addColumn<bool>("cerrando");  // cancelled by closing the window
+        QTest::newRow("Cancelar") << false;
+        QTest::newRow("cerrar la ventana") << true;
+    }
+    void cancelarAMitadDeUnaCorrida() {
+        QFETCH(bool, cerrando);
+        arranca();
+        std::string datos;
+        for (int i = 0; i < 200000; ++i)
+            datos += "\"P" + std::to_string(i) + "\",\"\"," + std::to_string(-34.0 - i * 1e-6) + ",-58.5,10\r\n";
+        escribe(ruta("datos.txt"), datos);
+        QPointer<QWidget> w = menu("mnuprocesandog", Ventana::procesar);
+        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
+        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        abre(w, "datos.txt", "resultados.txt");
+        // The run is held at its first report past half the points until it is cancelled.
+        std::atomic<std::int64_t> detenida{0};
+        static_cast<VentanaArchivos*>(w.data())->trabajo().ponobservador([&](std::int64_t n, const std::atomic<bool>& c) {
+            if (n < 100000 || detenida) return;
+            detenida = n;
+            while (!c) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        });
+        pulsa(w, "botcalcular");
+        QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botcalcular"));
+        if (cerrando) {
+            pulsa(w, "botterminar");
+            QTRY_VERIFY(w.isNull());
+        } else {
+            // The bar and the button show once the run lasts.
+            QTRY_VERIFY(control(w, "botcancelar")->isVisible());
+            QVERIFY(control<QProgressBar>(w, "barra")->value() > 0);
+            pulsa(w, "botcancelar");
+            esperafin(w);
+            QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  %1 puntos calculados").arg(detenida.load()));
+            QCOMPARE(texto(w, "Label10"),
+                     QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(detenida.load()));
+            QVERIFY(!control(w, "botcancelar")->isVisible());
+            QVERIFY(plataforma->mensajes.isEmpty());
+        }
+        const std::string parte = lee(ruta("resultados.txt"));
+        const std::string entero = conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5",
+                                            ruta("datos.txt")});
+        QVERIFY(parte.size() < entero.size());
+        QCOMPARE(entero.compare(0, parte.size(), parte), 0);
+        QCOMPARE(parte.substr(parte.size() - 2), std::string("\r\n"));
+        QCOMPARE(static_cast<std::int64_t>(std::count(parte.begin(), parte.end(), '\n')), detenida.load());
+    }
+};
+
+QTEST_MAIN(PruebaVentanasArchivos)
+#include "ventanas_archivos_test.moc"
