@@ -20,6 +20,7 @@
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
 #include "ventanas/modos_proceso.hpp"
+#include "ventanas/textos_parametros.hpp"
 #include "ventanas/texto_qt.hpp"
 
 namespace rumbal {
@@ -364,11 +365,8 @@ void Forconversion::lst_elipso_click(int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= catalogos_.elipsoides.size()) return;
     const Elipsoide& e = catalogos_.elipsoides[static_cast<std::size_t>(i)].valores;
     estado_.elipsoide = e;
-    Label3_[1]->setText(QStringLiteral("Semieje mayor = ") + vista(e.a) + QStringLiteral(" m. "));
-    Label3_[2]->setText(QStringLiteral("Semieje menor = ") + vista(e.b) + QStringLiteral(" m."));
-    Label3_[3]->setText(QStringLiteral("Aplastamiento = ") + vista(e.f));
-    Label3_[4]->setText(QStringLiteral("1ra.excentricidad = ") + vista(e.e2));
-    Label3_[5]->setText(QStringLiteral("2da.excentricidad = ") + vista(e.ep2));
+    const auto textos = textoselipsoide(e, false);
+    for (std::size_t k = 0; k < textos.size(); ++k) Label3_[k + 1]->setText(aqt(textos[k]));
     for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_}) habilita(campo);
     for (QWidget* w : std::initializer_list<QWidget*>{lst_param_, botgac_, botcag_}) w->setEnabled(true);
     borra();
@@ -378,11 +376,8 @@ void Forconversion::lst_param_click(int j) {
     if (j < 0 || static_cast<std::size_t>(j) >= catalogos_.representaciones.size()) return;
     const RepresentacionPlana& r = catalogos_.representaciones[static_cast<std::size_t>(j)].valores;
     estado_.representacion = r;
-    Label4_[1]->setText(QStringLiteral("Longitud del origen= ") + aqt(r.longitudorigen));
-    Label4_[2]->setText(QStringLiteral("Falso Este= ") + vista(r.falsoeste) + QStringLiteral(" m."));
-    Label4_[3]->setText(QStringLiteral("Latitud del origen= ") + aqt(r.latitudorigen));
-    Label4_[4]->setText(QStringLiteral("Falso Norte= ") + vista(r.falsonorte) + QStringLiteral(" m."));
-    Label4_[5]->setText(QStringLiteral("Factor Escala= ") + vista(r.factorescala));
+    const auto textos = textosrepresentacion(r);
+    for (std::size_t k = 0; k < textos.size(); ++k) Label4_[k + 1]->setText(aqt(textos[k]));
     if (Txtxgk_->isEnabled()) borra();
     habilita(Txtxgk_);
     habilita(Txtygk_);
@@ -622,13 +617,9 @@ void Forconversion::lst_partra_click(int posicion) {
     Text2_->setText(aqt(destino.nombre));
     Text3_->setText(aqt(destino.elipsoide));
     const Transformacion& t = estado_.transformacion;
-    Label9_->setText(QStringLiteral("Dx= ") + vista(t.dx) + QStringLiteral(" m."));
-    Label10_->setText(QStringLiteral("Dy= ") + vista(t.dy) + QStringLiteral(" m."));
-    Label14_->setText(QStringLiteral("Dz= ") + vista(t.dz) + QStringLiteral(" m."));
-    Label15_->setText(QStringLiteral("Rx= ") + vista(t.rx) + QStringLiteral("rad."));
-    Label16_->setText(QStringLiteral("Ry= ") + vista(t.ry) + QStringLiteral("rad."));
-    Label17_->setText(QStringLiteral("Rz= ") + vista(t.rz) + QStringLiteral("rad."));
-    Label18_->setText(QStringLiteral(" k= ") + vista(t.k) + QStringLiteral(" ppm"));
+    const auto textos = textostransformacion(t);
+    const std::array<QLabel*, 7> etiquetas = {Label9_, Label10_, Label14_, Label15_, Label16_, Label17_, Label18_};
+    for (std::size_t k = 0; k < textos.size(); ++k) etiquetas[k]->setText(aqt(textos[k]));
     const auto c = transforma(numerode(txtx_), numerode(txty_), numerode(txtz_), t, estado_.decimales);
     if (!c) return nocalculable();
     Text4_->setText(vista(c->x));

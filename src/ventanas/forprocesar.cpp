@@ -10,16 +10,12 @@
 
 #include "archivos/procesamiento.hpp"
 #include "catalogos/carga.hpp"
-#include "textos/numero_texto.hpp"
 #include "ventanas/controles.hpp"
 #include "ventanas/modos_proceso.hpp"
 #include "ventanas/texto_qt.hpp"
+#include "ventanas/textos_parametros.hpp"
 
 namespace rumbal {
-
-namespace {
-QString vista(double v) { return aqt(textovista(v)); }
-}  // namespace
 
 Forprocesar::Forprocesar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
     : VentanaArchivos(estado, plataforma,
@@ -77,22 +73,16 @@ void Forprocesar::lst_elipso_Click(int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= elipsoides_.size()) return;
     const Elipsoide& e = elipsoides_[static_cast<std::size_t>(i)].valores;
     estado_.elipsoide = e;
-    Label3_[1]->setText(QStringLiteral("Semieje mayor = ") + vista(e.a) + QStringLiteral(" m. "));
-    Label3_[2]->setText(QStringLiteral("Semieje menor = ") + vista(e.b) + QStringLiteral(" m."));
-    Label3_[3]->setText(QStringLiteral("Aplastamiento = ") + vista(e.f));
-    Label3_[4]->setText(QStringLiteral("1ra.excentr. = ") + vista(e.e2));
-    Label3_[5]->setText(QStringLiteral("2da.excentr. = ") + vista(e.ep2));
+    const auto textos = textoselipsoide(e, true);
+    for (std::size_t k = 0; k < textos.size(); ++k) Label3_[k + 1]->setText(aqt(textos[k]));
 }
 
 void Forprocesar::lst_param_Click(int j) {
     if (j < 0 || static_cast<std::size_t>(j) >= representaciones_.size()) return;
     const RepresentacionPlana& r = representaciones_[static_cast<std::size_t>(j)].valores;
     estado_.representacion = r;
-    Label4_[1]->setText(QStringLiteral("Longitud del origen= ") + aqt(r.longitudorigen));
-    Label4_[2]->setText(QStringLiteral("Falso Este= ") + vista(r.falsoeste) + QStringLiteral(" m."));
-    Label4_[3]->setText(QStringLiteral("Latitud del origen= ") + aqt(r.latitudorigen));
-    Label4_[4]->setText(QStringLiteral("Falso Norte= ") + vista(r.falsonorte) + QStringLiteral(" m."));
-    Label4_[5]->setText(QStringLiteral("Factor Escala= ") + vista(r.factorescala));
+    const auto textos = textosrepresentacion(r);
+    for (std::size_t k = 0; k < textos.size(); ++k) Label4_[k + 1]->setText(aqt(textos[k]));
     ciclo_.elige();
     aplicaciclo();
     Label4_[0]->setText(QStringLiteral("Seleccione los archivos con el botón Abrir"));

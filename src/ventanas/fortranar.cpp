@@ -12,15 +12,11 @@
 #include "archivos/transformacion_archivo.hpp"
 #include "catalogos/carga.hpp"
 #include "geodesia/transformacion.hpp"
-#include "textos/numero_texto.hpp"
 #include "ventanas/controles.hpp"
 #include "ventanas/texto_qt.hpp"
+#include "ventanas/textos_parametros.hpp"
 
 namespace rumbal {
-
-namespace {
-QString vista(double v) { return aqt(textovista(v)); }
-}  // namespace
 
 Fortranar::Fortranar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
     : VentanaArchivos(estado, plataforma,
@@ -92,14 +88,9 @@ void Fortranar::lst_partra_Click(int i) {
     // The other frame of the pair.
     Text3_->setText(lst_partra_->itemText(i == 0 ? 1 : 0));
     estado_.transformacion = cargatransf(marcos_[static_cast<std::size_t>(i)].parametros);
-    const Transformacion& t = estado_.transformacion;
-    Label3_->setText(QStringLiteral("Dx= ") + vista(t.dx) + QStringLiteral(" m."));
-    Label2_->setText(QStringLiteral("Dy= ") + vista(t.dy) + QStringLiteral(" m."));
-    Label14_->setText(QStringLiteral("Dz= ") + vista(t.dz) + QStringLiteral(" m."));
-    Label15_->setText(QStringLiteral("Rx= ") + vista(t.rx) + QStringLiteral("rad."));
-    Label16_->setText(QStringLiteral("Ry= ") + vista(t.ry) + QStringLiteral("rad."));
-    Label17_->setText(QStringLiteral("Rz= ") + vista(t.rz) + QStringLiteral("rad."));
-    Label18_->setText(QStringLiteral(" k= ") + vista(t.k) + QStringLiteral(" ppm"));
+    const auto textos = textostransformacion(estado_.transformacion);
+    const std::array<QLabel*, 7> etiquetas = {Label3_, Label2_, Label14_, Label15_, Label16_, Label17_, Label18_};
+    for (std::size_t k = 0; k < textos.size(); ++k) etiquetas[k]->setText(aqt(textos[k]));
     Label40_->setText(QStringLiteral("Clikee el botón Abrir"));
     Label1_->setEnabled(false);
     ciclo_.elige();

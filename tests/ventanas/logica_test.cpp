@@ -9,6 +9,7 @@
 #include "ventanas/eleccion_columnas.hpp"
 #include "ventanas/modos_proceso.hpp"
 #include "ventanas/textos_cuenta.hpp"
+#include "ventanas/textos_parametros.hpp"
 #include "ventanas/vistas.hpp"
 
 namespace rumbal {
@@ -115,6 +116,41 @@ TEST(Vistas, CabecerasYColumnasVanJuntas) {
         EXPECT_EQ(c->cabeceras.size(), c->columnas.size()) << c->nombre;
     EXPECT_EQ(vistacartesiana.cabeceras[3], "y (metros) ");
     EXPECT_EQ(vistaplana.cabeceras[3], "Y (metros) ");
+}
+
+}  // namespace
+}  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+TEST(TextosParametros, ElipsoideWgs84) {
+    const Elipsoide wgs84{6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625};
+    const std::array<std::string, 5> cortos = {"Semieje mayor = 6378137 m. ", "Semieje menor = 6356752.31424518 m.",
+                                               "Aplastamiento = 0.00335281066474748",
+                                               "1ra.excentr. = 0.00669437999014111",
+                                               "2da.excentr. = 0.00673949674227625"};
+    EXPECT_EQ(textoselipsoide(wgs84, true), cortos);
+    EXPECT_EQ(textoselipsoide(wgs84, false)[3], "1ra.excentricidad = 0.00669437999014111");
+    EXPECT_EQ(textoselipsoide(wgs84, false)[4], "2da.excentricidad = 0.00673949674227625");
+}
+
+TEST(TextosParametros, RepresentacionConSusAngulosComoSeEscribieron) {
+    const RepresentacionPlana utm{"-63", 500000, 10000000, "0", .9996};
+    const std::array<std::string, 5> esperado = {"Longitud del origen= -63", "Falso Este= 500000 m.",
+                                                 "Latitud del origen= 0", "Falso Norte= 10000000 m.",
+                                                 "Factor Escala= 0.9996"};
+    EXPECT_EQ(textosrepresentacion(utm), esperado);
+}
+
+TEST(TextosParametros, TransformacionEnRadianes) {
+    // DHDN to ETRS89: rotations of -0.202", -0.045", 2.455" in radians.
+    const Transformacion t{598.1, 73.7, 418.2, -9.793e-07, -2.182e-07, 1.19022e-05, 6.7};
+    const std::array<std::string, 7> esperado = {"Dx= 598.1 m.", "Dy= 73.7 m.", "Dz= 418.2 m.",
+                                                 "Rx= -9.793E-07rad.", "Ry= -2.182E-07rad.", "Rz= 1.19022E-05rad.",
+                                                 " k= 6.7 ppm"};
+    EXPECT_EQ(textostransformacion(t), esperado);
+    EXPECT_EQ(textostransformacion(Transformacion{})[6], " k= 0 ppm");
 }
 
 }  // namespace

@@ -96,6 +96,16 @@ class PruebaVentanasArchivos : public QObject {
         plataforma->respuestas = {qruta(datos), qruta(resultados)};
         pulsa(w, "botabrir");
     }
+    // The processing window from a menu item, with WGS 84 and "Faja 5" chosen.
+    QWidget* procesar(const char* item = "mnuprocesandog") {
+        QWidget* w = menu(item, Ventana::procesar);
+        if (!elige(w, "lst_elipso", QStringLiteral("WGS 84")) || !elige(w, "lst_param", QStringLiteral("Faja 5")))
+            qFatal("faltan WGS 84 o Faja 5");
+        return w;
+    }
+    std::string conlotegeo() {
+        return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")});
+    }
     void esperafin(QWidget* w) {
         auto* v = static_cast<VentanaArchivos*>(w);
         QTRY_VERIFY_WITH_TIMEOUT(!v->encurso(), 60000);
@@ -190,9 +200,7 @@ private slots:
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
-        QWidget* w = menu(qPrintable(item), Ventana::procesar);
-        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
-        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        QWidget* w = procesar(qPrintable(item));
         abre(w, "datos.txt", "resultados.txt");
         QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Text1"), qruta("datos.txt"));
@@ -224,9 +232,7 @@ private slots:
     void procesarDosVecesDuplicaLasLineas() {
         arranca();
         escribe(ruta("datos.txt"), datosgeo);
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         for (int vez = 1; vez <= 2; ++vez) {
             abre(w, "datos.txt", "resultados.txt");
             pulsa(w, "botcalcular");
@@ -234,8 +240,7 @@ private slots:
             QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  3 puntos calculados"));
             QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(3 * vez));
         }
-        const std::string una = conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5",
-                                         ruta("datos.txt")});
+        const std::string una = conlotegeo();
         QCOMPARE(lee(ruta("resultados.txt")), una + una);
     }
 
@@ -243,9 +248,7 @@ private slots:
         arranca();
         escribe(ruta("datos.txt"), "");
         escribe(ruta("resultados.txt"), "1\r\n2\r\n");
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         pulsa(w, "botcalcular");
         esperafin(w);
@@ -285,9 +288,7 @@ private slots:
     void segundoAbrirEsErrorDesconocido() {
         arranca();
         escribe(ruta("datos.txt"), datosgeo);
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         abre(w, "datos.txt", "resultados.txt");
         QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
@@ -310,9 +311,7 @@ private slots:
         arranca();
         escribe(ruta("datos.txt"), datosgeo);
         const std::string catalogo = lee(ruta("elipsoide.txt"));
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "datos.txt", qPrintable(resultados));
         QCOMPARE(plataforma->mensajes, QStringList({mensaje}));
         QCOMPARE(plataforma->pitidos, 1);
@@ -324,9 +323,7 @@ private slots:
 
     void abrirQueNoPuedeAbrirEsErrorDesconocido() {
         arranca();
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "no-existe.txt", "resultados.txt");
         QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
         QVERIFY(!habilitado(w, "botcalcular"));
@@ -356,9 +353,7 @@ private slots:
     void archivosCerradosPorOtraVentana() {
         arranca();
         escribe(ruta("datos.txt"), datosgeo);
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         // The file transformation window closes every open file when it loads.
         QVERIFY(menu("mnutraar", Ventana::transformacionarchivo));
@@ -372,9 +367,7 @@ private slots:
     void registroIlegibleDetieneLaCorrida() {
         arranca();
         escribe(ruta("datos.txt"), "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         pulsa(w, "botcalcular");
         esperafin(w);
@@ -613,9 +606,7 @@ private slots:
         for (int i = 0; i < 200000; ++i)
             datos += "\"P" + std::to_string(i) + "\",\"\"," + std::to_string(-34.0 - i * 1e-6) + ",-58.5,10\r\n";
         escribe(ruta("datos.txt"), datos);
-        QPointer<QWidget> w = menu("mnuprocesandog", Ventana::procesar);
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
+        QPointer<QWidget> w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         // The run is held at its first report past half the points until it is cancelled.
         std::atomic<std::int64_t> detenida{0};
@@ -644,8 +635,7 @@ private slots:
             QVERIFY(plataforma->mensajes.isEmpty());
         }
         const std::string parte = lee(ruta("resultados.txt"));
-        const std::string entero = conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5",
-                                            ruta("datos.txt")});
+        const std::string entero = conlotegeo();
         QVERIFY(parte.size() < entero.size());
         QCOMPARE(entero.compare(0, parte.size(), parte), 0);
         QCOMPARE(parte.substr(parte.size() - 2), std::string("\r\n"));
