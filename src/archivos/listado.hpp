@@ -23,6 +23,9 @@ inline constexpr std::array<std::size_t, 7> columnasplanas = {0, 1, 8, 9, 10, 11
 
 using Fila = std::vector<std::string>;
 
+// The row of one record: its fields at columnas, each as a person reads it.
+Fila filade(std::span<const ValorCampo> campos, std::span<const std::size_t> columnas);
+
 Recuento lista(std::istream& completo, std::span<const std::size_t> columnas,
                const std::function<void(Fila&& fila)>& agrega, const Avance& avance = {});
 

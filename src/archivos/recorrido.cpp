@@ -20,6 +20,20 @@ bool Salida::vacia() {
     return static_cast<bool>(destino_);
 }
 
+namespace {
+
+std::string mensajederegistro(std::int64_t registro, std::int64_t linea, const std::string& motivo) {
+    return "Registro " + std::to_string(registro) + " (renglón " + std::to_string(linea) + "): " + motivo + ".";
+}
+
+}  // namespace
+
+std::string mensajedelectura(std::int64_t registro, const LectorCampos& lector, Lectura falla) {
+    if (falla == Lectura::comillassincerrar)
+        return mensajederegistro(registro, lector.linea(), "falta la comilla que cierra un texto");
+    return mensajederegistro(registro, lector.linearegistro(), "el archivo termina dentro del registro");
+}
+
 std::optional<double> numerode(const ValorCampo& v) {
     if (v.esnumero()) return v.numero();
     if (v.estexto()) return leenumeroestricto(v.texto());
@@ -32,10 +46,6 @@ std::string noesnumero(const char* que, const ValorCampo& v) {
 }
 
 namespace {
-
-std::string mensajederegistro(std::int64_t registro, std::int64_t linea, const std::string& motivo) {
-    return "Registro " + std::to_string(registro) + " (renglón " + std::to_string(linea) + "): " + motivo + ".";
-}
 
 // What one thread made of a run of records: the output of each record in
 // turn, and where and why it stopped if it did.
@@ -127,7 +137,7 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         std::vector<std::int64_t> lineas;
         std::size_t leidos = 0;
         Lectura falla = Lectura::correcta;
-        std::int64_t lineafalla = 0;
+        std::string mensajefalla;  // why the record after the last one read cannot be read
         std::size_t corte = 0;  // records before it are this thread's, the rest the helper's
         Tramo propio, ajeno;
     };
@@ -143,17 +153,20 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
     // adjusted as it goes so neither thread waits long for the other.
     double parte = 0.3;
 
+    std::int64_t leidosantes = 0;  // records read in the blocks before
     const auto lee = [&](Bloque& b) {
         b.leidos = 0;
         b.falla = Lectura::correcta;
         while (b.leidos < porbloque && lector.quedandatos()) {
             b.falla = lector.leecampos(std::span<ValorCampo>(b.campos.data() + b.leidos * n, n));
             if (b.falla != Lectura::correcta) {
-                b.lineafalla = b.falla == Lectura::comillassincerrar ? lector.linea() : lector.linearegistro();
+                const std::int64_t registro = leidosantes + static_cast<std::int64_t>(b.leidos) + 1;
+                b.mensajefalla = mensajedelectura(registro, lector, b.falla);
                 return;
             }
             b.lineas[b.leidos++] = lector.linearegistro();
         }
+        leidosantes += static_cast<std::int64_t>(b.leidos);
     };
     const auto despacha = [&](Bloque& b) {
         b.corte = ayudante.activo() && b.leidos >= 64 ? static_cast<std::size_t>(static_cast<double>(b.leidos) * parte)
@@ -199,22 +212,15 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
             motivo = actual.ajeno.motivo;
         }
         sobrante.clear();
-        const std::int64_t antes = r.registros;
         r.registros += static_cast<std::int64_t>(hechos);
         if (salida) salida->vaciasillena();
         if (!motivo.empty())
             return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
-        const std::int64_t siguienteregistro = antes + static_cast<std::int64_t>(actual.leidos) + 1;
-        if (actual.falla == Lectura::comillassincerrar)
-            return termina(Estado::fallo, mensajederegistro(siguienteregistro, actual.lineafalla,
-                                                            "falta la comilla que cierra un texto"));
-        if (actual.falla == Lectura::finderegistro)
-            return termina(Estado::fallo, mensajederegistro(siguienteregistro, actual.lineafalla,
-                                                            "el archivo termina dentro del registro"));
+        if (actual.falla != Lectura::correcta) return termina(Estado::fallo, actual.mensajefalla);
         if (!haysiguiente) break;
         if (avance && !avance(r.registros)) return termina(Estado::cancelado, {});
     }
-    if (lector.fallolectura()) return termina(Estado::fallo, "No se puede leer el archivo de datos.");
+    if (lector.fallolectura()) return termina(Estado::fallo, mensajesinlectura);
     return termina(Estado::completo, {});
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "textos/campos.hpp"
+#include "textos/lector_campos.hpp"
 
 namespace rumbal {
 
@@ -64,6 +65,15 @@ private:
 using CadaRegistro = std::function<std::string(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);
+
+// Why the record numbered registro (from 1) cannot be read, as every file
+// algorithm words it: "Registro N (renglon L): <reason>." in Windows-1252. The
+// line is where an unclosed quote was found, or where the record the file ends
+// inside started.
+std::string mensajedelectura(std::int64_t registro, const LectorCampos& lector, Lectura falla);
+
+// Why a run stops when the input stream fails for a reason other than its end.
+inline constexpr const char* mensajesinlectura = "No se puede leer el archivo de datos.";
 
 // A value that must be a number: a bare number, or a text that is one number.
 std::optional<double> numerode(const ValorCampo& v);

@@ -17,9 +17,18 @@ bool esfindelinea(int c) { return c == '\r' || c == '\n'; }
 
 LectorCampos::LectorCampos(std::istream& entrada) : entrada_(entrada), memoria_(tamanomemoria) {}
 
+LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
+    : entrada_(entrada),
+      memoria_(tamanomemoria),
+      base_(desde.byte),
+      alprincipiodelinea_(desde.alprincipiodelinea),
+      linea_(desde.linea),
+      linearegistro_(desde.linea) {}
+
 int LectorCampos::mira() {
     if (posicion_ == fin_) {
         if (agotada_) return -1;
+        base_ += static_cast<std::int64_t>(fin_);
         entrada_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
         fin_ = static_cast<std::size_t>(entrada_.gcount());
         posicion_ = 0;
@@ -60,42 +69,31 @@ bool LectorCampos::quedandatos() {
     }
 }
 
-int LectorCampos::juntahasta(char tope) {
+int LectorCampos::juntahasta(char tope, std::string* texto) {
     for (;;) {
         if (mira() < 0) return -1;
         const char* inicio = memoria_.data() + posicion_;
         const char* final = memoria_.data() + fin_;
         const char* p = inicio;
         while (p < final && *p != tope && *p != '\r' && *p != '\n') ++p;
-        texto_.append(inicio, p);
+        if (texto) texto->append(inicio, p);
         posicion_ += static_cast<std::size_t>(p - inicio);
         if (p < final) return static_cast<unsigned char>(*p);
     }
 }
 
-Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
+Lectura LectorCampos::delimitacampo(std::string* texto, bool& entrecomillas, bool& findelinea) {
     while (esblanco(mira())) avanza();
-    texto_.clear();
     int c = mira();
-    if (c == '"') {
+    entrecomillas = c == '"';
+    if (entrecomillas) {
         avanza();
-        c = juntahasta('"');
+        c = juntahasta('"', texto);
         if (c != '"') return Lectura::comillassincerrar;
         avanza();
         while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) avanza();
-        valor = ValorCampo(texto_);
     } else {
-        c = juntahasta(',');
-        std::size_t largo = texto_.size();
-        while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
-        if (texto_.empty()) {
-            valor = ValorCampo();
-        } else {
-            const std::string_view numero(texto_.data(), largo);
-            std::optional<double> v;
-            if (largo > 0 && largonumero(numero) == largo) v = leenumeroestricto(numero);
-            valor = v ? ValorCampo(*v) : ValorCampo(texto_);
-        }
+        c = juntahasta(',', texto);
     }
     if (c == ',') {
         avanza();
@@ -107,23 +105,57 @@ Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
     return Lectura::correcta;
 }
 
+Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
+    texto_.clear();
+    bool entrecomillas = false;
+    const Lectura l = delimitacampo(&texto_, entrecomillas, findelinea);
+    if (l != Lectura::correcta) return l;
+    if (entrecomillas) {
+        valor = ValorCampo(texto_);
+        return l;
+    }
+    std::size_t largo = texto_.size();
+    while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
+    if (texto_.empty()) {
+        valor = ValorCampo();
+    } else {
+        const std::string_view numero(texto_.data(), largo);
+        std::optional<double> v;
+        if (largo > 0 && largonumero(numero) == largo) v = leenumeroestricto(numero);
+        valor = v ? ValorCampo(*v) : ValorCampo(texto_);
+    }
+    return l;
+}
+
+template <class Campo>
+Lectura LectorCampos::recorrecampos(std::size_t n, Campo campo) {
+    if (!quedandatos()) return n == 0 ? Lectura::correcta : Lectura::finderegistro;
+    linearegistro_ = linea_;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && alprincipiodelinea_ && mira() < 0) return Lectura::finderegistro;
+        bool findelinea = false;
+        const Lectura l = campo(i, findelinea);
+        if (l != Lectura::correcta) return l;
+        alprincipiodelinea_ = findelinea;
+    }
+    return Lectura::correcta;
+}
+
 Lectura LectorCampos::leecampos(std::size_t n, std::vector<ValorCampo>& campos) {
     campos.resize(n);
     return leecampos(std::span<ValorCampo>(campos));
 }
 
 Lectura LectorCampos::leecampos(std::span<ValorCampo> campos) {
-    const std::size_t n = campos.size();
-    if (!quedandatos()) return n == 0 ? Lectura::correcta : Lectura::finderegistro;
-    linearegistro_ = linea_;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && alprincipiodelinea_ && mira() < 0) return Lectura::finderegistro;
-        bool findelinea = false;
-        const Lectura l = leecampo(campos[i], findelinea);
-        if (l != Lectura::correcta) return l;
-        alprincipiodelinea_ = findelinea;
-    }
-    return Lectura::correcta;
+    return recorrecampos(campos.size(),
+                         [&](std::size_t i, bool& findelinea) { return leecampo(campos[i], findelinea); });
+}
+
+Lectura LectorCampos::saltacampos(std::size_t n) {
+    return recorrecampos(n, [this](std::size_t, bool& findelinea) {
+        bool entrecomillas = false;
+        return delimitacampo(nullptr, entrecomillas, findelinea);
+    });
 }
 
 Lectura LectorCampos::leerenglon(std::vector<ValorCampo>& campos) {

@@ -18,6 +18,10 @@
 // Two ways of going wrong are reported, never guessed around: a quoted text
 // whose closing quote is missing on its line, and a file that ends inside a
 // record. The reader names the line (counting from 1) where it found them.
+//
+// A reader can tell where it stands between records (lugar) and a new reader
+// can resume reading there, so a file can be read from any record on once the
+// places of its records are known.
 
 #include <cstdint>
 #include <istream>
@@ -36,9 +40,22 @@ enum class Lectura {
     finderegistro,      // the file ends inside a record
 };
 
+// Where a reader stands between two records: what a new reader needs to go on
+// from there exactly as this one would.
+struct LugarLectura {
+    std::int64_t byte = 0;   // offset from the start of the stream
+    std::int64_t linea = 1;  // line from 1
+    bool alprincipiodelinea = true;  // the previous field ended its line (quedandatos() differs within a line)
+
+    bool operator==(const LugarLectura&) const = default;
+};
+
 class LectorCampos {
 public:
     explicit LectorCampos(std::istream& entrada);
+    // Resumes at a place another reader of the same bytes reported between two
+    // records; the caller has sought entrada to desde.byte.
+    LectorCampos(std::istream& entrada, const LugarLectura& desde);
 
     // True while a record can start: something other than blanks and line ends
     // is left. Passes over the blank lines before it.
@@ -48,6 +65,10 @@ public:
     Lectura leecampos(std::size_t n, std::vector<ValorCampo>& campos);
     Lectura leecampos(std::span<ValorCampo> campos);
 
+    // Passes over the next n fields, delimited and failing exactly as leecampos
+    // would read them, but building no values.
+    Lectura saltacampos(std::size_t n);
+
     // The fields of one whole line: the line of a catalogue.
     Lectura leerenglon(std::vector<ValorCampo>& campos);
 
@@ -56,23 +77,38 @@ public:
     std::int64_t linearegistro() const { return linearegistro_; }
     std::int64_t linea() const { return linea_; }
 
+    // Offset in the stream of the next byte to read, and the place to resume
+    // at when the reader stands between records.
+    std::int64_t desplazamiento() const { return base_ + static_cast<std::int64_t>(posicion_); }
+    LugarLectura lugar() const { return {desplazamiento(), linea_, alprincipiodelinea_}; }
+
     // True when the stream failed for a reason other than its end.
     bool fallolectura() const { return fallo_; }
 
 private:
     int mira();
     void avanza();
+    // Runs over the next n fields of a record, handing each to campo, which
+    // delimits it and tells whether it ended the line (or the file).
+    template <class Campo>
+    Lectura recorrecampos(std::size_t n, Campo campo);
     // Reads one field into valor; tells whether it ended the line (or the file).
     Lectura leecampo(ValorCampo& valor, bool& findelinea);
+    // Passes over one field up to and including its comma or line end. Appends
+    // its text to texto when given: a quoted text without its quotes, or the
+    // bare bytes up to the comma or line end.
+    Lectura delimitacampo(std::string* texto, bool& entrecomillas, bool& findelinea);
     void pasafindelinea();
-    // Appends to texto_ the bytes before the first tope or line end, across
-    // refills of the memory; returns that byte, or -1 at the end of the file.
-    int juntahasta(char tope);
+    // Passes over the bytes before the first tope or line end, across refills
+    // of the memory, appending them to texto when given; returns that byte, or
+    // -1 at the end of the file.
+    int juntahasta(char tope, std::string* texto);
 
     std::istream& entrada_;
     std::vector<char> memoria_;
     std::size_t posicion_ = 0;
     std::size_t fin_ = 0;
+    std::int64_t base_ = 0;  // stream offset of memoria_[0]
     bool agotada_ = false;
     bool fallo_ = false;
     bool alprincipiodelinea_ = true;  // the previous field ended its line

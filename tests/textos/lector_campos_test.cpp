@@ -1,0 +1,124 @@
+// Passing over fields and resuming at a record: the same records, lines and
+// failures as reading every field from the start.
+
+#include "textos/lector_campos.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+namespace rumbal {
+namespace {
+
+TEST(LugarDeLectura, ByteLineaYPrincipioDeLinea) {
+    std::istringstream entrada("1,2\r\n\r\n  3,4\n5,6,7\r8");
+    LectorCampos lector(entrada);
+    std::vector<LugarLectura> lugares;
+    while (lector.quedandatos()) {
+        lugares.push_back(lector.lugar());
+        ASSERT_EQ(lector.saltacampos(2), Lectura::correcta);
+    }
+    EXPECT_EQ(lugares, (std::vector<LugarLectura>{{0, 1, true}, {9, 3, true}, {13, 4, true}, {17, 4, false}}));
+    EXPECT_EQ(lector.desplazamiento(), 20);
+    EXPECT_EQ(lector.linea(), 5);
+}
+
+// One record as a reader met it: where it started, how it ended, and the
+// values when they were read.
+struct Paso {
+    LugarLectura lugar;
+    Lectura lectura;
+    std::int64_t linearegistro;
+    std::int64_t linea;
+    std::vector<ValorCampo> campos;
+    bool operator==(const Paso&) const = default;
+};
+
+// Every record up to the end or the first failure (or the first cuantos),
+// read or passed over.
+std::vector<Paso> pasos(LectorCampos& lector, std::size_t n, bool lee, std::size_t cuantos = SIZE_MAX) {
+    std::vector<Paso> r;
+    while (r.size() < cuantos && lector.quedandatos()) {
+        Paso p{lector.lugar(), Lectura::correcta, 0, 0, {}};
+        p.lectura = lee ? lector.leecampos(n, p.campos) : lector.saltacampos(n);
+        p.linearegistro = lector.linearegistro();
+        p.linea = lector.linea();
+        r.push_back(p);
+        if (p.lectura != Lectura::correcta) break;
+    }
+    return r;
+}
+
+void PrintTo(const Paso& p, std::ostream* os) {
+    *os << "{byte " << p.lugar.byte << ", linea " << p.lugar.linea << (p.lugar.alprincipiodelinea ? "" : " (dentro)")
+        << ", lectura " << static_cast<int>(p.lectura) << ", linearegistro " << p.linearegistro << ", linea " << p.linea
+        << ", " << p.campos.size() << " campos}";
+}
+
+std::vector<Paso> pasos(const std::string& bytes, std::size_t n, bool lee) {
+    std::istringstream entrada(bytes);
+    LectorCampos lector(entrada);
+    return pasos(lector, n, lee);
+}
+
+struct CasoRegistros {
+    std::string nombre;
+    std::string bytes;
+    std::size_t n;
+};
+
+std::string muchaslineas() {
+    const char* const fines[] = {"\r\n", "\n", "\r"};
+    std::string s;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string n = std::to_string(i);
+        s += "\"Punto, " + n + "\" ,  " + n + ".5" + fines[i % 3];
+    }
+    return s;
+}
+
+void PrintTo(const CasoRegistros& c, std::ostream* os) { *os << c.nombre; }
+
+class RegistrosSaltados : public ::testing::TestWithParam<CasoRegistros> {};
+
+TEST_P(RegistrosSaltados, MismosLimitesLineasYFallos) {
+    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, true);
+    ASSERT_FALSE(leidos.empty());
+    for (Paso& p : leidos) p.campos.clear();
+    EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, false), leidos);
+}
+
+// Resumes at every record (at most about 500 of them spread over the file),
+// reading a few records from there.
+TEST_P(RegistrosSaltados, RetomarEnUnRegistroDaLoMismoQueSeguir) {
+    constexpr std::size_t unos = 4;
+    const std::vector<Paso> todos = pasos(GetParam().bytes, GetParam().n, true);
+    const std::size_t salto = todos.size() / 500 + 1;
+    for (std::size_t i = 0; i < todos.size(); i += salto) {
+        std::istringstream entrada(GetParam().bytes);
+        entrada.seekg(todos[i].lugar.byte);
+        LectorCampos lector(entrada, todos[i].lugar);
+        const auto desde = todos.begin() + static_cast<std::ptrdiff_t>(i);
+        const std::vector<Paso> esperados(desde, desde + static_cast<std::ptrdiff_t>(std::min(unos, todos.size() - i)));
+        ASSERT_EQ(pasos(lector, GetParam().n, true, unos), esperados) << "desde el registro " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, RegistrosSaltados,
+    ::testing::Values(CasoRegistros{"comas_entre_comillas", "\"a,b\",1\r\n\"c\" , \",\"\r\n", 2},
+                      CasoRegistros{"blancos_y_lineas_en_blanco", "  1 , \"x\" \r\n\r\n   \r\n2,3\r\n\r\n", 2},
+                      CasoRegistros{"solo_cr", "1,2\r3,4\r", 2}, CasoRegistros{"solo_lf", "1\n2,3\n4\n", 2},
+                      CasoRegistros{"texto_tras_la_comilla", "\"abc\"xyz,1\r\n2,\"d\"e\r\n", 2},
+                      CasoRegistros{"comilla_sin_cerrar", "\"a\",1\r\n\"b,2\r\n\"c\",3\r\n", 2},
+                      CasoRegistros{"termina_dentro_del_registro", "1,2,3\r\n4,5\r\n", 3},
+                      CasoRegistros{"coma_final", "1,2,\r\n3,4\r\n5", 2},
+                      CasoRegistros{"lineas_largas_y_cortas", "1,2,3,4\r\n5\r\n6,7,8\r\n9\r\n", 3},
+                      CasoRegistros{"sin_fin_de_linea", "1,\"a\"\r\n2,\"b\"", 2},
+                      CasoRegistros{"mas_alla_de_la_memoria", muchaslineas(), 2}),
+    [](const auto& caso) { return caso.param.nombre; });
+
+}  // namespace
+}  // namespace rumbal
