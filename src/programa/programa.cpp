@@ -6,6 +6,7 @@
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
 #include "ventanas/fortranar.hpp"
+#include "ventanas/forvis.hpp"
 #include "ventanas/texto_qt.hpp"
 
 namespace rumbal {
@@ -61,9 +62,9 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::generar: return cargada(new Forgenerar(estado_, plataforma_));
         case Ventana::poratributos: return cargada(new Forporatributos(estado_, plataforma_));
         case Ventana::transformacionarchivo: return cargada(new Fortranar(estado_, plataforma_));
-        case Ventana::visgeo:
-        case Ventana::viscar:
-        case Ventana::vispla: return nullptr;  // the viewers come next
+        case Ventana::visgeo: return cargada(new Forvis(estado_, plataforma_, vistageodesica));
+        case Ventana::viscar: return cargada(new Forvis(estado_, plataforma_, vistacartesiana));
+        case Ventana::vispla: return cargada(new Forvis(estado_, plataforma_, vistaplana));
     }
     return nullptr;
 }

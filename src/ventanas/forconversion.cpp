@@ -257,9 +257,9 @@ void Forconversion::construyemenu() {
     QObject::connect(salir, &QAction::triggered, this, [this] { plataforma_.terminaprograma(); });
 
     QMenu* vistas = menu(barra, "mnuvista", QStringLiteral("&Vista"));
-    item(vistas, "mnuvisgeo", QStringLiteral("Coordenadas geodésicas"), false);
-    item(vistas, "mnuviscar", QStringLiteral("Coordenadas geocéntricas"), false);
-    item(vistas, "mnuvispla", QStringLiteral("coordenadas planas"), false);
+    pide(vistas, "mnuvisgeo", QStringLiteral("Coordenadas geodésicas"), {Ventana::visgeo, {}, {}});
+    pide(vistas, "mnuviscar", QStringLiteral("Coordenadas geocéntricas"), {Ventana::viscar, {}, {}});
+    pide(vistas, "mnuvispla", QStringLiteral("coordenadas planas"), {Ventana::vispla, {}, {}});
 
     QMenu* modificar = menu(barra, "mnuModificar", QStringLiteral("&Modificar"));
     QMenu* elipsoides = submenu(modificar, "mnuListElip", QStringLiteral("&Listado de Elipsoides"));

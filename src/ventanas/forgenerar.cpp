@@ -60,6 +60,8 @@ bool Forgenerar::Form_Load() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
     }
+    // All fifteen names in sight, without scrolling.
+    List1_->setMinimumHeight(List1_->sizeHintForRow(0) * List1_->count() + 2 * List1_->frameWidth());
     Label2_->setVisible(false);
     aplicaciclo();
     return true;

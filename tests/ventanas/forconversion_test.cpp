@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(accion("mnumanual")->text(), QStringLiteral("Guía del usuario"));
         QVERIFY(accion("separador(1)")->isSeparator());
         for (const char* n : {"mnuprocesandog", "mnuprocesandoc", "mnuprocesandop", "mnugenerar", "mnuatrib",
-                              "mnutraar"})
+                              "mnuvisgeo", "mnuviscar", "mnuvispla", "mnutraar"})
             QVERIFY2(accion(n)->isEnabled(), n);
         QVERIFY(!accion("mnuListElipAgr")->isEnabled());
         QVERIFY(accion("mnutra")->isEnabled());

@@ -1,0 +1,160 @@
+#include "ventanas/forvis.hpp"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "archivos/indice_registros.hpp"
+#include "archivos/registro_punto.hpp"
+#include "ventanas/controles.hpp"
+#include "ventanas/modelo_listado.hpp"
+#include "ventanas/texto_qt.hpp"
+#include "ventanas/ventana_archivos.hpp"
+
+namespace rumbal {
+
+namespace {
+QString utf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+}  // namespace
+
+Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVista& conjunto, QWidget* padre)
+    : QWidget(padre), estado_(estado), plataforma_(plataforma), conjunto_(conjunto), ciclo_(ciclovista) {
+    setObjectName(utf8(conjunto_.nombre));
+    setWindowTitle(utf8(conjunto_.titulo));
+    auto* principal = new QVBoxLayout(this);
+    Label1_ = controles::etiqueta(this, "Label1", utf8(conjunto_.indicacion));
+    principal->addWidget(Label1_);
+
+    Frame3_ = new QGroupBox(QStringLiteral("Archivo"), this);
+    Frame3_->setObjectName(QStringLiteral("Frame3"));
+    auto* rejilla = new QGridLayout(Frame3_);
+    label7_ = controles::etiqueta(Frame3_, "label7", QStringLiteral("Archivo a visualizar"));
+    Text1_ = controles::caja(Frame3_, "Text1");
+    Text1_->setReadOnly(true);
+    Text1_->setMinimumWidth(420);
+    controles::rotulado(rejilla, 0, label7_, Text1_);
+    principal->addWidget(Frame3_);
+
+    auto* botones = new QHBoxLayout;
+    botabrir_ = controles::boton(this, "botabrir", QStringLiteral("Abrir"));
+    botlistar_ = controles::boton(this, "botlistar", QStringLiteral("Listar"));
+    botsalir_ = controles::boton(this, "botsalir", QStringLiteral("Salir"));
+    for (QPushButton* b : {botabrir_, botlistar_, botsalir_}) botones->addWidget(b);
+    botones->addStretch(1);
+    principal->addLayout(botones);
+
+    QStringList cabeceras;
+    for (std::string_view c : conjunto_.cabeceras) cabeceras << utf8(c);
+    modelo_ = new ModeloListado(cabeceras, {conjunto_.columnas.begin(), conjunto_.columnas.end()}, this);
+    lvwarchivo_ = new QTableView(this);
+    lvwarchivo_->setObjectName(QStringLiteral("lvwarchivo"));
+    lvwarchivo_->setAccessibleName(QStringLiteral("Puntos del archivo"));
+    lvwarchivo_->setModel(modelo_);
+    lvwarchivo_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwarchivo_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows of one height: a million of them cost nothing to lay out.
+    lvwarchivo_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lvwarchivo_->verticalHeader()->setDefaultSectionSize(lvwarchivo_->fontMetrics().height() + 6);
+    lvwarchivo_->horizontalHeader()->setStretchLastSection(true);
+    principal->addWidget(lvwarchivo_, 1);
+
+    auto* avance = new QHBoxLayout;
+    barra_ = new QProgressBar(this);
+    barra_->setObjectName(QStringLiteral("barra"));
+    barra_->setAccessibleName(QStringLiteral("Avance de la lectura"));
+    botcancelar_ = controles::boton(this, "botcancelar", QStringLiteral("Cancelar"));
+    avance->addWidget(barra_, 1);
+    avance->addWidget(botcancelar_);
+    principal->addLayout(avance);
+    trabajo_ = std::make_unique<Trabajo>(barra_, botcancelar_);
+    resize(900, 560);
+
+    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
+    QObject::connect(botlistar_, &QPushButton::clicked, this, [this] { botlistar_Click(); });
+    QObject::connect(botsalir_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+Forvis::~Forvis() { trabajo_.reset(); }
+
+bool Forvis::Form_Load() {
+    aplicaciclo();
+    return true;
+}
+
+void Forvis::aplicaciclo() {
+    botabrir_->setEnabled(ciclo_.abrir());
+    botlistar_->setEnabled(ciclo_.correr());
+}
+
+std::string Forvis::clave() const { return objectName().toStdString() + "#1"; }
+
+void Forvis::botabrir_Click() {
+    estado_.cierratodo();
+    const auto ruta = plataforma_.abrearchivo(this, utf8(conjunto_.titulodialogo), VentanaArchivos::filtrodatos);
+    if (!ruta) return;
+    if (!estado_.archivos.abrelectura(clave(), ruta->toStdString())) {
+        plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
+        return;
+    }
+    Text1_->setText(*ruta);
+    ciclo_.pasa(Paso::abiertos);
+    aplicaciclo();
+    Frame3_->setEnabled(false);
+    Label1_->setText(QStringLiteral("Para visualizar presione Listar"));
+    botlistar_->setFocus();
+}
+
+void Forvis::botlistar_Click() {
+    std::shared_ptr<std::ifstream> archivo = estado_.archivos.tomalectura(clave());
+    if (!archivo) {
+        // Another window closed it (every window that starts file work does).
+        ciclo_.pasa(Paso::elegido);
+        aplicaciclo();
+        Frame3_->setEnabled(true);
+        plataforma_.mensaje(this, QStringLiteral("El archivo ya no está abierto: ábralo otra vez con el botón Abrir"));
+        plataforma_.pitido();
+        return;
+    }
+    archivo->seekg(0, std::ios::end);
+    const auto fin = archivo->tellg();
+    archivo->seekg(0, std::ios::beg);
+    const std::uintmax_t tamano = fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
+    const std::filesystem::path ruta = Text1_->text().toStdString();
+    auto indexado = std::make_shared<Indexado>();
+    ciclo_.pasa(Paso::corriendo);
+    aplicaciclo();
+    trabajo_->inicia(
+        [archivo, tamano, indexado](Trabajo::Progreso& progreso) {
+            *indexado = indexa(*archivo, columnaspunto, progreso.avance(*archivo, tamano));
+            archivo->close();
+            return indexado->recuento;
+        },
+        [this, indexado, ruta](const Recuento& r) {
+            modelo_->muestra(std::move(indexado->indice), ruta);
+            lvwarchivo_->resizeColumnsToContents();
+            ciclo_.pasa(Paso::hecho);
+            aplicaciclo();
+            Label1_->setEnabled(false);
+            Text1_->setEnabled(false);
+            if (r.estado == Estado::fallo) {
+                plataforma_.mensaje(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo: ") + Text1_->text() +
+                                              QStringLiteral("\nSe muestran los puntos anteriores."));
+                plataforma_.pitido();
+            }
+        });
+}
+
+void Forvis::closeEvent(QCloseEvent* evento) {
+    trabajo_->terminaya();
+    QWidget::closeEvent(evento);
+}
+
+}  // namespace rumbal

@@ -1,0 +1,217 @@
+// The three viewers, one window with three column sets, opened from the main
+// window's "&Vista" menu and driven through their widgets, offscreen.
+
+#include <QAction>
+#include <QTableView>
+#include <QtTest>
+
+#include "comun/carpeta_temporal.hpp"
+#include "programa/programa.hpp"
+#include "ventanas/conductor.hpp"
+#include "ventanas/forconversion.hpp"
+#include "ventanas/forvis.hpp"
+#include "ventanas/modelo_listado.hpp"
+#include "ventanas/plataforma_falsa.hpp"
+
+using namespace rumbal;
+using namespace rumbal::prueba;
+
+namespace {
+
+// Four complete point records, Windows-1252; the last without plane quantities.
+const std::string completo =
+    "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,2766523.123,-4487345.456,-3597523.789,6172000.5,"
+    "5545000.25,.99998765,\"0 12 3.45\",1.0000016,\"WGS 84\",\"Faja 5\"\r\n"
+    "101,\"Esquina\",\"-34 31 0\",\"-58 31 0\",-.5,4,5,6,6171000,5544000,.9999,\"0 12 3\",1,\"WGS 84\",\"Faja 5\"\r\n"
+    "\"P3\",\"\",\"-34 32 0\",\"-58 32 0\",12,7,8,9,6170000,5543000,1,\"\",1,\"WGS 84\",\"\"\r\n"
+    "\"P4\",\"V\xE9rtice\",\"-34 33 0\",\"-58 33 0\",0,7,8,9,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n";
+
+QStringList fila(const QAbstractItemModel* m, int r) {
+    QStringList celdas;
+    for (int c = 0; c < m->columnCount(); ++c) celdas << m->data(m->index(r, c)).toString();
+    return celdas;
+}
+
+QStringList cabeceras(const QAbstractItemModel* m) {
+    QStringList t;
+    for (int c = 0; c < m->columnCount(); ++c) t << m->headerData(c, Qt::Horizontal).toString();
+    return t;
+}
+
+}  // namespace
+
+class PruebaForvis : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CarpetaTemporal> carpeta;
+    std::unique_ptr<PlataformaFalsa> plataforma;
+    std::unique_ptr<Programa> programa;
+
+    QString qruta(const char* nombre) { return QString::fromStdString((*carpeta / nombre).string()); }
+    Forvis* abre(const char* item, Ventana v) {
+        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
+        if (!programa->abreprincipal()) qFatal("no arranca");
+        programa->principal()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        return static_cast<Forvis*>(programa->ventana(v));
+    }
+    void lista(Forvis* w, const char* archivo) {
+        plataforma->respuestas = {qruta(archivo)};
+        pulsa(w, "botabrir");
+        pulsa(w, "botlistar");
+        QTRY_VERIFY_WITH_TIMEOUT(!w->encurso(), 60000);
+    }
+    const QAbstractItemModel* tabla(Forvis* w) { return control<QTableView>(w, "lvwarchivo")->model(); }
+
+private slots:
+    void init() {
+        carpeta = std::make_unique<CarpetaTemporal>();
+        plataforma = std::make_unique<PlataformaFalsa>();
+        copiacatalogos(carpeta->ruta());
+        escribe(*carpeta / "completo.txt", completo);
+    }
+    void cleanup() { programa.reset(); }
+
+    void tresVistas_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("ventana");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("indicacion");
+        QTest::addColumn<QString>("dialogo");
+        QTest::addColumn<QStringList>("cabeceras");
+        QTest::addColumn<QStringList>("primera");
+        QTest::addColumn<QStringList>("ultima");
+        QTest::newRow("geodésicas")
+            << "mnuvisgeo" << int(Ventana::visgeo) << "Vista de Coordenadas Geodésicas"
+            << "Para seleccionar el Archivo presione Abrir" << "abrir el archivo de coordenadas geodésicas"
+            << QStringList{"Punto", "Atributo", "B (g m s)", "L (g m s)", "h (metros)", "Coef.de Altura", "Elipsoide"}
+            << QStringList{"P1", "Vértice", "-34 30 0", "-58 30 0", "10", "1.0000016", "WGS 84"}
+            << QStringList{"P4", "Vértice", "-34 33 0", "-58 33 0", "0", "1", "WGS 84"};
+        QTest::newRow("cartesianas")
+            << "mnuviscar" << int(Ventana::viscar) << "Vista de Coordenadas Cartesianas Geocéntricas"
+            << "Para seleccionar el Archivo presione Abrir" << "abrir el archivo de coordenadas geocéntricas"
+            << QStringList{"Punto", "Atributo", "x (metros)", "y (metros) ", "z (metros)"}
+            << QStringList{"P1", "Vértice", "2766523.123", "-4487345.456", "-3597523.789"}
+            << QStringList{"P4", "Vértice", "7", "8", "9"};
+        QTest::newRow("planas")
+            << "mnuvispla" << int(Ventana::vispla) << "Vista de Coordenadas planas"
+            << "Seleccione el Archivo que desea visualizar" << "abrir el archivo de coordenadas Planas"
+            << QStringList{"Punto", "Atributo", "X (metros)", "Y (metros) ", "Mod.Deformac.", "Conv.Merid.", "Nombre"}
+            << QStringList{"P1", "Vértice", "6172000.5", "5545000.25", "0.99998765", "0 12 3.45", "Faja 5"}
+            << QStringList{"P4", "Vértice", "0", "0", "0", "", ""};
+    }
+    void tresVistas() {
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
+        QFETCH(QString, titulo);
+        QFETCH(QString, indicacion);
+        QFETCH(QString, dialogo);
+        QFETCH(QStringList, cabeceras);
+        QFETCH(QStringList, primera);
+        QFETCH(QStringList, ultima);
+        Forvis* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(texto(w, "Label1"), indicacion);
+        QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo a visualizar"));
+        QCOMPARE(::cabeceras(tabla(w)), cabeceras);
+        QCOMPARE(tabla(w)->rowCount(), 0);
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botlistar"));
+
+        plataforma->respuestas = {qruta("completo.txt")};
+        pulsa(w, "botabrir");
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({dialogo + QStringLiteral(" | Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*")}));
+        QCOMPARE(texto(w, "Text1"), qruta("completo.txt"));
+        QCOMPARE(texto(w, "Label1"), QStringLiteral("Para visualizar presione Listar"));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "Frame3"));
+        QVERIFY(habilitado(w, "botlistar"));
+
+        pulsa(w, "botlistar");
+        QTRY_VERIFY(!w->encurso());
+        QCOMPARE(tabla(w)->rowCount(), 4);
+        QCOMPARE(fila(tabla(w), 0), primera);
+        QCOMPARE(fila(tabla(w), 3), ultima);
+        QCOMPARE(fila(tabla(w), 1)[0], QStringLiteral("101"));
+        QVERIFY(!habilitado(w, "botlistar"));
+        QVERIFY(!habilitado(w, "Label1"));
+        QVERIFY(!habilitado(w, "Text1"));
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QVERIFY(!programa->estado().archivos.abierto(w->objectName().toStdString() + "#1"));
+    }
+
+    void alturaMenorQueUnoConCero() {
+        Forvis* w = abre("mnuvisgeo", Ventana::visgeo);
+        lista(w, "completo.txt");
+        QCOMPARE(fila(tabla(w), 1)[4], QStringLiteral("-0.5"));
+    }
+
+    void archivoVacio() {
+        escribe(*carpeta / "vacio.txt", "");
+        Forvis* w = abre("mnuviscar", Ventana::viscar);
+        lista(w, "vacio.txt");
+        QCOMPARE(tabla(w)->rowCount(), 0);
+        QVERIFY(!habilitado(w, "botlistar"));
+        QVERIFY(plataforma->mensajes.isEmpty());
+    }
+
+    // A file of three columns a line: fifteen fields a row, wherever they stand.
+    void archivoDeColumnasNoCoincideConLosRenglones() {
+        std::string lineas;
+        for (int i = 1; i <= 10; ++i) lineas += "\"P" + std::to_string(i) + "\",5545000.25,6172000.5\r\n";
+        escribe(*carpeta / "columnas.txt", lineas);
+        Forvis* w = abre("mnuvisgeo", Ventana::visgeo);
+        lista(w, "columnas.txt");
+        QCOMPARE(tabla(w)->rowCount(), 2);
+        // The second row starts at the sixth line.
+        QCOMPARE(fila(tabla(w), 1).mid(0, 3), QStringList({"P6", "5545000.25", "6172000.5"}));
+    }
+
+    void registroIlegibleMuestraLosAnteriores() {
+        escribe(*carpeta / "roto.txt", completo + "\"P5\",\"sin cerrar,1,2\r\n");
+        Forvis* w = abre("mnuvispla", Ventana::vispla);
+        lista(w, "roto.txt");
+        QCOMPARE(tabla(w)->rowCount(), 4);
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QVERIFY2(plataforma->mensajes[0].startsWith(
+                     QStringLiteral("Registro 5 (renglón 5): falta la comilla que cierra un texto.")),
+                 qPrintable(plataforma->mensajes[0]));
+        QCOMPARE(plataforma->pitidos, 1);
+    }
+
+    void cancelarElDialogo() {
+        QVERIFY(programa == nullptr);
+        Forvis* w = abre("mnuvisgeo", Ventana::visgeo);
+        QVERIFY(programa->estado().resultados.abre((*carpeta / "guardados.txt").string()));
+        plataforma->respuestas = {QString()};
+        pulsa(w, "botabrir");
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botlistar"));
+        QVERIFY(!programa->estado().resultados.abierto());
+    }
+
+    void abrirQueNoPuedeAbrir() {
+        Forvis* w = abre("mnuvisgeo", Ventana::visgeo);
+        plataforma->respuestas = {qruta("no-existe.txt")};
+        pulsa(w, "botabrir");
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
+        QVERIFY(habilitado(w, "botabrir"));
+        QVERIFY(!habilitado(w, "botlistar"));
+    }
+
+    void unaVentanaPorVista() {
+        Forvis* geo = abre("mnuvisgeo", Ventana::visgeo);
+        programa->principal()->findChild<QAction*>(QStringLiteral("mnuvispla"))->trigger();
+        programa->principal()->findChild<QAction*>(QStringLiteral("mnuvisgeo"))->trigger();
+        QCOMPARE(programa->ventana(Ventana::visgeo), geo);
+        QVERIFY(programa->ventana(Ventana::vispla) != geo);
+        pulsa(geo, "botsalir");
+        QTRY_VERIFY(programa->ventana(Ventana::visgeo) == nullptr);
+        QVERIFY(programa->principal()->isVisible());
+    }
+};
+
+QTEST_MAIN(PruebaForvis)
+#include "forvis_test.moc"
