@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer, and runs the whole test suite on each build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/dependencias.sh
+# Xvfb, a window manager and xdotool drive the real program in one test.
+tools/dependencias.sh xvfb xauth openbox xdotool x11-utils fonts-dejavu-core
 export CTEST_OUTPUT_ON_FAILURE=1
 
 cmake -S . -B build/normal -G Ninja -DRUMBAL_WERROR=ON >/dev/null

@@ -19,6 +19,7 @@
 #include "textos/lectura_numero.hpp"
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
+#include "ventanas/barra_menus.hpp"
 #include "ventanas/modos_proceso.hpp"
 #include "ventanas/textos_parametros.hpp"
 #include "ventanas/texto_qt.hpp"
@@ -210,7 +211,8 @@ void Forconversion::construye() {
 }
 
 void Forconversion::construyemenu() {
-    QMenuBar* barra = menuBar();
+    auto* barra = new BarraMenus(this);
+    setMenuBar(barra);
     const auto menu = [](QMenuBar* b, const char* nombre, const QString& titulo) {
         QMenu* m = b->addMenu(titulo);
         m->setObjectName(QString::fromUtf8(nombre));

@@ -64,6 +64,7 @@ bool Forgenerar::Form_Load() {
     List1_->setMinimumHeight(List1_->sizeHintForRow(0) * List1_->count() + 2 * List1_->frameWidth());
     Label2_->setVisible(false);
     aplicaciclo();
+    List1_->setFocus();
     return true;
 }
 

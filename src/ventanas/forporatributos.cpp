@@ -50,6 +50,7 @@ bool Forporatributos::Form_Load() {
     Label1_->setText(QStringLiteral("Seleccione un atributo"));
     label7_->setText(QStringLiteral("Archivo Completo"));
     Label8_->setText(QStringLiteral("Archivo a Generar"));
+    lst_Atrib_->setFocus();
     return true;
 }
 

@@ -66,6 +66,7 @@ bool Forprocesar::Form_Load() {
     representaciones_ = std::move(representaciones.valor());
     controles::llena(lst_elipso_, elipsoides_);
     controles::llena(lst_param_, representaciones_);
+    lst_elipso_->setFocus();
     return true;
 }
 

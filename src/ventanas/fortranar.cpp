@@ -79,6 +79,7 @@ bool Fortranar::Form_Load() {
     }
     marcos_ = std::move(marcos.valor());
     controles::llena(lst_partra_, marcos_);
+    lst_partra_->setFocus();
     return true;
 }
 

@@ -86,6 +86,7 @@ Forvis::~Forvis() { trabajo_.reset(); }
 
 bool Forvis::Form_Load() {
     aplicaciclo();
+    botabrir_->setFocus();
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -133,6 +135,23 @@ private slots:
         QVERIFY(accion("mnutra")->isEnabled());
         accion("mnuSalir")->trigger();
         QVERIFY(plataforma->terminado);
+    }
+
+    // "&Archivo" and "&Ayuda" share Alt+A: it opens "&Archivo" every time,
+    // not each of them in turn.
+    void altAAbreSiempreArchivo() {
+        QVERIFY(arranca());
+        auto* archivo = w->findChild<QMenu*>(QStringLiteral("mnuArchivo"));
+        auto* ayuda = w->findChild<QMenu*>(QStringLiteral("mnuAyuda"));
+        for (int vez = 1; vez <= 3; ++vez) {
+            QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
+            QTRY_VERIFY(archivo->isVisible());
+            QVERIFY(!ayuda->isVisible());
+            QCOMPARE(archivo->activeAction()->objectName(), QStringLiteral("mnuprocesando"));
+            QTest::keyClick(archivo, Qt::Key_Escape);
+            QTest::keyClick(w->menuBar(), Qt::Key_Escape);
+            QTRY_VERIFY(!archivo->isVisible());
+        }
     }
 
     void ordenDeTabulacion() {
