@@ -1,5 +1,6 @@
 #include "textos/lector_campos.hpp"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <fstream>
@@ -13,6 +14,13 @@ constexpr std::size_t tamanomemoria = 1 << 16;
 
 bool esblanco(int c) { return c == ' ' || c == '\t'; }
 bool esfindelinea(int c) { return c == '\r' || c == '\n'; }
+
+// The bytes that end a run of juntahasta: tope and the line ends.
+constexpr std::array<bool, 256> topes(char tope) {
+    std::array<bool, 256> t{};
+    t[static_cast<unsigned char>(tope)] = t['\r'] = t['\n'] = true;
+    return t;
+}
 }  // namespace
 
 LectorCampos::LectorCampos(std::istream& entrada) : entrada_(entrada), memoria_(tamanomemoria) {}
@@ -25,20 +33,18 @@ LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
       linea_(desde.linea),
       linearegistro_(desde.linea) {}
 
-int LectorCampos::mira() {
-    if (posicion_ == fin_) {
-        if (agotada_) return -1;
-        base_ += static_cast<std::int64_t>(fin_);
-        entrada_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
-        fin_ = static_cast<std::size_t>(entrada_.gcount());
-        posicion_ = 0;
-        if (!entrada_) {
-            agotada_ = true;
-            if (entrada_.bad()) fallo_ = true;
-        }
-        if (fin_ == 0) return -1;
+int LectorCampos::rellena() {
+    if (agotada_) return -1;
+    base_ += static_cast<std::int64_t>(fin_);
+    entrada_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
+    fin_ = static_cast<std::size_t>(entrada_.gcount());
+    posicion_ = 0;
+    if (!entrada_) {
+        agotada_ = true;
+        if (entrada_.bad()) fallo_ = true;
     }
-    return static_cast<unsigned char>(memoria_[posicion_]);
+    if (fin_ == 0) return -1;
+    return static_cast<unsigned char>(memoria_[0]);
 }
 
 void LectorCampos::avanza() { ++posicion_; }
@@ -69,31 +75,34 @@ bool LectorCampos::quedandatos() {
     }
 }
 
-int LectorCampos::juntahasta(char tope, std::string* texto) {
+template <bool junta, char tope>
+int LectorCampos::juntahasta() {
+    static constexpr std::array<bool, 256> para = topes(tope);
     for (;;) {
         if (mira() < 0) return -1;
         const char* inicio = memoria_.data() + posicion_;
         const char* final = memoria_.data() + fin_;
         const char* p = inicio;
-        while (p < final && *p != tope && *p != '\r' && *p != '\n') ++p;
-        if (texto) texto->append(inicio, p);
+        while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
+        if constexpr (junta) texto_.append(inicio, p);
         posicion_ += static_cast<std::size_t>(p - inicio);
         if (p < final) return static_cast<unsigned char>(*p);
     }
 }
 
-Lectura LectorCampos::delimitacampo(std::string* texto, bool& entrecomillas, bool& findelinea) {
+template <bool junta>
+Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
     while (esblanco(mira())) avanza();
     int c = mira();
     entrecomillas = c == '"';
     if (entrecomillas) {
         avanza();
-        c = juntahasta('"', texto);
+        c = juntahasta<junta, '"'>();
         if (c != '"') return Lectura::comillassincerrar;
         avanza();
         while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) avanza();
     } else {
-        c = juntahasta(',', texto);
+        c = juntahasta<junta, ','>();
     }
     if (c == ',') {
         avanza();
@@ -108,7 +117,7 @@ Lectura LectorCampos::delimitacampo(std::string* texto, bool& entrecomillas, boo
 Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
     texto_.clear();
     bool entrecomillas = false;
-    const Lectura l = delimitacampo(&texto_, entrecomillas, findelinea);
+    const Lectura l = delimitacampo<true>(entrecomillas, findelinea);
     if (l != Lectura::correcta) return l;
     if (entrecomillas) {
         valor = ValorCampo(texto_);
@@ -154,7 +163,7 @@ Lectura LectorCampos::leecampos(std::span<ValorCampo> campos) {
 Lectura LectorCampos::saltacampos(std::size_t n) {
     return recorrecampos(n, [this](std::size_t, bool& findelinea) {
         bool entrecomillas = false;
-        return delimitacampo(nullptr, entrecomillas, findelinea);
+        return delimitacampo<false>(entrecomillas, findelinea);
     });
 }
 

@@ -86,7 +86,10 @@ public:
     bool fallolectura() const { return fallo_; }
 
 private:
-    int mira();
+    // The next byte, or -1 at the end of the file.
+    int mira() { return posicion_ < fin_ ? static_cast<unsigned char>(memoria_[posicion_]) : rellena(); }
+    // Refills the memory from the stream; returns the next byte, or -1 at the end of the file.
+    int rellena();
     void avanza();
     // Runs over the next n fields of a record, handing each to campo, which
     // delimits it and tells whether it ended the line (or the file).
@@ -94,15 +97,17 @@ private:
     Lectura recorrecampos(std::size_t n, Campo campo);
     // Reads one field into valor; tells whether it ended the line (or the file).
     Lectura leecampo(ValorCampo& valor, bool& findelinea);
-    // Passes over one field up to and including its comma or line end. Appends
-    // its text to texto when given: a quoted text without its quotes, or the
-    // bare bytes up to the comma or line end.
-    Lectura delimitacampo(std::string* texto, bool& entrecomillas, bool& findelinea);
+    // Passes over one field up to and including its comma or line end. With
+    // junta, appends its text to texto_: a quoted text without its quotes, or
+    // the bare bytes up to the comma or line end.
+    template <bool junta>
+    Lectura delimitacampo(bool& entrecomillas, bool& findelinea);
     void pasafindelinea();
     // Passes over the bytes before the first tope or line end, across refills
-    // of the memory, appending them to texto when given; returns that byte, or
+    // of the memory, with junta appending them to texto_; returns that byte, or
     // -1 at the end of the file.
-    int juntahasta(char tope, std::string* texto);
+    template <bool junta, char tope>
+    int juntahasta();
 
     std::istream& entrada_;
     std::vector<char> memoria_;

@@ -33,9 +33,8 @@ QVariant ModeloListado::data(const QModelIndex& celda, int papel) const {
     if (papel != Qt::DisplayRole || !celda.isValid() || celda.row() >= rowCount() || celda.column() >= columnCount())
         return {};
     const Bloque& b = bloque(celda.row());
-    const auto i = static_cast<std::size_t>(celda.row() - b.primero) * columnas_.size() +
-                   static_cast<std::size_t>(celda.column());
-    return i < b.celdas.size() ? b.celdas[i] : QString();
+    const auto fila = static_cast<std::size_t>(celda.row() - b.primero);
+    return fila < b.filas.size() ? aqt(b.filas[fila][static_cast<std::size_t>(celda.column())]) : QString();
 }
 
 QVariant ModeloListado::headerData(int seccion, Qt::Orientation orientacion, int papel) const {
@@ -52,10 +51,7 @@ const ModeloListado::Bloque& ModeloListado::bloque(std::int64_t registro) const 
         bloques_.splice(bloques_.begin(), bloques_, guardado);
         return bloques_.front();
     }
-    Bloque nuevo{primero, {}};
-    for (const Fila& fila : leefilas(archivo_, indice_, columnas_, primero, registrosporbloque))
-        for (const std::string& celda : fila) nuevo.celdas.push_back(aqt(celda));
-    bloques_.push_front(std::move(nuevo));
+    bloques_.push_front(Bloque{primero, leefilas(archivo_, indice_, columnas_, primero, registrosporbloque)});
     if (bloques_.size() > bloquesguardados) bloques_.pop_back();
     return bloques_.front();
 }

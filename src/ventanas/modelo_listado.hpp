@@ -38,10 +38,10 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion, int papel = Qt::DisplayRole) const override;
 
 private:
-    // The cells of the records from primero on, row after row.
+    // The rows of the records from primero on; Windows-1252 until shown.
     struct Bloque {
         std::int64_t primero = 0;
-        std::vector<QString> celdas;
+        std::vector<Fila> filas;
     };
     // The block that holds registro, read if it is not held.
     const Bloque& bloque(std::int64_t registro) const;
