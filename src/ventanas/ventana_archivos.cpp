@@ -161,6 +161,7 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
         return Apertura::fallida;
     }
     estado_.rutaresultados = destino;
+    rutaresultados_ = destino;
     Text2_->setText(*rutaresultados);
     if (!resultados.rotulo.isEmpty()) Label8_->setText(resultados.rotulo);
     ciclo_.pasa(Paso::abiertos);
@@ -201,7 +202,7 @@ bool VentanaArchivos::corre(Corrida corrida) {
 void VentanaArchivos::termina(const Recuento& r) {
     const QString rutadatos = Text1_->text();
     Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.puntos.toStdString())));
-    if (const auto lineas = cuentalineas(estado_.rutaresultados.string()))
+    if (const auto lineas = cuentalineas(rutaresultados_.string()))
         Label10_->setText(QString::fromUtf8(textocuenta(*lineas, diseno_.enelarchivo.toStdString())));
     ciclo_.pasa(Paso::hecho);
     aplicaciclo();

@@ -88,6 +88,10 @@ private:
     std::string clave(int archivo) const;
     void termina(const Recuento& recuento);
 
+    // The results file of the last "Abrir": the one the run's count line
+    // counts, even if another window's "Abrir" changed the program's results
+    // file path while the run was going on.
+    std::filesystem::path rutaresultados_;
     QVBoxLayout* zonapropia_;
     QProgressBar* barra_;
     QPushButton* botcancelar_;
