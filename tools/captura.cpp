@@ -108,7 +108,15 @@ bool principal(Captura& c, QWidget* w) {
     escribe("txtalt", "25");
     c.pulsa(w, "botgac(0)");
     c.pulsa(w, "botgagk");
-    return c.guarda(w, "ventana-principal.png");
+    bool bien = c.guarda(w, "ventana-principal.png");
+    // The frame list after "&Transformación p/punto", inside the narrow window.
+    w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+    bien = c.guarda(w, "ventana-principal-marcos.png") && bien;
+    auto* marcos = w->findChild<QComboBox*>(QStringLiteral("lst_partra"));
+    marcos->setCurrentIndex(-1);
+    marcos->setEditText(QStringLiteral(" "));
+    w->findChild<QWidget*>(QStringLiteral("Frame4"))->hide();
+    return bien;
 }
 
 }  // namespace

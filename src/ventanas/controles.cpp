@@ -1,11 +1,33 @@
 #include "ventanas/controles.hpp"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace rumbal::controles {
+
+namespace {
+
+class PulsaConEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) return false;
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        auto* boton = qobject_cast<QAbstractButton*>(objeto);
+        if (!boton || !boton->isEnabled() || (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)) return false;
+        boton->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void pulsaconenter(QAbstractButton* boton) { boton->installEventFilter(new PulsaConEnter(boton)); }
 
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto) {
     auto* l = new QLabel(texto, padre);
@@ -29,7 +51,7 @@ QLineEdit* caja(QWidget* padre, const char* nombre) {
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto) {
     auto* b = new QPushButton(texto, padre);
     b->setObjectName(QString::fromUtf8(nombre));
-    b->setAutoDefault(true);  // Enter presses the focused button
+    pulsaconenter(b);
     return b;
 }
 

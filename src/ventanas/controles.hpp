@@ -10,6 +10,7 @@
 
 #include "ventanas/texto_qt.hpp"
 
+class QAbstractButton;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -22,6 +23,10 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto);
 QComboBox* lista(QWidget* padre, const char* nombre);
 QLineEdit* caja(QWidget* padre, const char* nombre);
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
+
+// Enter and Return press the button while it has the focus, as the space bar
+// does (outside dialogs Qt's buttons take only the space bar).
+void pulsaconenter(QAbstractButton* boton);
 
 // The caption in column 0 and its field in column 1 of row fila.
 void rotulado(QGridLayout* rejilla, int fila, QLabel* rotulo, QWidget* campo);

@@ -20,6 +20,8 @@
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
 #include "ventanas/barra_menus.hpp"
+#include "ventanas/controles.hpp"
+#include "ventanas/zona.hpp"
 #include "ventanas/modos_proceso.hpp"
 #include "ventanas/textos_parametros.hpp"
 #include "ventanas/texto_qt.hpp"
@@ -36,6 +38,10 @@ QString vista(double v) { return aqt(textovista(v)); }
 double numerode(const QLineEdit* campo) { return leenumero(acp1252(campo->text())); }
 double numerode(const QLabel* etiqueta) { return leenumero(acp1252(etiqueta->text())); }
 std::string textode(const QLineEdit* campo) { return acp1252(campo->text()); }
+bool tienenumero(const QLineEdit* campo) {
+    const std::string t = sinblancosiniciales(textode(campo));
+    return largonumero(t) > 0;
+}
 
 // The text up to and including position p of a pair, then the rest without
 // its leading blanks; with no pair, the whole text without leading blanks.
@@ -96,19 +102,20 @@ void Forconversion::construye() {
         auto* b = new QPushButton(texto, padre);
         b->setObjectName(QString::fromUtf8(nombre));
         b->setGeometry(x, y, w, 28);
+        controles::pulsaconenter(b);
         return b;
     };
 
     QGroupBox* f1 = marco("Frame1", QStringLiteral("PUNTO"), 8, 8, 370, 84);
-    etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 90);
-    txtid_ = caja(f1, "txtid", 100, 22, 200);
-    etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 90);
-    lst_atrib_ = lista(f1, "lst_atrib", 100, 52, 200);
+    etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 112);
+    txtid_ = caja(f1, "txtid", 125, 22, 175);
+    etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 112);
+    lst_atrib_ = lista(f1, "lst_atrib", 125, 52, 175);
     Text7_ = caja(f1, "Text7", 310, 52, 50);
 
     QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 172);
-    etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 60);
-    lst_Elipso_ = lista(f2, "lst_Elipso", 70, 22, 220);
+    etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 72);
+    lst_Elipso_ = lista(f2, "lst_Elipso", 84, 22, 206);
     Text8_ = caja(f2, "Text8", 300, 22, 50);
     for (int i = 1; i <= 5; ++i) {
         const std::string nombre = "Label3(" + std::to_string(i) + ")";
@@ -116,14 +123,14 @@ void Forconversion::construye() {
     }
 
     QGroupBox* geo = marco("FraGeodésicas(0)", QStringLiteral("GEODESICAS"), 8, 100, 330, 150);
-    etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 120);
-    txtlat_ = caja(geo, "txtlat", 140, 22, 170);
-    etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 120);
-    txtlon_ = caja(geo, "txtlon", 140, 52, 170);
-    etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 120);
-    txtalt_ = caja(geo, "txtalt", 140, 82, 170);
-    Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 120);
-    Labelca_ = etiqueta(geo, "Labelca", QString(), 140, 116, 170);
+    etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 140);
+    txtlat_ = caja(geo, "txtlat", 155, 22, 160);
+    etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 140);
+    txtlon_ = caja(geo, "txtlon", 155, 52, 160);
+    etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 140);
+    txtalt_ = caja(geo, "txtalt", 155, 82, 160);
+    Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 140);
+    Labelca_ = etiqueta(geo, "Labelca", QString(), 155, 116, 165);
 
     botgac_ = boton(central, "botgac(0)", QStringLiteral(">>>"), 342, 190, 44);
     botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 226, 44);
@@ -151,10 +158,12 @@ void Forconversion::construye() {
         const std::string nombre = "Label4(" + std::to_string(i) + ")";
         Label4_[static_cast<std::size_t>(i)] = etiqueta(gk, nombre.c_str(), QString(), 390, 22 + 24 * (i - 1), 350);
     }
-    Label4_[8] = etiqueta(gk, "Label4(8)", QString(), 10, 122, 110);
-    Label4_[6] = etiqueta(gk, "Label4(6)", QString(), 120, 122, 200);
-    Label4_[9] = etiqueta(gk, "Label4(9)", QString(), 10, 148, 110);
-    Label4_[7] = etiqueta(gk, "Label4(7)", QString(), 120, 148, 200);
+    // Captions wide enough for their text at 125% text scaling, and a gap
+    // before the values.
+    Label4_[8] = etiqueta(gk, "Label4(8)", QString(), 10, 122, 140);
+    Label4_[6] = etiqueta(gk, "Label4(6)", QString(), 160, 122, 210);
+    Label4_[9] = etiqueta(gk, "Label4(9)", QString(), 10, 148, 140);
+    Label4_[7] = etiqueta(gk, "Label4(7)", QString(), 160, 148, 210);
 
     QGroupBox* f3 = marco("Frame3", QStringLiteral("ARCHIVO"), 8, 526, 600, 76);
     Text1_ = caja(f3, "Text1", 10, 22, 580);
@@ -162,30 +171,38 @@ void Forconversion::construye() {
     botguardar_ = boton(central, "botguardar", QStringLiteral("Guardar"), 620, 532, 140);
     botcerrar_ = boton(central, "botcerrar", QStringLiteral("Cerrar"), 620, 568, 140);
 
-    // The frame-transformation panel, right of the narrow width.
-    Frame4_ = marco("Frame4", QStringLiteral("M.de Refer. Actual"), 775, 8, 240, 60);
+    // The frame list, inside the narrow width: the user chooses the frame of
+    // the point there before the window widens.
+    Frame4_ = marco("Frame4", QStringLiteral("M.de Refer. Actual"), 8, 608, 370, 58);
     lst_partra_ = lista(Frame4_, "lst_partra", 10, 24, 220);
     // Its text can be set apart from its entries (one blank, the destination name).
     lst_partra_->setEditable(true);
     lst_partra_->setInsertPolicy(QComboBox::NoInsert);
-    Frame41_ = marco("Frame41", QStringLiteral("M.de Refer. Destino"), 775, 72, 240, 60);
+    // Nothing is typed there: a click anywhere on it opens the list.
+    lst_partra_->lineEdit()->setReadOnly(true);
+    lst_partra_->lineEdit()->installEventFilter(this);
+    lst_partra_->installEventFilter(this);
+    // The rest of the panel, right of the narrow width, shown only when wide.
+    Frame41_ = marco("Frame41", QStringLiteral("M.de Refer. Destino"), 775, 8, 240, 60);
     Text2_ = caja(Frame41_, "Text2", 10, 24, 220);
-    Text3_ = caja(central, "Text3", 785, 138, 220);
-    Label9_ = etiqueta(central, "Label9", QString(), 785, 170, 230);
-    Label10_ = etiqueta(central, "Label10", QString(), 785, 192, 230);
-    Label14_ = etiqueta(central, "Label14", QString(), 785, 214, 230);
-    Label15_ = etiqueta(central, "Label15", QString(), 785, 236, 230);
-    Label16_ = etiqueta(central, "Label16", QString(), 785, 258, 230);
-    Label17_ = etiqueta(central, "Label17", QString(), 785, 280, 230);
-    Label18_ = etiqueta(central, "Label18", QString(), 785, 302, 230);
-    Frame5_ = marco("Frame5", QStringLiteral("Transformadas"), 775, 330, 240, 120);
-    etiqueta(Frame5_, "Label19", QStringLiteral("x (m)"), 10, 24, 40);
-    Text4_ = caja(Frame5_, "Text4", 50, 22, 180);
-    etiqueta(Frame5_, "Label20", QStringLiteral("y (m)"), 10, 54, 40);
-    Text5_ = caja(Frame5_, "Text5", 50, 52, 180);
-    etiqueta(Frame5_, "Label21", QStringLiteral("z (m)"), 10, 84, 40);
-    Text6_ = caja(Frame5_, "Text6", 50, 82, 180);
-    bottransfiere_ = boton(central, "bottransfiere", QStringLiteral("<---Transfiere"), 775, 460, 240);
+    Text3_ = caja(central, "Text3", 785, 74, 220);
+    Label9_ = etiqueta(central, "Label9", QString(), 785, 106, 230);
+    Label10_ = etiqueta(central, "Label10", QString(), 785, 128, 230);
+    Label14_ = etiqueta(central, "Label14", QString(), 785, 150, 230);
+    Label15_ = etiqueta(central, "Label15", QString(), 785, 172, 230);
+    Label16_ = etiqueta(central, "Label16", QString(), 785, 194, 230);
+    Label17_ = etiqueta(central, "Label17", QString(), 785, 216, 230);
+    Label18_ = etiqueta(central, "Label18", QString(), 785, 238, 230);
+    Frame5_ = marco("Frame5", QStringLiteral("Transformadas"), 775, 266, 240, 120);
+    etiqueta(Frame5_, "Label19", QStringLiteral("x (m)"), 10, 24, 52);
+    Text4_ = caja(Frame5_, "Text4", 64, 22, 166);
+    etiqueta(Frame5_, "Label20", QStringLiteral("y (m)"), 10, 54, 52);
+    Text5_ = caja(Frame5_, "Text5", 64, 52, 166);
+    etiqueta(Frame5_, "Label21", QStringLiteral("z (m)"), 10, 84, 52);
+    Text6_ = caja(Frame5_, "Text6", 64, 82, 166);
+    bottransfiere_ = boton(central, "bottransfiere", QStringLiteral("<---Transfiere"), 775, 396, 240);
+    panel_ = {Frame41_, Text3_, Label9_, Label10_, Label14_, Label15_, Label16_, Label17_, Label18_, Frame5_,
+              bottransfiere_};
 
     for (QLineEdit* cuenta : {Text7_, Text8_, Text9_}) cuenta->setReadOnly(true);
 
@@ -319,8 +336,10 @@ void Forconversion::Form_Load() {
 
 void Forconversion::ponancho(int twips) {
     anchotwips_ = twips;
-    const int alto = 640;
+    const int alto = 712;
     setFixedSize(static_cast<int>(twips * pixelesportwip), alto);
+    // Controls outside the window take no focus: the panel is hidden while narrow.
+    for (QWidget* w : panel_) w->setVisible(twips == anchoancho);
 }
 
 void Forconversion::habilita(QLineEdit* campo) {
@@ -428,28 +447,44 @@ void Forconversion::botgagk_Click() {
     Label4_[9]->setText(QStringLiteral("conv.de merid.="));
 }
 
-void Forconversion::botgkag_Click() {
+void Forconversion::botgkag_Click() { convierteplanas(); }
+
+bool Forconversion::convierteplanas() {
     const auto g = plaageo(numerode(Txtxgk_), numerode(Txtygk_), estado_.elipsoide, estado_.representacion,
                            estado_.decimales);
-    if (!g) return nocalculable();
+    // A plane point far outside its zone inverts to nonsense (latitudes past
+    // the pole, scale factors of 1E+207): said, never shown.
+    if (!g || !dentrodelazona(gmsagra(g->latitud), gmsagra(g->longitud), gmsagra(estado_.representacion.longitudorigen))) {
+        nocalculable();
+        return false;
+    }
     txtlat_->setText(aqt(reparacoma(g->latitud)));
     txtlon_->setText(aqt(reparacoma(g->longitud)));
     borracar();
     txtalt_->setText(QStringLiteral("0"));
     const auto p = geoapla(textode(txtlat_), textode(txtlon_), estado_.elipsoide, estado_.representacion,
                            estado_.decimales);
-    if (!p) return nocalculable();
+    if (!p) {
+        nocalculable();
+        return false;
+    }
     Label4_[6]->setText(vista(redondea(p->factorescala, 8)));
     Label4_[7]->setText(aqt(reparacoma(p->convergencia)));
     Label4_[8]->setText(QStringLiteral("mod.de deform.="));
     Label4_[9]->setText(QStringLiteral("conv.de merid.="));
     Label8_->setText(QStringLiteral("coef. de altura="));
     Labelca_->setText(QStringLiteral("1"));
+    return true;
 }
 
 void Forconversion::Txtygk_LostFocus() {
-    botgkag_Click();
-    borrageo();
+    // Tabbing through blank plane fields is not a point to convert: said, and
+    // the geodetic fields keep what the user typed there.
+    if (!tienenumero(Txtxgk_) || !tienenumero(Txtygk_)) {
+        avisa(QStringLiteral("Ingrese las coordenadas a convertir"));
+        return;
+    }
+    if (convierteplanas()) borrageo();
 }
 
 // ---- Typing and leaving fields -----------------------------------------
@@ -477,6 +512,11 @@ void Forconversion::teclaen(QLineEdit* campo) {
 }
 
 bool Forconversion::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == lst_partra_ || objeto == lst_partra_->lineEdit()) {
+        if (evento->type() != QEvent::MouseButtonPress) return QMainWindow::eventFilter(objeto, evento);
+        lst_partra_->showPopup();
+        return true;
+    }
     auto* campo = qobject_cast<QLineEdit*>(objeto);
     if (!campo) return QMainWindow::eventFilter(objeto, evento);
     if (evento->type() == QEvent::KeyPress) {

@@ -83,6 +83,7 @@ private:
     void dejalatitudolongitud(QLineEdit* campo, double limite, const QString& mensaje);
     void avisa(const QString& texto);
     void nocalculable();
+    bool convierteplanas();  // botgkag's conversion; false when refused (said)
 
     EstadoPrograma& estado_;
     Plataforma& plataforma_;
@@ -103,6 +104,7 @@ private:
     QLineEdit *Text2_, *Text3_, *Text4_, *Text5_, *Text6_;
     QLabel *Label9_, *Label10_, *Label14_, *Label15_, *Label16_, *Label17_, *Label18_;
     QAction* mnutra_ = nullptr;
+    std::vector<QWidget*> panel_;  // the transformation panel right of the narrow width, but Frame4
 };
 
 }  // namespace rumbal

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -13,6 +14,11 @@ PlataformaQt::PlataformaQt(const std::filesystem::path& sonido) {
 
 void PlataformaQt::mensaje(QWidget* padre, const QString& texto) {
     QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Rumbal"), texto, QMessageBox::Ok, padre);
+    // A short text would make the box so narrow that the window manager cuts
+    // its title ("Ru... al"): a box is never narrower than anchominimomensaje.
+    if (auto* rejilla = qobject_cast<QGridLayout*>(caja.layout()))
+        rejilla->addItem(new QSpacerItem(anchominimomensaje, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                         rejilla->rowCount(), 0, 1, rejilla->columnCount());
     caja.exec();
 }
 

@@ -11,6 +11,9 @@ namespace rumbal {
 class PlataformaQt : public Plataforma {
 public:
     // sonido: the save sound; one that cannot be played is skipped silently.
+    // Pixels: room for the title "Rumbal" and the title bar's buttons.
+    static constexpr int anchominimomensaje = 300;
+
     explicit PlataformaQt(const std::filesystem::path& sonido);
     void mensaje(QWidget* padre, const QString& texto) override;
     void pitido() override;

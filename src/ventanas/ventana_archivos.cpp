@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "catalogos/entradas.hpp"
+#include "ventanas/controles.hpp"
 #include "textos/lector_campos.hpp"
 #include "ventanas/texto_qt.hpp"
 #include "ventanas/textos_cuenta.hpp"
@@ -72,9 +73,7 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
 
     auto* botones = new QHBoxLayout;
     const auto boton = [&](const QString& nombre, const QString& texto) {
-        auto* b = new QPushButton(texto, this);
-        b->setObjectName(nombre);
-        b->setAutoDefault(true);  // Enter presses the focused button
+        QPushButton* b = controles::boton(this, nombre.toUtf8().constData(), texto);
         botones->addWidget(b);
         return b;
     };
@@ -94,8 +93,7 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
     barra_ = new QProgressBar(this);
     barra_->setObjectName(QStringLiteral("barra"));
     barra_->setAccessibleName(QStringLiteral("Avance de la corrida"));
-    botcancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
-    botcancelar_->setObjectName(QStringLiteral("botcancelar"));
+    botcancelar_ = controles::boton(this, "botcancelar", QStringLiteral("Cancelar"));
     avance->addWidget(barra_, 1);
     avance->addWidget(botcancelar_);
     principal->addLayout(avance);

@@ -3,6 +3,7 @@
 #include "ventanas/forconversion.hpp"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -455,6 +456,145 @@ private slots:
         QCOMPARE(texto("Text7"), QStringLiteral("1"));
         QVERIFY(!c("txtlat")->isEnabled());
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), -1);
+    }
+
+    // ---- What a user met when trying the window -----------------------
+
+    void listaDeMarcosDentroDeLaVentana() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        escribe("txtx", QStringLiteral("4027894.006"));
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        auto* lista = c<QComboBox>("lst_partra");
+        QVERIFY(lista->isVisible());
+        const QRect donde(lista->mapTo(w, QPoint(0, 0)), lista->size());
+        QVERIFY2(w->rect().contains(donde), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y())
+                                                           .arg(donde.width()).arg(donde.height())));
+        QCOMPARE(w->width(), 768);
+        QTest::mouseClick(lista, Qt::LeftButton, {}, lista->rect().center());
+        QTRY_VERIFY(lista->view()->isVisible());
+        lista->hidePopup();
+    }
+
+    void tabConElPanelOcultoVaAText7() {
+        QVERIFY(arranca());
+        c("Text1")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c("Text1"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c("Text7"));
+        for (const char* n : {"Text2", "Text3", "Text4", "bottransfiere"}) QVERIFY2(!c<QWidget>(n)->isVisible(), n);
+    }
+
+    void enterPulsaElBoton_data() {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow(">>>") << "botgac(0)";
+        QTest::newRow("<<<") << "botcag";
+        QTest::newRow("Guardar") << "botguardar";
+        QTest::newRow("Cerrar") << "botcerrar";
+        QTest::newRow("<---Transfiere") << "bottransfiere";
+    }
+    void enterPulsaElBoton() {
+        QFETCH(QString, boton);
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        escribe("txtlat", QStringLiteral("52 30 0"));
+        escribe("txtlon", QStringLiteral("13 20 0"));
+        escribe("txtalt", QStringLiteral("40"));
+        pulsa("botgac(0)");
+        const QString x = texto("txtx");
+        c("Text1")->setText(QStringLiteral("ruta"));
+        if (boton == QStringLiteral("bottransfiere")) {
+            w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+            elige("lst_partra", QStringLiteral("DHDN"));
+            QCOMPARE(w->anchotwips(), 10230);
+        }
+        if (boton == QStringLiteral("botcag")) c("txtlat")->setText(QStringLiteral(" "));
+        if (boton == QStringLiteral("botgac(0)")) c("txtx")->setText(QStringLiteral(" "));
+        auto* b = c<QPushButton>(qPrintable(boton));
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b, Qt::Key_Return);
+        if (boton == QStringLiteral("botgac(0)")) QCOMPARE(texto("txtx"), x);
+        if (boton == QStringLiteral("botcag")) QVERIFY(texto("txtlat").trimmed().startsWith(QStringLiteral("52 ")));
+        if (boton == QStringLiteral("botguardar"))
+            QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Para Guardar primero debe abrir un archivo")});
+        if (boton == QStringLiteral("botcerrar")) QCOMPARE(texto("Text1"), QStringLiteral(" "));
+        if (boton == QStringLiteral("bottransfiere")) QCOMPARE(w->anchotwips(), 7685);
+    }
+
+    void planasEnBlancoOFueraDeLaZona_data() {
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("en blanco") << " " << " " << "Ingrese las coordenadas a convertir";
+        QTest::newRow("solo X") << "6170000" << " " << "Ingrese las coordenadas a convertir";
+        QTest::newRow("ceros") << "0" << "0" << "No se puede calcular el punto con los valores ingresados";
+        QTest::newRow("Y de mil kilómetros") << "6170000" << "1000000000"
+                                             << "No se puede calcular el punto con los valores ingresados";
+    }
+    void planasEnBlancoOFueraDeLaZona() {
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        QFETCH(QString, mensaje);
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        elige("lst_param", QStringLiteral("Faja 5"));
+        escribe("txtlat", QStringLiteral("-34 36 12.5"));
+        escribe("txtlon", QStringLiteral("-58 22 54.3"));
+        const QString latitud = texto("txtlat");
+        c("Txtxgk")->setText(x);
+        c("Txtygk")->setText(y);
+        c("Txtygk")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c("Txtygk"), Qt::Key_Tab);
+        QCOMPARE(plataforma->mensajes, QStringList{mensaje});
+        QCOMPARE(plataforma->pitidos, 1);
+        // Nothing shown from the refused point, and the geodetic fields keep what was typed.
+        QCOMPARE(texto("txtlat"), latitud);
+        QVERIFY(!texto("Label4(6)").contains(QLatin1Char('E')));
+        QVERIFY(!texto("Label4(7)").contains(QLatin1Char('E')));
+        plataforma->respuestas.push_back(QString::fromStdString((*carpeta / "p.txt").string()));
+        pulsa("botguardar");
+        QVERIFY(!prueba::lee(*carpeta / "p.txt").empty());
+        QVERIFY(prueba::lee(*carpeta / "p.txt").find("E+") == std::string::npos);
+    }
+
+    // Captions and values never touch or clip, at the default text size and
+    // at 125%.
+    void rotulosCabenEnSuLugar_data() {
+        QTest::addColumn<double>("escala");
+        QTest::newRow("100%") << 1.0;
+        QTest::newRow("125%") << 1.25;
+    }
+    void rotulosCabenEnSuLugar() {
+        QFETCH(double, escala);
+        const QFont original = QApplication::font();
+        QFont grande = original;
+        grande.setPointSizeF(original.pointSizeF() * escala);
+        QApplication::setFont(grande);
+        const bool arrancado = arranca();
+        if (arrancado) {
+            elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+            elige("lst_param", QStringLiteral("Faja 5"));
+            elige("lst_atrib", QStringLiteral("Esquina"));
+            escribe("txtlat", QStringLiteral("-34 36 12.5"));
+            escribe("txtlon", QStringLiteral("-58 22 54.3"));
+            escribe("txtalt", QStringLiteral("25"));
+            pulsa("botgac(0)");
+            pulsa("botgagk");
+            c("Txtygk")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(c("Txtygk"), Qt::Key_Tab);
+            w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+            elige("lst_partra", QStringLiteral("DHDN"));
+        }
+        QStringList cortados;
+        for (QLabel* l : w->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(w) || l->text().trimmed().isEmpty()) continue;
+            const int necesita = l->fontMetrics().horizontalAdvance(l->text()) + 4;
+            if (necesita > l->width())
+                cortados << QStringLiteral("%1 \"%2\" %3 > %4").arg(l->objectName(), l->text()).arg(necesita).arg(l->width());
+        }
+        QApplication::setFont(original);
+        QVERIFY(arrancado);
+        QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(QStringLiteral("; "))));
+        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod.de deform.="));
     }
 };
 

@@ -11,6 +11,9 @@
 #include "ventanas/textos_cuenta.hpp"
 #include "ventanas/textos_parametros.hpp"
 #include "ventanas/vistas.hpp"
+#include "ventanas/zona.hpp"
+
+#include <limits>
 
 namespace rumbal {
 namespace {
@@ -152,6 +155,30 @@ TEST(TextosParametros, TransformacionEnRadianes) {
     EXPECT_EQ(textostransformacion(t), esperado);
     EXPECT_EQ(textostransformacion(Transformacion{})[6], " k= 0 ppm");
 }
+
+}  // namespace
+}  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+using Punto = std::tuple<double, double, double, bool>;  // latitude, longitude, central meridian, shown
+class DentroDeLaZona : public ::testing::TestWithParam<Punto> {};
+
+TEST_P(DentroDeLaZona, LatitudYDistanciaAlMeridiano) {
+    const auto [b, l, l0, esperado] = GetParam();
+    EXPECT_EQ(dentrodelazona(b, l, l0), esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, DentroDeLaZona,
+    ::testing::Values(Punto{-34.6, -58.4, -60, true}, Punto{-34.6, -40, -60, true},
+                      Punto{-34.6, -39.99, -60, false},  // just past 20 degrees
+                      Punto{89.999, 10, 0, true}, Punto{90, 10, 0, false}, Punto{-91, 10, 0, false},
+                      Punto{10, -179, 179, true},         // across the antimeridian
+                      Punto{-4.00077530231618E+32, 0, 0, false},
+                      Punto{0, std::numeric_limits<double>::quiet_NaN(), 0, false},
+                      Punto{0, std::numeric_limits<double>::infinity(), 0, false}));
 
 }  // namespace
 }  // namespace rumbal

@@ -18,12 +18,13 @@ class PruebaPlataformaQt : public QObject {
     Q_OBJECT
 
     // Closes the modal widget that shows up next, with accept or reject.
-    static void cierracuandoaparezca(bool acepta, QString* titulo) {
+    static void cierracuandoaparezca(bool acepta, QString* titulo, int* ancho = nullptr) {
         auto* temporizador = new QTimer;
-        QObject::connect(temporizador, &QTimer::timeout, temporizador, [temporizador, acepta, titulo] {
+        QObject::connect(temporizador, &QTimer::timeout, temporizador, [temporizador, acepta, titulo, ancho] {
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal) return;
             *titulo = modal->windowTitle();
+            if (ancho) *ancho = modal->width();
             if (auto* d = qobject_cast<QDialog*>(modal)) acepta ? d->accept() : d->reject();
             temporizador->deleteLater();
         });
@@ -35,9 +36,12 @@ private slots:
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
         QString titulo;
-        cierracuandoaparezca(true, &titulo);
+        int ancho = 0;
+        cierracuandoaparezca(true, &titulo, &ancho);
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
         QCOMPARE(titulo, QStringLiteral("Rumbal"));
+        // Wide enough for its title, short as the text is.
+        QVERIFY2(ancho >= PlataformaQt::anchominimomensaje, qPrintable(QString::number(ancho)));
     }
 
     void dialogoCanceladoNoDaRuta() {
