@@ -112,10 +112,10 @@ bool principal(Captura& c, QWidget* w) {
     // The frame list after "&Transformación p/punto", inside the narrow window.
     w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
     bien = c.guarda(w, "ventana-principal-marcos.png") && bien;
-    auto* marcos = w->findChild<QComboBox*>(QStringLiteral("lst_partra"));
-    marcos->setCurrentIndex(-1);
-    marcos->setEditText(QStringLiteral(" "));
-    w->findChild<QWidget*>(QStringLiteral("Frame4"))->hide();
+    // The point, on WGS 84, taken from POSGAR 94 to Campo Inchauspe.
+    c.elige(w, "lst_partra", "POSGAR 94");
+    bien = c.guarda(w, "ventana-principal-transformacion.png") && bien;
+    c.pulsa(w, "bottransfiere");
     return bien;
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "catalogos/carga.hpp"
 #include "catalogos/elipsoide_nuevo.hpp"
 #include "comun/carpeta_temporal.hpp"
@@ -80,6 +83,16 @@ TEST(DatosPorDefecto, FajasArgentinasYUTM) {
     EXPECT_EQ(v[9].valores.longitudorigen, "-57");
     EXPECT_EQ(v[9].valores.falsonorte, 10000000);
     EXPECT_EQ(v[9].valores.factorescala, 0.9996);
+}
+
+// EPSG:15782, "Campo Inchauspe to POSGAR 94 (1)": translations only, and the
+// reverse line as the frame editor writes it.
+TEST(DatosPorDefecto, ParCampoInchauspePosgar94) {
+    std::ifstream f(fuente / "marref.txt", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bytes,
+              "\"Campo Inchauspe\",\"Internacional 1924\",-148,136,90,0,0,0,0\r\n"
+              "\"POSGAR 94\",\"WGS 84\",148,-136,-90,0,0,0,0\r\n");
 }
 
 TEST(DatosPorDefecto, ParDeMarcosConValoresOpuestos) {

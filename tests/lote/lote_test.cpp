@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "comun/carpeta_temporal.hpp"
+#include "comun/catalogos_prueba.hpp"
 
 namespace rumbal {
 namespace {
@@ -19,8 +20,7 @@ using prueba::lee;
 class Lote : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* nombre : {"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt", "marref.txt"})
-            std::filesystem::copy_file(std::filesystem::path(RUMBAL_DATOS_FUENTE) / nombre, carpeta / nombre);
+        prueba::copiacatalogos(carpeta.ruta());
     }
 
     int corre(std::vector<std::string> argumentos, const std::string& entrada = {}) {

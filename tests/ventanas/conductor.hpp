@@ -10,7 +10,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "catalogos/entradas.hpp"
+#include "comun/catalogos_prueba.hpp"
 
 namespace rumbal::prueba {
 
@@ -42,13 +42,5 @@ inline void pulsa(QWidget* ventana, const char* boton) {
 }
 
 inline bool habilitado(QWidget* ventana, const char* nombre) { return control(ventana, nombre)->isEnabled(); }
-
-// The five default catalogues, copied into a test's program folder.
-inline void copiacatalogos(const std::filesystem::path& carpeta) {
-    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
-                              &catalogomarcos})
-        std::filesystem::copy_file(std::filesystem::path(RUMBAL_DATOS_FUENTE) / c->archivo, carpeta / c->archivo,
-                                   std::filesystem::copy_options::overwrite_existing);
-}
 
 }  // namespace rumbal::prueba

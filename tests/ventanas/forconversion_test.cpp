@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "comun/carpeta_temporal.hpp"
+#include "comun/catalogos_prueba.hpp"
 #include "programa/programa.hpp"
 #include "ventanas/plataforma_falsa.hpp"
 
@@ -37,10 +38,21 @@ class PruebaForconversion : public QObject {
         if (auto* l = w->findChild<QLabel*>(QString::fromUtf8(nombre))) return l->text();
         return c(nombre)->text();
     }
-    void copiadatos() {
-        for (const char* n : {"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt", "marref.txt"})
-            std::filesystem::copy_file(std::filesystem::path(RUMBAL_DATOS_FUENTE) / n, *carpeta / n,
-                                       std::filesystem::copy_options::overwrite_existing);
+    void copiadatos() { prueba::copiacatalogos(carpeta->ruta()); }
+    // A length in metres with at most three decimals, moved by a whole number
+    // of metres, in decimal arithmetic (thousandths), written as the display
+    // form writes it: no trailing zeros, no point for whole values.
+    static QString desplaza(const QString& metros, long long entero) {
+        const bool negativo = metros.startsWith(QLatin1Char('-'));
+        const QStringList partes = metros.mid(negativo ? 1 : 0).split(QLatin1Char('.'));
+        long long milesimas = partes[0].toLongLong() * 1000 + (partes.size() > 1 ? partes[1].leftJustified(3, QLatin1Char('0')).toLongLong() : 0);
+        milesimas = (negativo ? -milesimas : milesimas) + entero * 1000;
+        const long long absoluto = milesimas < 0 ? -milesimas : milesimas;
+        QString t = QString::number(absoluto / 1000);
+        QString fraccion = QStringLiteral("%1").arg(absoluto % 1000, 3, 10, QLatin1Char('0'));
+        while (fraccion.endsWith(QLatin1Char('0'))) fraccion.chop(1);
+        if (!fraccion.isEmpty()) t += QLatin1Char('.') + fraccion;
+        return milesimas < 0 ? QLatin1Char('-') + t : t;
     }
     bool arranca() {
         programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
@@ -595,6 +607,31 @@ private slots:
         QVERIFY(arrancado);
         QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(QStringLiteral("; "))));
         QCOMPARE(texto("Label4(8)"), QStringLiteral("mod.de deform.="));
+    }
+
+    // The shipped frame pair: a point of Campo Inchauspe is carried to
+    // POSGAR 94 by the translations alone, (-148, 136, 90) m exactly.
+    void transformaCampoInchauspeAPosgar94() {
+        prueba::copiacatalogos(carpeta->ruta(), prueba::Marcos::predeterminados);
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("Internacional 1924"));
+        escribe("txtlat", QStringLiteral("-34 36 12.5"));
+        escribe("txtlon", QStringLiteral("-58 22 54.3"));
+        escribe("txtalt", QStringLiteral("25"));
+        pulsa("botgac(0)");
+        w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger();
+        elige("lst_partra", QStringLiteral("Campo Inchauspe"));
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QCOMPARE(texto("Text2"), QStringLiteral("POSGAR 94"));
+        QCOMPARE(texto("Text3"), QStringLiteral("WGS 84"));
+        QCOMPARE(texto("Label9"), QStringLiteral("Dx= -148 m."));
+        QCOMPARE(texto("Label10"), QStringLiteral("Dy= 136 m."));
+        QCOMPARE(texto("Label14"), QStringLiteral("Dz= 90 m."));
+        QCOMPARE(texto("Label15"), QStringLiteral("Rx= 0rad."));
+        QCOMPARE(texto("Label18"), QStringLiteral(" k= 0 ppm"));
+        QCOMPARE(texto("Text4"), desplaza(texto("txtx"), -148));
+        QCOMPARE(texto("Text5"), desplaza(texto("txty"), 136));
+        QCOMPARE(texto("Text6"), desplaza(texto("txtz"), 90));
     }
 };
 
