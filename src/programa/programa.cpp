@@ -1,5 +1,8 @@
 #include "programa/programa.hpp"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "catalogos/carga.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/forgenerar.hpp"
@@ -8,10 +11,25 @@
 #include "ventanas/fortranar.hpp"
 #include "ventanas/forvis.hpp"
 #include "ventanas/texto_qt.hpp"
+#include "ventanas/ventana_archivos.hpp"
 
 namespace rumbal {
 
 namespace {
+
+// A new window opens over the main window, whole on the screen: the window
+// manager alone may put its lower edge below the screen's.
+void colocajuntoa(QWidget* ventana, const QWidget* principal) {
+    ventana->adjustSize();
+    const QScreen* pantalla = principal ? principal->screen() : ventana->screen();
+    if (!pantalla) return;
+    const QRect libre = pantalla->availableGeometry();
+    QRect marco(QPoint(0, 0), ventana->frameGeometry().size().expandedTo(ventana->size()));
+    marco.moveCenter(principal ? principal->frameGeometry().center() : libre.center());
+    marco.moveLeft(std::clamp(marco.left(), libre.left(), std::max(libre.left(), libre.right() - marco.width())));
+    marco.moveTop(std::clamp(marco.top(), libre.top(), std::max(libre.top(), libre.bottom() - marco.height() - 30)));
+    ventana->move(marco.topLeft());
+}
 
 // A window whose load could not read what it needs is not shown.
 template <class W>
@@ -70,14 +88,22 @@ QWidget* Programa::crea(Ventana v) {
 }
 
 QWidget* Programa::abre(const PedidoVentana& pedido) {
-    if (!pedido.modo.isEmpty()) estado_.modoventana = acp1252(pedido.modo);
     QPointer<QWidget>& ventana = ventanas_[pedido.ventana];
+    // A window in the middle of a run keeps the mode and caption it runs
+    // with: the request only brings it to the front.
+    if (const auto* archivos = dynamic_cast<const VentanaArchivos*>(ventana.data()); archivos && archivos->encurso()) {
+        ventana->raise();
+        ventana->activateWindow();
+        return ventana;
+    }
+    if (!pedido.modo.isEmpty()) estado_.modoventana = acp1252(pedido.modo);
     if (!ventana) {
         ventana = crea(pedido.ventana);
         if (!ventana) return nullptr;
         // "Terminar", "Salir" and the title bar close it; it is deleted once
         // the event that closed it is over.
         ventana->setAttribute(Qt::WA_DeleteOnClose);
+        colocajuntoa(ventana, principal_);
     }
     ventana->show();
     ventana->raise();

@@ -1,5 +1,6 @@
 #include "ventanas/controles.hpp"
 
+#include <QAccessibleWidget>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,7 +28,37 @@ protected:
 
 }  // namespace
 
+// The accessible side of a value label: its name is its caption's text and
+// its own.
+class AccesibleValor : public QAccessibleWidget {
+public:
+    explicit AccesibleValor(QLabel* valor) : QAccessibleWidget(valor, QAccessible::StaticText) {}
+    QString text(QAccessible::Text que) const override {
+        if (que != QAccessible::Name) return QAccessibleWidget::text(que);
+        const auto* valor = static_cast<const QLabel*>(widget());
+        const auto* rotulo = qobject_cast<const QLabel*>(valor->property(propiedadrotulo).value<QObject*>());
+        const QString caption = rotulo ? rotulo->text().trimmed() : QString();
+        return (caption.isEmpty() ? QString() : caption + QLatin1Char(' ')) + valor->text().trimmed();
+    }
+    static constexpr const char* propiedadrotulo = "rumbal_rotulo";
+};
+
+QAccessibleInterface* fabricaaccesible(const QString&, QObject* objeto) {
+    auto* etiqueta = qobject_cast<QLabel*>(objeto);
+    if (!etiqueta || !etiqueta->property(AccesibleValor::propiedadrotulo).isValid()) return nullptr;
+    return new AccesibleValor(etiqueta);
+}
+
 void pulsaconenter(QAbstractButton* boton) { boton->installEventFilter(new PulsaConEnter(boton)); }
+
+void rotulavalor(QLabel* valor, QLabel* rotulo) {
+    static const bool instalada = [] {
+        QAccessible::installFactory(fabricaaccesible);
+        return true;
+    }();
+    (void)instalada;
+    valor->setProperty(AccesibleValor::propiedadrotulo, QVariant::fromValue(static_cast<QObject*>(rotulo)));
+}
 
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto) {
     auto* l = new QLabel(texto, padre);

@@ -28,6 +28,10 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
 // does (outside dialogs Qt's buttons take only the space bar).
 void pulsaconenter(QAbstractButton* boton);
 
+// A label that shows a value beside its caption label: screen readers name it
+// by both ("mod.de deform.= 1.0002715"), whatever the two hold at the time.
+void rotulavalor(QLabel* valor, QLabel* rotulo);
+
 // The caption in column 0 and its field in column 1 of row fila.
 void rotulado(QGridLayout* rejilla, int fila, QLabel* rotulo, QWidget* campo);
 

@@ -107,14 +107,14 @@ void Forconversion::construye() {
     };
 
     QGroupBox* f1 = marco("Frame1", QStringLiteral("PUNTO"), 8, 8, 370, 84);
-    etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 112);
+    QLabel* Label5 = etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 112);
     txtid_ = caja(f1, "txtid", 125, 22, 175);
-    etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 112);
+    QLabel* Label6 = etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 112);
     lst_atrib_ = lista(f1, "lst_atrib", 125, 52, 175);
     Text7_ = caja(f1, "Text7", 310, 52, 50);
 
     QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 172);
-    etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 72);
+    QLabel* elipsoide1 = etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 72);
     lst_Elipso_ = lista(f2, "lst_Elipso", 84, 22, 206);
     Text8_ = caja(f2, "Text8", 300, 22, 50);
     for (int i = 1; i <= 5; ++i) {
@@ -123,11 +123,11 @@ void Forconversion::construye() {
     }
 
     QGroupBox* geo = marco("FraGeodésicas(0)", QStringLiteral("GEODESICAS"), 8, 100, 330, 150);
-    etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 140);
+    QLabel* lbllat0 = etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 140);
     txtlat_ = caja(geo, "txtlat", 155, 22, 160);
-    etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 140);
+    QLabel* Lbllon = etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 140);
     txtlon_ = caja(geo, "txtlon", 155, 52, 160);
-    etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 140);
+    QLabel* lblalt0 = etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 140);
     txtalt_ = caja(geo, "txtalt", 155, 82, 160);
     Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 140);
     Labelca_ = etiqueta(geo, "Labelca", QString(), 155, 116, 165);
@@ -136,11 +136,11 @@ void Forconversion::construye() {
     botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 226, 44);
 
     QGroupBox* car = marco("FraCartesianas(1)", QStringLiteral("CARTES. GEOCENTRICAS"), 390, 184, 370, 114);
-    etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 22, 90);
+    QLabel* Lblx = etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 22, 90);
     txtx_ = caja(car, "txtx", 110, 20, 240);
-    etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 52, 90);
+    QLabel* Lbly = etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 52, 90);
     txty_ = caja(car, "txty", 110, 50, 240);
-    etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 82, 90);
+    QLabel* Lblz = etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 82, 90);
     txtz_ = caja(car, "txtz", 110, 80, 240);
 
     lst_param_ = lista(central, "lst_param", 8, 304, 220);
@@ -150,9 +150,9 @@ void Forconversion::construye() {
     QGroupBox* gk = marco("FraGK(1)", QStringLiteral("MERCATOR TRANSVERSAL "), 8, 336, 752, 184);
     etiqueta(gk, "Label2", QStringLiteral("Nombre"), 10, 24, 90);
     Text9_ = caja(gk, "Text9", 110, 22, 50);
-    etiqueta(gk, "lbllat(1)", QStringLiteral("X (metros)"), 10, 56, 90);
+    QLabel* lbllat1 = etiqueta(gk, "lbllat(1)", QStringLiteral("X (metros)"), 10, 56, 90);
     Txtxgk_ = caja(gk, "Txtxgk", 110, 54, 200);
-    etiqueta(gk, "Label1", QStringLiteral("Y (metros)"), 10, 88, 90);
+    QLabel* Label1 = etiqueta(gk, "Label1", QStringLiteral("Y (metros)"), 10, 88, 90);
     Txtygk_ = caja(gk, "Txtygk", 110, 86, 200);
     for (int i = 1; i <= 5; ++i) {
         const std::string nombre = "Label4(" + std::to_string(i) + ")";
@@ -205,6 +205,9 @@ void Forconversion::construye() {
               bottransfiere_};
 
     for (QLineEdit* cuenta : {Text7_, Text8_, Text9_}) cuenta->setReadOnly(true);
+    nombraparalectores({{Label5, txtid_}, {Label6, lst_atrib_}, {elipsoide1, lst_Elipso_}, {lbllat0, txtlat_},
+                        {Lbllon, txtlon_}, {lblalt0, txtalt_}, {Lblx, txtx_}, {Lbly, txty_}, {Lblz, txtz_},
+                        {lbllat1, Txtxgk_}, {Label1, Txtygk_}});
 
     const std::vector<QWidget*> orden = {
         txtid_, txtlat_, txtlon_, txtalt_, botgac_, txtx_, txty_, txtz_, botcag_, lst_param_, botgagk_,
@@ -225,6 +228,36 @@ void Forconversion::construye() {
     QObject::connect(botguardar_, &QPushButton::clicked, this, [this] { botguardar_Click(); });
     QObject::connect(botcerrar_, &QPushButton::clicked, this, [this] { botcerrar_Click(); });
     QObject::connect(bottransfiere_, &QPushButton::clicked, this, [this] { bottransfiere_Click(); });
+}
+
+// Screen readers, voice control and automation tools name a field by the
+// caption before it (its buddy); fields and buttons without a caption of
+// their own get a name that says what they hold or do, and the labels that
+// show a value are named by their caption and the value.
+void Forconversion::nombraparalectores(std::initializer_list<std::pair<QLabel*, QWidget*>> rotulados) {
+    for (const auto& [rotulo, campo] : rotulados) rotulo->setBuddy(campo);
+    const std::pair<QWidget*, const char*> nombres[] = {
+        {Text7_, "Cantidad de atributos"},
+        {Text8_, "Cantidad de elipsoides"},
+        {Text9_, "Cantidad de representaciones planas"},
+        {lst_param_, "Representación plana"},
+        {Text1_, "Archivo de resultados"},
+        {lst_partra_, "Marco de referencia actual del punto"},
+        {Text2_, "Marco de referencia de destino"},
+        {Text3_, "Elipsoide del marco de destino"},
+        {Text4_, "x transformada (metros)"},
+        {Text5_, "y transformada (metros)"},
+        {Text6_, "z transformada (metros)"},
+        {botgac_, "Convertir de geodésicas a cartesianas"},
+        {botcag_, "Convertir de cartesianas a geodésicas"},
+        {botgagk_, "Convertir de geodésicas a planas"},
+        {botgkag_, "Convertir de planas a geodésicas"},
+        {bottransfiere_, "Transferir el punto transformado"},
+    };
+    for (const auto& [control, nombre] : nombres) control->setAccessibleName(QString::fromUtf8(nombre));
+    controles::rotulavalor(Labelca_, Label8_);
+    controles::rotulavalor(Label4_[6], Label4_[8]);
+    controles::rotulavalor(Label4_[7], Label4_[9]);
 }
 
 void Forconversion::construyemenu() {

@@ -75,6 +75,7 @@ protected:
 private:
     void construye();
     void construyemenu();
+    void nombraparalectores(std::initializer_list<std::pair<QLabel*, QWidget*>> rotulados);
     void Form_Load();
     void ponancho(int twips);
     void habilita(QLineEdit* campo);

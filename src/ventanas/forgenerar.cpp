@@ -24,7 +24,7 @@ Forgenerar::Forgenerar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* 
     Label1_ = controles::etiqueta(this, "Label1", QString());
     List1_ = new QListWidget(this);
     List1_->setObjectName(QStringLiteral("List1"));
-    Label1_->setBuddy(List1_);
+    List1_->setAccessibleName(QStringLiteral("Columnas del archivo completo"));
     List2_ = new QListWidget(this);
     List2_->setObjectName(QStringLiteral("List2"));
     List2_->setAccessibleName(QStringLiteral("Columnas seleccionadas, en orden"));
@@ -61,7 +61,9 @@ bool Forgenerar::Form_Load() {
         item->setCheckState(Qt::Unchecked);
     }
     // All fifteen names in sight, without scrolling.
-    List1_->setMinimumHeight(List1_->sizeHintForRow(0) * List1_->count() + 2 * List1_->frameWidth());
+    List1_->setSpacing(1);  // tick boxes that do not touch each other
+    List1_->setMinimumHeight((List1_->sizeHintForRow(0) + 2 * List1_->spacing()) * List1_->count() +
+                             2 * List1_->frameWidth());
     Label2_->setVisible(false);
     aplicaciclo();
     List1_->setFocus();
@@ -90,6 +92,7 @@ void Forgenerar::botfin_Click() {
     aplicaciclo();
     Label1_->setEnabled(false);
     List1_->setEnabled(false);
+    botfin_->setEnabled(false);  // the choice is final
     Label2_->setVisible(true);
     Label3_->setText(QString::fromUtf8(textocolumnaselegidas(eleccion_.columnas().size())));
     Label2_->setText(QStringLiteral("Seleccione los Archivos con el botón Abrir"));

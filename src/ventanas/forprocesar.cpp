@@ -41,6 +41,9 @@ Forprocesar::Forprocesar(EstadoPrograma& estado, Plataforma& plataforma, QWidget
     };
     grupo("Frame1", QStringLiteral("ELIPSOIDE"), lst_elipso_, "lst_elipso", Label3_, "Label3");
     grupo("Frame2", QStringLiteral("Representación plana"), lst_param_, "lst_param", Label4_, "Label4");
+    // Both lists have the caption "Nombre": each is named by what it holds.
+    lst_elipso_->setAccessibleName(QStringLiteral("Elipsoide de los datos"));
+    lst_param_->setAccessibleName(QStringLiteral("Representación plana de los datos"));
     label7_->setText(QStringLiteral("Archivos de datos"));
     Label8_->setText(QStringLiteral("Archivos de resultados"));
 

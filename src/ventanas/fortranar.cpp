@@ -33,7 +33,7 @@ Fortranar::Fortranar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* pa
     Frame1->setObjectName(QStringLiteral("Frame1"));
     lst_partra_ = controles::lista(Frame1, "lst_partra");
     (new QVBoxLayout(Frame1))->addWidget(lst_partra_);
-    Label1_->setBuddy(lst_partra_);
+    lst_partra_->setAccessibleName(QStringLiteral("Marco de referencia de los datos"));
     Frame41_ = new QGroupBox(QStringLiteral("M.de Refer. Destino"), this);
     Frame41_->setObjectName(QStringLiteral("Frame41"));
     Text3_ = controles::caja(Frame41_, "Text3");

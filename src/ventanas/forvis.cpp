@@ -39,6 +39,7 @@ Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVis
     label7_ = controles::etiqueta(Frame3_, "label7", QStringLiteral("Archivo a visualizar"));
     Text1_ = controles::caja(Frame3_, "Text1");
     Text1_->setReadOnly(true);
+    Text1_->setFocusPolicy(Qt::ClickFocus);  // shown, not typed: Tab passes it by
     Text1_->setMinimumWidth(420);
     controles::rotulado(rejilla, 0, label7_, Text1_);
     principal->addWidget(Frame3_);
@@ -140,7 +141,7 @@ void Forvis::botlistar_Click() {
         },
         [this, indexado, ruta](const Recuento& r) {
             modelo_->muestra(std::move(indexado->indice), ruta);
-            lvwarchivo_->resizeColumnsToContents();
+            anchocolumnas();
             ciclo_.pasa(Paso::hecho);
             aplicaciclo();
             Label1_->setEnabled(false);
@@ -151,6 +152,19 @@ void Forvis::botlistar_Click() {
                 plataforma_.pitido();
             }
         });
+}
+
+// Columns as wide as the widest cell of the first and of the last screen:
+// point names grow along a file.
+void Forvis::anchocolumnas() {
+    lvwarchivo_->scrollToBottom();
+    lvwarchivo_->resizeColumnsToContents();
+    std::vector<int> anchos;
+    for (int c = 0; c < modelo_->columnCount(); ++c) anchos.push_back(lvwarchivo_->columnWidth(c));
+    lvwarchivo_->scrollToTop();
+    lvwarchivo_->resizeColumnsToContents();
+    for (int c = 0; c < modelo_->columnCount(); ++c)
+        lvwarchivo_->setColumnWidth(c, std::max(anchos[static_cast<std::size_t>(c)], lvwarchivo_->columnWidth(c)));
 }
 
 void Forvis::closeEvent(QCloseEvent* evento) {

@@ -45,6 +45,7 @@ protected:
 private:
     void aplicaciclo();
     std::string clave() const;  // of its open file
+    void anchocolumnas();
 
     EstadoPrograma& estado_;
     Plataforma& plataforma_;

@@ -61,6 +61,7 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
         auto* t = new QLineEdit(Frame3_);
         t->setObjectName(QString::fromUtf8(caja));
         t->setReadOnly(true);
+        t->setFocusPolicy(Qt::ClickFocus);  // shown, not typed: Tab passes it by
         t->setMinimumWidth(420);
         l->setBuddy(t);
         rejilla->addWidget(l, i, 0);
@@ -186,6 +187,9 @@ bool VentanaArchivos::corre(Corrida corrida) {
     const std::uintmax_t tamano = fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
     ciclo_.pasa(Paso::corriendo);
     aplicaciclo();
+    // The counts of an earlier run would read as this one's.
+    Label9_->clear();
+    Label10_->clear();
     trabajo_->inicia(
         [datos, resultados, corrida = std::move(corrida), tamano](Trabajo::Progreso& progreso) {
             Recuento r = corrida(*datos, *resultados, progreso.avance(*datos, tamano));

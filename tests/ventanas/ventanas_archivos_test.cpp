@@ -4,6 +4,7 @@
 // results file is compared byte for byte with what rumbal-lote writes for the
 // same input: the windows and the batch tool run the same algorithms.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QListWidget>
 #include <QProgressBar>
@@ -521,6 +522,7 @@ private slots:
         for (int i = 0; i < elegidas->count(); ++i) nombres << elegidas->item(i)->text();
         QCOMPARE(nombres, QStringList({"Y plana", "X plana", "Punto"}));
         pulsa(w, "botfin");
+        QVERIFY(!habilitado(w, "botfin"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("<---- Se seleccionaron  3 columnas"));
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
         QVERIFY(!control(w, "Label2")->isHidden());
@@ -570,6 +572,13 @@ private slots:
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Seleccione un atributo"));
         QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo Completo"));
         QVERIFY(!habilitado(w, "botabrir"));
+        // An arrow key opens the list rather than choosing the next attribute for good.
+        auto* atributos = control<QComboBox>(w, "lst_Atrib");
+        QTest::keyClick(atributos, Qt::Key_Down);
+        QCOMPARE(atributos->currentIndex(), -1);
+        QVERIFY(atributos->isEnabled());
+        QTRY_VERIFY(atributos->view()->isVisible());
+        atributos->hidePopup();
         QVERIFY(elige(w, "lst_Atrib", QStringLiteral("Vértice")));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("atributo seleccionado"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
@@ -619,6 +628,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(texto(w, "Label9"), QString());
+        // A processing item chosen during the run only brings the window to the front.
+        QCOMPARE(menu("mnuprocesandop", Ventana::procesar), w.data());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Geodésicas"));
+        QCOMPARE(programa->estado().modoventana, std::string("progeo"));
         if (cerrando) {
             pulsa(w, "botterminar");
             QTRY_VERIFY(w.isNull());
