@@ -5,6 +5,7 @@
 
 #include "catalogos/carga.hpp"
 #include "ventanas/forconversion.hpp"
+#include "ventanas/fordecimales.hpp"
 #include "ventanas/forgenerar.hpp"
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
@@ -50,6 +51,10 @@ Programa::~Programa() {
     delete principal_.data();
 }
 
+EnlacesPrograma Programa::enlaces() {
+    return {[this] { recarga(); }, [this](const PedidoVentana& pedido) { abre(pedido); }};
+}
+
 bool Programa::abreprincipal() {
     estado_.cierratodo();
     auto catalogos = cargacatalogos(estado_.carpeta);
@@ -83,6 +88,8 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::visgeo: return cargada(new Forvis(estado_, plataforma_, vistageodesica));
         case Ventana::viscar: return cargada(new Forvis(estado_, plataforma_, vistacartesiana));
         case Ventana::vispla: return cargada(new Forvis(estado_, plataforma_, vistaplana));
+        case Ventana::decimales: return cargada(new Fordecimales(estado_, plataforma_, enlaces()));
+        default: return nullptr;  // not part of the program yet
     }
     return nullptr;
 }

@@ -49,6 +49,8 @@ public:
 
 private:
     QWidget* crea(Ventana v);
+    // What the windows that run the reload protocol or open another window get.
+    EnlacesPrograma enlaces();
 
     EstadoPrograma estado_;
     Plataforma& plataforma_;

@@ -323,7 +323,7 @@ void Forconversion::construyemenu() {
     QMenu* atributos = submenu(modificar, "mnuListAtr", QStringLiteral("&Listado de Atributos"));
     item(atributos, "mnuListAtrAgr", QStringLiteral("&Agregar"), false);
     item(atributos, "mnuListAtrBor", QStringLiteral("&Borrar"), false);
-    item(modificar, "mnudeci", QStringLiteral("&Decimales"), false);
+    pide(modificar, "mnudeci", QStringLiteral("&Decimales"), {Ventana::decimales, {}, {}});
 
     QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));
     item(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), false);
