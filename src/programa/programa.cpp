@@ -5,7 +5,9 @@
 
 #include "catalogos/carga.hpp"
 #include "ventanas/forconversion.hpp"
+#include "ventanas/editor_catalogo.hpp"
 #include "ventanas/fordecimales.hpp"
+#include "ventanas/forelipsoide0.hpp"
 #include "ventanas/forgenerar.hpp"
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
@@ -89,6 +91,11 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::viscar: return cargada(new Forvis(estado_, plataforma_, vistacartesiana));
         case Ventana::vispla: return cargada(new Forvis(estado_, plataforma_, vistaplana));
         case Ventana::decimales: return cargada(new Fordecimales(estado_, plataforma_, enlaces()));
+        case Ventana::elipsoide0: return cargada(new Forelipsoide0(estado_, enlaces()));
+        case Ventana::elipsoides: return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editorelipsoides));
+        case Ventana::parametros:
+            return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editorrepresentaciones));
+        case Ventana::atributos: return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editoratributos));
         default: return nullptr;  // not part of the program yet
     }
     return nullptr;

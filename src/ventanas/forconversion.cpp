@@ -315,14 +315,14 @@ void Forconversion::construyemenu() {
 
     QMenu* modificar = menu(barra, "mnuModificar", QStringLiteral("&Modificar"));
     QMenu* elipsoides = submenu(modificar, "mnuListElip", QStringLiteral("&Listado de Elipsoides"));
-    item(elipsoides, "mnuListElipAgr", QStringLiteral("&Agregar"), false);
-    item(elipsoides, "mnuListElipBor", QStringLiteral("&Borrar"), false);
+    pide(elipsoides, "mnuListElipAgr", QStringLiteral("&Agregar"), {Ventana::elipsoide0, QStringLiteral("eliagr"), {}});
+    pide(elipsoides, "mnuListElipBor", QStringLiteral("&Borrar"), {Ventana::elipsoides, QStringLiteral("elibor"), {}});
     QMenu* parametros = submenu(modificar, "mnuListParam", QStringLiteral("&Listado de Represent. plana"));
-    item(parametros, "mnuListParAgr", QStringLiteral("&Agregar"), false);
-    item(parametros, "mnuListParBor", QStringLiteral("&Borrar"), false);
+    pide(parametros, "mnuListParAgr", QStringLiteral("&Agregar"), {Ventana::parametros, QStringLiteral("eliagr"), {}});
+    pide(parametros, "mnuListParBor", QStringLiteral("&Borrar"), {Ventana::parametros, QStringLiteral("elibor"), {}});
     QMenu* atributos = submenu(modificar, "mnuListAtr", QStringLiteral("&Listado de Atributos"));
-    item(atributos, "mnuListAtrAgr", QStringLiteral("&Agregar"), false);
-    item(atributos, "mnuListAtrBor", QStringLiteral("&Borrar"), false);
+    pide(atributos, "mnuListAtrAgr", QStringLiteral("&Agregar"), {Ventana::atributos, QStringLiteral("eliagr"), {}});
+    pide(atributos, "mnuListAtrBor", QStringLiteral("&Borrar"), {Ventana::atributos, QStringLiteral("elibor"), {}});
     pide(modificar, "mnudeci", QStringLiteral("&Decimales"), {Ventana::decimales, {}, {}});
 
     QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));

@@ -68,7 +68,8 @@ private slots:
         QTest::addColumn<QString>("item");  // empty: the main window
         QTest::newRow("principal") << "";
         for (const char* item : {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar",
-                                 "mnuvispla", "mnudeci"})
+                                 "mnuvispla", "mnudeci", "mnuListElipAgr", "mnuListElipBor", "mnuListParAgr",
+                                 "mnuListAtrBor"})
             QTest::newRow(item) << item;
     }
     void cadaVentana() {

@@ -142,9 +142,10 @@ private slots:
         QCOMPARE(accion("mnumanual")->text(), QStringLiteral("Guía del usuario"));
         QVERIFY(accion("separador(1)")->isSeparator());
         for (const char* n : {"mnuprocesandog", "mnuprocesandoc", "mnuprocesandop", "mnugenerar", "mnuatrib",
-                              "mnuvisgeo", "mnuviscar", "mnuvispla", "mnutraar", "mnudeci"})
+                              "mnuvisgeo", "mnuviscar", "mnuvispla", "mnutraar", "mnudeci", "mnuListElipAgr",
+                              "mnuListElipBor", "mnuListParAgr", "mnuListParBor", "mnuListAtrAgr", "mnuListAtrBor"})
             QVERIFY2(accion(n)->isEnabled(), n);
-        QVERIFY(!accion("mnuListElipAgr")->isEnabled());
+        QVERIFY(!accion("mnucmr")->isEnabled());
         QVERIFY(accion("mnutra")->isEnabled());
         accion("mnuSalir")->trigger();
         QVERIFY(plataforma->terminado);

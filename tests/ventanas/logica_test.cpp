@@ -12,6 +12,10 @@
 #include "ventanas/textos_parametros.hpp"
 #include "ventanas/vistas.hpp"
 #include "ventanas/zona.hpp"
+#include "ventanas/disenos_editores.hpp"
+#include "textos/campos.hpp"
+
+#include <algorithm>
 
 #include <limits>
 
@@ -179,6 +183,42 @@ INSTANTIATE_TEST_SUITE_P(
                       Punto{-4.00077530231618E+32, 0, 0, false},
                       Punto{0, std::numeric_limits<double>::quiet_NaN(), 0, false},
                       Punto{0, std::numeric_limits<double>::infinity(), 0, false}));
+
+}  // namespace
+}  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+// What the boxes hold, in screen order, and the line the editor appends.
+TEST(DisenosEditores, RepresentacionGuardaLosAngulosSeparados) {
+    const Renglon r = renglondecajas(editorrepresentaciones, {"Z", "-60 30", "500 m", "-90", "0", "0.5"});
+    std::string linea;
+    grabalinea(linea, r);
+    EXPECT_EQ(linea, "\"Z\",\"-60 30\",500,0,\"-90\",.5\r\n");
+    // And back to the boxes: latitude text in box 4, false northing in box 5.
+    const std::vector<std::string> cajas = {"Z", "-60 30", "500", "-90", "0", "0.5"};
+    EXPECT_EQ(cajasderenglon(editorrepresentaciones, r), cajas);
+}
+
+TEST(DisenosEditores, NumerosPorLecturaInicial) {
+    const Renglon r = renglondecajas(editorelipsoides, {"", "abc", "6356752.3 m", "", "1e-3", "-"});
+    std::string linea;
+    grabalinea(linea, r);
+    EXPECT_EQ(linea, "\"\",0,6356752.3,0,.001,0\r\n");
+}
+
+TEST(DisenosEditores, CadaCajaUnCampoDistinto) {
+    for (const DisenoEditor* d : {&editorelipsoides, &editorrepresentaciones, &editoratributos}) {
+        std::vector<bool> usado(d->catalogo->formato.size(), false);
+        for (const CajaEditor& c : d->cajas) {
+            ASSERT_LT(c.campo, usado.size()) << d->nombre;
+            EXPECT_FALSE(usado[c.campo]) << d->nombre << " " << c.caja;
+            usado[c.campo] = true;
+        }
+        EXPECT_EQ(std::count(usado.begin(), usado.end(), true), static_cast<long>(usado.size())) << d->nombre;
+    }
+}
 
 }  // namespace
 }  // namespace rumbal

@@ -1,0 +1,212 @@
+// The catalogue editors of ellipsoids, plane representations and attributes,
+// opened from "&Modificar" in add and delete modes, with the exact bytes they
+// leave in the catalogue files and the reload protocol of "Terminar".
+
+#include <QAction>
+#include <QtTest>
+
+#include "catalogos/carga.hpp"
+#include "comun/carpeta_temporal.hpp"
+#include "programa/programa.hpp"
+#include "ventanas/conductor.hpp"
+#include "ventanas/forconversion.hpp"
+#include "ventanas/plataforma_falsa.hpp"
+
+using namespace rumbal;
+using namespace rumbal::prueba;
+
+namespace {
+const QString lleno = QStringLiteral("El listado ya tiene el máximo de elementos admitidos (20), clickee O.K. y Terminar");
+}
+
+class PruebaEditores : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CarpetaTemporal> carpeta;
+    std::unique_ptr<PlataformaFalsa> plataforma;
+    std::unique_ptr<Programa> programa;
+
+    QWidget* menu(const char* item, Ventana v) {
+        programa->principal()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        return programa->ventana(v);
+    }
+    std::string archivo(const char* nombre) { return lee(*carpeta / nombre); }
+    void pon(QWidget* w, const char* caja, const QString& texto) { control<QLineEdit>(w, caja)->setText(texto); }
+
+private slots:
+    void init() {
+        carpeta = std::make_unique<CarpetaTemporal>();
+        plataforma = std::make_unique<PlataformaFalsa>();
+        copiacatalogos(carpeta->ruta());
+        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
+        QVERIFY(programa->abreprincipal());
+    }
+    void cleanup() { programa.reset(); }
+
+    // WGS 84 from a and 1/f gives the shipped line; "Terminar" shows it in a fresh main window.
+    void agregarElipsoide() {
+        const std::string antes = archivo("elipsoide.txt");
+        QPointer<QWidget> entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
+        QVERIFY(entrada);
+        QCOMPARE(entrada->windowTitle(), QStringLiteral("Nuevo Elipsoide"));
+        QCOMPARE(texto(entrada, "Label3(1)"), QStringLiteral("Ingrese los datos y clikee Aceptar"));
+        QCOMPARE(texto(entrada, "Label1(4)"), QStringLiteral("Aplast. inverso"));
+        pon(entrada, "Text1(1)", QStringLiteral("Mi WGS"));
+        pon(entrada, "Text1(2)", QStringLiteral("6378137"));
+        pon(entrada, "Text1(3)", QStringLiteral("298.257223563"));
+        pulsa(entrada, "BotAceEli");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(entrada.isNull());
+        QWidget* w = programa->ventana(Ventana::elipsoides);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Elipsoides"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Agregar"));
+        QCOMPARE(texto(w, "Text1(1)"), QStringLiteral("Mi WGS"));
+        QCOMPARE(texto(w, "Text1(3)"), QStringLiteral("6356752.31424518"));
+        QCOMPARE(texto(w, "Text1(4)"), QStringLiteral("0.00335281066474748"));
+        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("0.00669437999014111"));
+        QCOMPARE(texto(w, "Text1(6)"), QStringLiteral("0.00673949674227625"));
+        QVERIFY(!habilitado(w, "lst_elipso"));
+        QVERIFY(!habilitado(w, "BotBorEli"));
+        pulsa(w, "BotAgrEli");
+        const std::string wgs84 = antes.substr(0, antes.find("\r\n") + 2);
+        QCOMPARE(archivo("elipsoide.txt"), antes + "\"Mi WGS\"" + wgs84.substr(wgs84.find(',')));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se Agregó un Elipsoide"));
+        QCOMPARE(texto(w, "Text1(1)"), QStringLiteral(" "));
+        QVERIFY(!habilitado(w, "BotAgrEli"));
+
+        QPointer<QWidget> viejo = programa->principal();
+        QPointer<QWidget> editor = w;
+        pulsa(w, "BotTerEli");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viejo.isNull());
+        QVERIFY(editor.isNull());
+        Forconversion* p = programa->principal();
+        QCOMPARE(texto(p, "Text8"), QStringLiteral("7"));
+        QCOMPARE(control<QComboBox>(p, "lst_Elipso")->itemText(6), QStringLiteral("Mi WGS"));
+    }
+
+    void elipsoideQueNoSeDeriva_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("r");
+        QTest::newRow("letras") << "seis" << "298";
+        QTest::newRow("vacío") << "6378137" << "";
+        QTest::newRow("1/f = 1") << "6378137" << "1";
+        QTest::newRow("1/f = 0") << "6378137" << "0";
+        QTest::newRow("a = 0") << "0" << "298";
+    }
+    void elipsoideQueNoSeDeriva() {
+        QFETCH(QString, a);
+        QFETCH(QString, r);
+        QWidget* entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
+        pon(entrada, "Text1(1)", QStringLiteral("X"));
+        pon(entrada, "Text1(2)", a);
+        pon(entrada, "Text1(3)", r);
+        pulsa(entrada, "BotAceEli");
+        QWidget* w = programa->ventana(Ventana::elipsoides);
+        QVERIFY(w);
+        for (const char* caja : {"Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)"}) QCOMPARE(texto(w, caja), QString());
+        QCOMPARE(texto(w, "Text1(2)"), a);
+    }
+
+    // The screen shows the two angle texts in pairs; the file keeps them apart.
+    void agregarRepresentacion() {
+        const std::string antes = archivo("parametros.txt");
+        QWidget* w = menu("mnuListParAgr", Ventana::parametros);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Representación plana"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Ingrese los datos"));
+        QCOMPARE(texto(w, "Label1(4)"), QStringLiteral("Latitud del origen"));
+        const QStringList valores = {"Z", "-60 30", "500 m", "-90", "0", "0.5"};
+        for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i + 1)), valores[i]);
+        control(w, "BotAgrPar")->setFocus();
+        QApplication::setActiveWindow(w);
+        QTRY_COMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Agregar"));
+        pulsa(w, "BotAgrPar");
+        QCOMPARE(archivo("parametros.txt"), antes + "\"Z\",\"-60 30\",500,0,\"-90\",.5\r\n");
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se agregó una repres.plana"));
+    }
+
+    void borrarRepresentacionMuestraSusValores() {
+        QWidget* w = menu("mnuListParBor", Ventana::parametros);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Borrar Representación plana"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione el nombre de la rep.plana a borrar"));
+        QVERIFY(!habilitado(w, "BotAgrPar"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("UTM 19 S")));
+        QCOMPARE(texto(w, "Text1(2)"), QStringLiteral("-69"));
+        QCOMPARE(texto(w, "Text1(4)"), QStringLiteral("0"));        // origin latitude
+        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("10000000"));  // false northing
+        QCOMPARE(texto(w, "Text1(6)"), QStringLiteral("0.9996"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Borrar"));
+        pulsa(w, "BotBorPar");
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se borró una repres.plana"));
+        QVERIFY(archivo("parametros.txt").find("UTM 19 S") == std::string::npos);
+        QCOMPARE(texto(w, "Text1(2)"), QStringLiteral(" "));
+    }
+
+    void atributoConComaSeLeeEntero() {
+        QWidget* w = menu("mnuListAtrAgr", Ventana::atributos);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Atributos"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione el nombre del atributo a agregar"));
+        pon(w, "Text1", QStringLiteral("Poste, hormigón"));
+        pulsa(w, "BotAgrAtr");
+        const std::string bytes = archivo("atributos.txt");
+        QCOMPARE(bytes.substr(bytes.size() - 19), std::string("\"Poste, hormig\xF3n\"\r\n"));
+        const auto leidos = cargaatributos(carpeta->ruta());
+        QVERIFY(leidos.bien());
+        QCOMPARE(leidos.valor().back(), std::string("Poste, hormig\xF3n"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se agregó un atributo"));
+        QCOMPARE(texto(w, "Text1"), QStringLiteral(" "));
+    }
+
+    void capacidadDeVeinte_data() {
+        QTest::addColumn<int>("lineas");
+        QTest::addColumn<bool>("agrega");
+        QTest::newRow("19") << 19 << true;
+        QTest::newRow("20") << 20 << false;
+    }
+    void capacidadDeVeinte() {
+        QFETCH(int, lineas);
+        QFETCH(bool, agrega);
+        std::string antes;
+        for (int i = 1; i <= lineas; ++i) antes += "\"a" + std::to_string(i) + "\"\r\n";
+        escribe(*carpeta / "atributos.txt", antes);
+        QWidget* w = menu("mnuListAtrAgr", Ventana::atributos);
+        pon(w, "Text1", QStringLiteral("nuevo"));
+        pulsa(w, "BotAgrAtr");
+        QCOMPARE(archivo("atributos.txt"), agrega ? antes + "\"nuevo\"\r\n" : antes);
+        QCOMPARE(plataforma->mensajes, agrega ? QStringList() : QStringList{lleno});
+        QCOMPARE(plataforma->pitidos, agrega ? 0 : 1);
+        QVERIFY(!habilitado(w, "BotAgrAtr"));
+    }
+
+    // Every line of the name goes, the others keep their order; the list
+    // loses only the chosen item until the window opens again.
+    void borrarUnNombreRepetido() {
+        escribe(*carpeta / "atributos.txt", "\"a\"\r\n\"b\"\r\n\"a\"\r\n\"c\"\r\n");
+        QWidget* w = menu("mnuListAtrBor", Ventana::atributos);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Borrar Atributos"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione el nombre de atributo a borrar"));
+        auto* lista = control<QComboBox>(w, "lst_Atrib");
+        lista->setCurrentIndex(0);
+        emit lista->activated(0);
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Borrar"));
+        pulsa(w, "BotBorAtr");
+        QCOMPARE(archivo("atributos.txt"), std::string("\"b\"\r\n\"c\"\r\n"));
+        QVERIFY(!std::filesystem::exists(*carpeta / "transi.txt"));
+        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se borró un atributo"));
+        QCOMPARE(lista->count(), 3);
+        QVERIFY(habilitado(w, "BotBorAtr"));
+    }
+
+    void borrarSinElegir() {
+        const std::string antes = archivo("atributos.txt");
+        QWidget* w = menu("mnuListAtrBor", Ventana::atributos);
+        pulsa(w, "BotBorAtr");
+        QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Elija en la lista el nombre que desea borrar")});
+        QCOMPARE(plataforma->pitidos, 1);
+        QCOMPARE(archivo("atributos.txt"), antes);
+    }
+};
+
+QTEST_MAIN(PruebaEditores)
+#include "editores_test.moc"
