@@ -8,6 +8,7 @@
 #include "ventanas/editor_catalogo.hpp"
 #include "ventanas/fordecimales.hpp"
 #include "ventanas/forelipsoide0.hpp"
+#include "ventanas/fortran.hpp"
 #include "ventanas/forgenerar.hpp"
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
@@ -92,6 +93,7 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::vispla: return cargada(new Forvis(estado_, plataforma_, vistaplana));
         case Ventana::decimales: return cargada(new Fordecimales(estado_, plataforma_, enlaces()));
         case Ventana::elipsoide0: return cargada(new Forelipsoide0(estado_, enlaces()));
+        case Ventana::marcos: return cargada(new Fortran(estado_, plataforma_, enlaces()));
         case Ventana::elipsoides: return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editorelipsoides));
         case Ventana::parametros:
             return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editorrepresentaciones));

@@ -326,7 +326,7 @@ void Forconversion::construyemenu() {
     pide(modificar, "mnudeci", QStringLiteral("&Decimales"), {Ventana::decimales, {}, {}});
 
     QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));
-    item(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), false);
+    pide(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), {Ventana::marcos, {}, {}});
     mnutra_ = item(transformaciones, "mnutra", QStringLiteral("&Transformación p/punto"), true);
     QObject::connect(mnutra_, &QAction::triggered, this, [this] { mnutra_Click(); });
     pide(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"),

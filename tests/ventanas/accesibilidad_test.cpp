@@ -69,7 +69,7 @@ private slots:
         QTest::newRow("principal") << "";
         for (const char* item : {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar",
                                  "mnuvispla", "mnudeci", "mnuListElipAgr", "mnuListElipBor", "mnuListParAgr",
-                                 "mnuListAtrBor"})
+                                 "mnuListAtrBor", "mnucmr"})
             QTest::newRow(item) << item;
     }
     void cadaVentana() {

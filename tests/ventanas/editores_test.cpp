@@ -206,6 +206,66 @@ private slots:
         QCOMPARE(plataforma->pitidos, 1);
         QCOMPARE(archivo("atributos.txt"), antes);
     }
+
+    // ---- The reference frame editor ------------------------------------
+
+    void marcosMuestraElRenglonUno() {
+        QWidget* w = menu("mnucmr", Ventana::marcos);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Actualización de Marcos de Referencia"));
+        QCOMPARE(texto(w, "Text2"), QStringLiteral("DHDN"));
+        QCOMPARE(texto(w, "Text5"), QStringLiteral("Bessel 1841"));
+        QCOMPARE(texto(w, "Text1(0)"), QStringLiteral("598.1"));
+        QCOMPARE(texto(w, "Text1(3)"), QStringLiteral("-0.202"));
+        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("2.455"));
+        QCOMPARE(texto(w, "Text3"), QStringLiteral("6.7"));
+        QCOMPARE(texto(w, "Text4"), QStringLiteral("ETRS89"));
+        QCOMPARE(texto(w, "Text6"), QStringLiteral("GRS 80"));
+        QCOMPARE(texto(w, "Label1(4)"), QStringLiteral("Rx (\")"));
+        QCOMPARE(texto(w, "Label1(3)"), QStringLiteral("Rz (\")"));
+        QVERIFY(control(w, "Frame4")->isHidden());
+    }
+
+    void marcosEligeElipsoideDeB() {
+        QWidget* w = menu("mnucmr", Ventana::marcos);
+        const int angosto = w->width();
+        control(w, "Text6")->setFocus();
+        QApplication::setActiveWindow(w);
+        QTRY_VERIFY(!control(w, "Frame4")->isHidden());
+        QVERIFY(w->width() > angosto);
+        QCOMPARE(texto(w, "Label9"), QStringLiteral("Elija el elipsoide del Marco B"));
+        QCOMPARE(control(w, "Text6")->palette().color(QPalette::Base), QColor(192, 255, 192));
+        QCOMPARE(w->focusWidget(), control(w, "lst_elipso"));
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
+        QCOMPARE(texto(w, "Text6"), QStringLiteral("WGS 84"));
+        QCOMPARE(texto(w, "Text5"), QStringLiteral("Bessel 1841"));
+        QVERIFY(control(w, "Frame4")->isHidden());
+        QCOMPARE(texto(w, "Label9"), QString());
+        QVERIFY(control(w, "Text6")->palette().color(QPalette::Base) != QColor(192, 255, 192));
+        QCOMPARE(w->focusWidget(), control(w, "Text1(0)"));
+    }
+
+    void marcosGuardaLaLineaDosNegada() {
+        QPointer<QWidget> w = menu("mnucmr", Ventana::marcos);
+        pon(w, "Text2", QStringLiteral("A"));
+        pon(w, "Text4", QStringLiteral("B"));
+        const QStringList valores = {"1.5", "-2", "0", "0.1", "0", "-0.25"};
+        for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), valores[i]);
+        pon(w, "Text3", QStringLiteral("3"));
+        pulsa(w, "botguamr");
+        QCOMPARE(archivo("marref.txt"), std::string("\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n"
+                                                    "\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n"));
+        QCOMPARE(texto(w, "Label10"), QStringLiteral("Marcos de Referencia actualizados"));
+        pulsa(w, "botguamr");  // twice: still two lines
+        QCOMPARE(archivo("marref.txt").size(), std::string("\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n"
+                                                           "\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n").size());
+        pulsa(w, "botermr");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+        auto* marcos = control<QComboBox>(programa->principal(), "lst_partra");
+        QCOMPARE(marcos->itemText(0), QStringLiteral("A"));
+        QCOMPARE(marcos->itemText(1), QStringLiteral("B"));
+    }
 };
 
 QTEST_MAIN(PruebaEditores)
