@@ -119,6 +119,46 @@ bool principal(Captura& c, QWidget* w) {
     return bien;
 }
 
+// The editors in the states a user meets them in, nothing saved: the
+// catalogues beside the program stay as they are.
+bool editores(Captura& c) {
+    using rumbal::Ventana;
+    const auto escribe = [](QWidget* w, const char* caja, const char* texto) {
+        w->findChild<QLineEdit*>(QString::fromUtf8(caja))->setText(QString::fromUtf8(texto));
+    };
+    bool bien = true;
+    QWidget* d = c.menu("mnudeci", Ventana::decimales);
+    bien = c.guarda(d, "decimales.png") && bien;
+    d->close();
+
+    QWidget* nuevo = c.menu("mnuListElipAgr", Ventana::elipsoide0);
+    escribe(nuevo, "Text1(1)", "Hayford");
+    escribe(nuevo, "Text1(2)", "6378388");
+    escribe(nuevo, "Text1(3)", "297");
+    bien = c.guarda(nuevo, "nuevo-elipsoide.png") && bien;
+    c.pulsa(nuevo, "BotAceEli");
+    QWidget* e = c.menu("mnuListElipAgr", Ventana::elipsoides);
+    bien = c.guarda(e, "elipsoides.png") && bien;
+    e->close();
+
+    QWidget* p = c.menu("mnuListParBor", Ventana::parametros);
+    c.elige(p, "lst_param", "Faja 5");
+    bien = c.guarda(p, "parametros.png") && bien;
+    p->close();
+
+    QWidget* a = c.menu("mnuListAtrAgr", Ventana::atributos);
+    escribe(a, "Text1", "Poste de luz");
+    bien = c.guarda(a, "atributos.png") && bien;
+    a->close();
+
+    QWidget* m = c.menu("mnucmr", Ventana::marcos);
+    m->findChild<QLineEdit*>(QStringLiteral("Text6"))->setFocus();
+    QTest::qWait(100);
+    bien = c.guarda(m, "marcos.png") && bien;
+    m->close();
+    return bien;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -189,5 +229,6 @@ int main(int argc, char** argv) {
         bien = c.guarda(v, nombres[i]) && bien;
         v->close();
     }
+    bien = editores(c) && bien;
     return bien ? 0 : 1;
 }
