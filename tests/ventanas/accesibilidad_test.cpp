@@ -11,6 +11,7 @@
 
 #include "comun/carpeta_temporal.hpp"
 #include "programa/programa.hpp"
+#include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/plataforma_falsa.hpp"
@@ -50,19 +51,20 @@ QStringList sinnombre(QWidget* ventana) {
 class PruebaAccesibilidad : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CarpetaTemporal> carpeta;
-    std::unique_ptr<PlataformaFalsa> plataforma;
-    std::unique_ptr<Programa> programa;
+    std::unique_ptr<Arranque> arranque;
+    CarpetaTemporal* carpeta = nullptr;
+    PlataformaFalsa* plataforma = nullptr;
+    Programa* programa = nullptr;
 
 private slots:
     void init() {
-        carpeta = std::make_unique<CarpetaTemporal>();
-        plataforma = std::make_unique<PlataformaFalsa>();
-        copiacatalogos(carpeta->ruta());
-        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
-        QVERIFY(programa->abreprincipal());
+        arranque = std::make_unique<Arranque>();
+        carpeta = &arranque->carpeta;
+        plataforma = &arranque->plataforma;
+        programa = arranque->programa.get();
+        QVERIFY(arranque->abre());
     }
-    void cleanup() { programa.reset(); }
+    void cleanup() { arranque.reset(); }
 
     void cadaVentana_data() {
         QTest::addColumn<QString>("item");  // empty: the main window

@@ -8,6 +8,7 @@
 #include "catalogos/carga.hpp"
 #include "comun/carpeta_temporal.hpp"
 #include "programa/programa.hpp"
+#include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/plataforma_falsa.hpp"
@@ -22,26 +23,24 @@ const QString lleno = QStringLiteral("El listado ya tiene el máximo de elemento
 class PruebaEditores : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CarpetaTemporal> carpeta;
-    std::unique_ptr<PlataformaFalsa> plataforma;
-    std::unique_ptr<Programa> programa;
+    std::unique_ptr<Arranque> arranque;
+    CarpetaTemporal* carpeta = nullptr;
+    PlataformaFalsa* plataforma = nullptr;
+    Programa* programa = nullptr;
 
-    QWidget* menu(const char* item, Ventana v) {
-        programa->principal()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
-        return programa->ventana(v);
-    }
+    QWidget* menu(const char* item, Ventana v) { return arranque->menu(item, v); }
     std::string archivo(const char* nombre) { return lee(*carpeta / nombre); }
     void pon(QWidget* w, const char* caja, const QString& texto) { control<QLineEdit>(w, caja)->setText(texto); }
 
 private slots:
     void init() {
-        carpeta = std::make_unique<CarpetaTemporal>();
-        plataforma = std::make_unique<PlataformaFalsa>();
-        copiacatalogos(carpeta->ruta());
-        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
-        QVERIFY(programa->abreprincipal());
+        arranque = std::make_unique<Arranque>();
+        carpeta = &arranque->carpeta;
+        plataforma = &arranque->plataforma;
+        programa = arranque->programa.get();
+        QVERIFY(arranque->abre());
     }
-    void cleanup() { programa.reset(); }
+    void cleanup() { arranque.reset(); }
 
     // WGS 84 from a and 1/f gives the shipped line; "Terminar" shows it in a fresh main window.
     void agregarElipsoide() {

@@ -8,6 +8,7 @@
 #include "geodesia/geocentricas.hpp"
 #include "textos/numero_texto.hpp"
 #include "programa/programa.hpp"
+#include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/plataforma_falsa.hpp"
@@ -18,25 +19,23 @@ using namespace rumbal::prueba;
 class PruebaFordecimales : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CarpetaTemporal> carpeta;
-    std::unique_ptr<PlataformaFalsa> plataforma;
-    std::unique_ptr<Programa> programa;
+    std::unique_ptr<Arranque> arranque;
+    CarpetaTemporal* carpeta = nullptr;
+    PlataformaFalsa* plataforma = nullptr;
+    Programa* programa = nullptr;
 
-    QWidget* abre() {
-        programa->principal()->findChild<QAction*>(QStringLiteral("mnudeci"))->trigger();
-        return programa->ventana(Ventana::decimales);
-    }
+    QWidget* abre() { return arranque->menu("mnudeci", Ventana::decimales); }
     std::string varios() { return lee(*carpeta / "varios.txt"); }
 
 private slots:
     void init() {
-        carpeta = std::make_unique<CarpetaTemporal>();
-        plataforma = std::make_unique<PlataformaFalsa>();
-        copiacatalogos(carpeta->ruta());
-        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
-        QVERIFY(programa->abreprincipal());
+        arranque = std::make_unique<Arranque>();
+        carpeta = &arranque->carpeta;
+        plataforma = &arranque->plataforma;
+        programa = arranque->programa.get();
+        QVERIFY(arranque->abre());
     }
-    void cleanup() { programa.reset(); }
+    void cleanup() { arranque.reset(); }
 
     void muestraLosDecimalesDelArchivo() {
         QWidget* w = abre();

@@ -1,0 +1,38 @@
+#pragma once
+// A test's program: a fresh folder with the catalogues, a platform that shows
+// nothing and answers the file dialogs, and the program with its main window.
+
+#include <QAction>
+#include <memory>
+
+#include "comun/carpeta_temporal.hpp"
+#include "comun/catalogos_prueba.hpp"
+#include "programa/programa.hpp"
+#include "ventanas/forconversion.hpp"
+#include "ventanas/plataforma_falsa.hpp"
+
+namespace rumbal::prueba {
+
+class Arranque {
+public:
+    explicit Arranque(Marcos marcos = Marcos::deprueba) {
+        copiacatalogos(carpeta.ruta(), marcos);
+        programa = std::make_unique<Programa>(carpeta.ruta(), plataforma);
+    }
+    bool abre() { return programa->abreprincipal(); }
+
+    // A menu item of the main window, chosen as a user does, and the window
+    // of that kind that is open afterwards.
+    QWidget* menu(const char* item, Ventana ventana) {
+        auto* accion = programa->principal()->findChild<QAction*>(QString::fromUtf8(item));
+        if (!accion || !accion->isEnabled()) qFatal("el menú %s no se puede elegir", item);
+        accion->trigger();
+        return programa->ventana(ventana);
+    }
+
+    CarpetaTemporal carpeta;
+    PlataformaFalsa plataforma;
+    std::unique_ptr<Programa> programa;  // last, so it goes first
+};
+
+}  // namespace rumbal::prueba
