@@ -265,6 +265,19 @@ private slots:
         QCOMPARE(marcos->itemText(0), QStringLiteral("A"));
         QCOMPARE(marcos->itemText(1), QStringLiteral("B"));
     }
+
+    // A reload whose catalogues can no longer be read says which and why,
+    // and ends the program.
+    void recargaQueNoPuedeLeerTermina() {
+        QPointer<QWidget> w = menu("mnuListAtrBor", Ventana::atributos);
+        escribe(*carpeta / "parametros.txt", "\"Faja 1\",\"-72\",1500000\r\n");
+        pulsa(w, "BotTerAtr");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+        QVERIFY(plataforma->terminado);
+        QCOMPARE(plataforma->mensajes.size(), 1);
+        QVERIFY2(plataforma->mensajes[0].contains(QStringLiteral("parametros.txt")), qPrintable(plataforma->mensajes[0]));
+    }
 };
 
 QTEST_MAIN(PruebaEditores)
