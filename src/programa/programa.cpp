@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "catalogos/carga.hpp"
+#include "ventanas/foracerca.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/fordecimales.hpp"
 #include "ventanas/forgenerar.hpp"
+#include "ventanas/formanual.hpp"
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
 #include "ventanas/fortranar.hpp"
@@ -89,6 +91,8 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::viscar: return cargada(new Forvis(estado_, plataforma_, vistacartesiana));
         case Ventana::vispla: return cargada(new Forvis(estado_, plataforma_, vistaplana));
         case Ventana::decimales: return cargada(new Fordecimales(estado_, plataforma_, enlaces()));
+        case Ventana::acerca: return cargada(new Foracerca);
+        case Ventana::manual: return cargada(new Formanual(estado_, plataforma_));
         default: return nullptr;  // not part of the program yet
     }
     return nullptr;

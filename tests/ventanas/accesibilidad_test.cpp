@@ -68,7 +68,7 @@ private slots:
         QTest::addColumn<QString>("item");  // empty: the main window
         QTest::newRow("principal") << "";
         for (const char* item : {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar",
-                                 "mnuvispla", "mnudeci"})
+                                 "mnuvispla", "mnudeci", "mnuacerca", "mnumanual"})
             QTest::newRow(item) << item;
     }
     void cadaVentana() {

@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(accion("mnumanual")->text(), QStringLiteral("Guía del usuario"));
         QVERIFY(accion("separador(1)")->isSeparator());
         for (const char* n : {"mnuprocesandog", "mnuprocesandoc", "mnuprocesandop", "mnugenerar", "mnuatrib",
-                              "mnuvisgeo", "mnuviscar", "mnuvispla", "mnutraar", "mnudeci"})
+                              "mnuvisgeo", "mnuviscar", "mnuvispla", "mnutraar", "mnudeci", "mnuacerca", "mnumanual"})
             QVERIFY2(accion(n)->isEnabled(), n);
         QVERIFY(!accion("mnuListElipAgr")->isEnabled());
         QVERIFY(accion("mnutra")->isEnabled());
