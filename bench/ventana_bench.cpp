@@ -16,7 +16,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -25,24 +24,11 @@
 #include "lote/lote.hpp"
 #include "programa/programa.hpp"
 #include "ventanas/forconversion.hpp"
+#include "ventanas/plataforma_falsa.hpp"
 #include "ventanas/ventana_archivos.hpp"
 
 namespace {
 
-class PlataformaGuionada : public rumbal::Plataforma {
-public:
-    void mensaje(QWidget*, const QString& texto) override { std::fprintf(stderr, "%s\n", qPrintable(texto)); }
-    void pitido() override {}
-    std::optional<QString> abrearchivo(QWidget*, const QString&, const QString&) override {
-        if (respuestas.empty()) return std::nullopt;
-        QString r = respuestas.front();
-        respuestas.pop_front();
-        return r;
-    }
-    void suena() override {}
-    void terminaprograma() override {}
-    std::deque<QString> respuestas;
-};
 
 // Decimal degrees between -30 and -40 latitude, -61.5 and -58.5 longitude,
 // heights 0 to 500 m, as bench/lote.sh makes them.
@@ -75,7 +61,7 @@ int main(int argc, char** argv) {
     const std::string lote = carpeta.filePath(QStringLiteral("lote.txt")).toStdString();
     escribedatos(datos, puntos);
 
-    PlataformaGuionada plataforma;
+    rumbal::prueba::PlataformaFalsa plataforma;
     rumbal::Programa programa(QCoreApplication::applicationDirPath().toStdString(), plataforma);
     if (!programa.abreprincipal()) return 1;
 

@@ -34,6 +34,7 @@ public:
         return r;
     }
     void suena() override {}
+    void abredocumento(const QString&) override {}
     void terminaprograma() override {}
     std::deque<QString> respuestas;
 };

@@ -3,8 +3,9 @@
 # UndefinedBehaviorSanitizer, and runs the whole test suite on each build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Xvfb, a window manager and xdotool drive the real program in one test.
-tools/dependencias.sh xvfb xauth openbox xdotool x11-utils fonts-dejavu-core
+# Xvfb, a window manager and xdotool drive the real program in one test;
+# pdftotext reads the user guide the build prints.
+tools/dependencias.sh xvfb xauth openbox xdotool x11-utils fonts-dejavu-core poppler-utils
 export CTEST_OUTPUT_ON_FAILURE=1
 
 cmake -S . -B build/normal -G Ninja -DRUMBAL_WERROR=ON >/dev/null

@@ -4,12 +4,14 @@
 #include <algorithm>
 
 #include "catalogos/carga.hpp"
+#include "ventanas/foracerca.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/editor_catalogo.hpp"
 #include "ventanas/fordecimales.hpp"
 #include "ventanas/forelipsoide0.hpp"
 #include "ventanas/fortran.hpp"
 #include "ventanas/forgenerar.hpp"
+#include "ventanas/formanual.hpp"
 #include "ventanas/forporatributos.hpp"
 #include "ventanas/forprocesar.hpp"
 #include "ventanas/fortranar.hpp"
@@ -98,6 +100,8 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::parametros:
             return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editorrepresentaciones));
         case Ventana::atributos: return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editoratributos));
+        case Ventana::acerca: return cargada(new Foracerca);
+        case Ventana::manual: return cargada(new Formanual(estado_, plataforma_));
         default: return nullptr;  // not part of the program yet
     }
     return nullptr;

@@ -333,9 +333,9 @@ void Forconversion::construyemenu() {
          {Ventana::transformacionarchivo, {}, {}});
 
     QMenu* ayuda = menu(barra, "mnuAyuda", QStringLiteral("&Ayuda"));
-    item(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), false);
+    pide(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), {Ventana::acerca, {}, {}});
     ayuda->addSeparator()->setObjectName(QStringLiteral("separa"));
-    item(ayuda, "mnumanual", QStringLiteral("Guía del usuario"), false);
+    pide(ayuda, "mnumanual", QStringLiteral("Guía del usuario"), {Ventana::manual, {}, {}});
 }
 
 // ---- Start-up and clearing ---------------------------------------------

@@ -1,8 +1,9 @@
 #pragma once
 // What the windows ask of the desktop: a message box (an OK button, the
 // program's name "Rumbal" as title), the system beep, a file-open dialog (a
-// chosen full path, or nothing when the user cancels), the save sound, and
-// ending the program at once. Windows take one in their constructor; tests
+// chosen full path, or nothing when the user cancels), the save sound,
+// opening a document with the desktop's own viewer, and ending the program at
+// once. Windows take one in their constructor; tests
 // give them a fake that records what was shown and answers with scripted
 // paths.
 
@@ -22,6 +23,8 @@ public:
     // description and a pattern separated by "|" ("Texto(*.txt)|*.txt").
     virtual std::optional<QString> abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) = 0;
     virtual void suena() = 0;
+    // ruta: a full path; the desktop chooses the program by the file's type.
+    virtual void abredocumento(const QString& ruta) = 0;
     virtual void terminaprograma() = 0;
 };
 

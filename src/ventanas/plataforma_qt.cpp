@@ -1,6 +1,7 @@
 #include "ventanas/plataforma_qt.hpp"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -47,6 +48,8 @@ void PlataformaQt::suena() {
     sonido_.stop();
     sonido_.play();
 }
+
+void PlataformaQt::abredocumento(const QString& ruta) { QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)); }
 
 void PlataformaQt::terminaprograma() { QApplication::exit(0); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's own message box, beep, file dialog and sound.
+// The desktop's own message box, beep, file dialog, sound and document viewer.
 
 #include <QSoundEffect>
 #include <filesystem>
@@ -19,6 +19,7 @@ public:
     void pitido() override;
     std::optional<QString> abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) override;
     void suena() override;
+    void abredocumento(const QString& ruta) override;
     void terminaprograma() override;
 
     // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*" as Qt writes file types.

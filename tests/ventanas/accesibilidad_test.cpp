@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("principal") << "";
         for (const char* item : {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar",
                                  "mnuvispla", "mnudeci", "mnuListElipAgr", "mnuListElipBor", "mnuListParAgr",
-                                 "mnuListAtrBor", "mnucmr"})
+                                 "mnuListAtrBor", "mnucmr", "mnuacerca", "mnumanual"})
             QTest::newRow(item) << item;
     }
     void cadaVentana() {

@@ -10,6 +10,7 @@
 #include "ventanas/modos_proceso.hpp"
 #include "ventanas/textos_cuenta.hpp"
 #include "ventanas/textos_parametros.hpp"
+#include "ventanas/textos_ayuda.hpp"
 #include "ventanas/vistas.hpp"
 #include "ventanas/zona.hpp"
 #include "ventanas/disenos_editores.hpp"
@@ -218,6 +219,39 @@ TEST(DisenosEditores, CadaCajaUnCampoDistinto) {
         }
         EXPECT_EQ(std::count(usado.begin(), usado.end(), true), static_cast<long>(usado.size())) << d->nombre;
     }
+}
+
+// The guide document's path and the folder in the guide text, whatever
+// separators the program folder was named with.
+using Carpeta = std::tuple<const char*, const char*, const char*>;  // folder, as shown, path
+class CarpetaDeLaGuia : public ::testing::TestWithParam<Carpeta> {};
+
+TEST_P(CarpetaDeLaGuia, SinSeparadorFinal) {
+    const auto [carpeta, mostrada, ruta] = GetParam();
+    EXPECT_EQ(rutaguia(carpeta), ruta);
+    const std::string final =
+        std::string("disponible en la carpeta: ") + mostrada + ", le brindará los detalles necesarios para su adecuado uso.";
+    const std::string texto = textoguia(carpeta);
+    EXPECT_TRUE(texto.ends_with(final)) << texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CarpetaDeLaGuia,
+    ::testing::Values(Carpeta{"/opt/rumbal", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
+                      Carpeta{"/opt/rumbal/", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
+                      Carpeta{"/opt/rumbal//", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
+                      Carpeta{"/", "/", "/Rumbal 1.0.1 Guía del usuario.pdf"},
+                      Carpeta{"/mis cosas/Año 2024", "/mis cosas/Año 2024",
+                              "/mis cosas/Año 2024/Rumbal 1.0.1 Guía del usuario.pdf"}));
+
+TEST(TextoGuia, CincoParrafosSeparadosPorUnRenglonVacio) {
+    const std::string texto = textoguia("/opt/rumbal");
+    std::size_t separaciones = 0;
+    for (std::size_t i = texto.find("\r\n\r\n"); i != std::string::npos; i = texto.find("\r\n\r\n", i + 4))
+        ++separaciones;
+    EXPECT_EQ(separaciones, 4u);
+    EXPECT_EQ(texto.find('\n'), texto.find("\r\n\r\n") + 1);
+    EXPECT_TRUE(texto.starts_with("Rumbal 1.0.1 es un programa"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// A platform that shows nothing: it records messages, beeps, sounds and
-// dialogs, and answers the file dialogs with scripted paths, or a cancel when none is left.
+// A platform that shows nothing: it records messages, beeps, sounds, dialogs
+// and the documents it was asked to open, and answers the file dialogs with
+// scripted paths, or a cancel when none is left.
 
 #include <QStringList>
 #include <deque>
@@ -23,10 +24,12 @@ public:
         return std::optional<QString>(r);
     }
     void suena() override { ++sonidos; }
+    void abredocumento(const QString& ruta) override { documentos << ruta; }
     void terminaprograma() override { terminado = true; }
 
     QStringList mensajes;
     QStringList dialogos;
+    QStringList documentos;
     int pitidos = 0;
     int sonidos = 0;
     bool terminado = false;

@@ -1,0 +1,19 @@
+#pragma once
+// About Rumbal: the program's name and version, and what it does.
+
+#include "ventanas/ventana_ayuda.hpp"
+
+class QPlainTextEdit;
+
+namespace rumbal {
+
+class Foracerca : public VentanaAyuda {
+public:
+    explicit Foracerca(QWidget* padre = nullptr);
+    bool Form_Load();
+
+private:
+    QPlainTextEdit* Text1_;
+};
+
+}  // namespace rumbal

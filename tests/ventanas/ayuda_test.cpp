@@ -1,0 +1,199 @@
+// The help windows, opened from "&Ayuda": their captions, the guide text
+// character for character, "Salir", and the link to the guide document.
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ventanas/conductor.hpp"
+#include "ventanas/formanual.hpp"
+#include "ventanas/programa_prueba.hpp"
+
+using namespace rumbal;
+using namespace rumbal::prueba;
+
+namespace {
+
+const QString nombrepdf = QStringLiteral("Rumbal 1.0.1 Guía del usuario.pdf");
+
+QString textoguia(const QString& carpeta) {
+    return QStringLiteral(
+               "Rumbal 1.0.1 es un programa que ayuda a resolver problemas de cálculo  que en la actualidad son "
+               "habitualmente requeridos por diversas  aplicaciones propias de la topografía y la geodesia.\r\n\r\n"
+               "Está diseñado para que su uso sea muy sencillo  permitiendo generar  salidas que a su vez puedan "
+               "ser leídas por otros programas.\r\n\r\n"
+               "El programa básicamente realiza conversiones entre distintos tipos de coordenadas de uso habitual "
+               "y transformaciones entre distintos marcos de referencia.\r\n\r\n"
+               "Una característica destacable es que el programa tiene un alto grado de parametrización lo que "
+               "permite que el usuario pueda adaptar los cálculos a las características del problema a "
+               "resolver.\r\n\r\n"
+               "El archivo Rumbal 1.0.1 Guía del usuario.pdf , disponible en la carpeta: ") +
+           carpeta + QStringLiteral(", le brindará los detalles necesarios para su adecuado uso.");
+}
+
+// The main window's state a help window must leave alone.
+QStringList estadoprincipal(QWidget* p) {
+    QStringList s{p->windowTitle(), QString::number(p->width())};
+    for (const char* n : {"txtlat", "txtlon", "txtalt", "txtx", "lst_Elipso"})
+        if (auto* c = p->findChild<QLineEdit*>(QString::fromUtf8(n))) s << c->text();
+        else s << control<QComboBox>(p, n)->currentText();
+    return s;
+}
+
+}  // namespace
+
+class PruebaAyuda : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramaDePrueba> prueba;
+    PlataformaFalsa* plataforma = nullptr;
+    Programa* programa = nullptr;
+
+    QWidget* abre(const char* item, Ventana v) { return prueba->menu(item, v); }
+    QString carpetaqt() const { return QString::fromStdString(prueba->carpeta.ruta().string()); }
+    std::filesystem::path pdf() const { return prueba->carpeta / "Rumbal 1.0.1 Guía del usuario.pdf"; }
+
+private slots:
+    void init() {
+        prueba = std::make_unique<ProgramaDePrueba>();
+        plataforma = &prueba->plataforma;
+        programa = prueba->programa.get();
+        QVERIFY(programa->abreprincipal());
+    }
+    void cleanup() { prueba.reset(); }
+
+    void abreConSusTitulos_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("ventana");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("marco");
+        QTest::newRow("acerca") << "mnuacerca" << static_cast<int>(Ventana::acerca)
+                                << QStringLiteral("Acerca de Rumbal ") << QStringLiteral("RUMBAL 1.0.1");
+        QTest::newRow("manual") << "mnumanual" << static_cast<int>(Ventana::manual)
+                                << QStringLiteral("Guia del Usuario") << QStringLiteral("CARACTERÍSTICAS GENERALES");
+    }
+    void abreConSusTitulos() {
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
+        QFETCH(QString, titulo);
+        QFETCH(QString, marco);
+        QWidget* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(control<QGroupBox>(w, "Frame1")->title(), marco);
+        QCOMPARE(control<QPushButton>(w, "botsalir")->text(), QStringLiteral("Salir"));
+        QVERIFY(plataforma->mensajes.isEmpty());
+    }
+
+    void acercaDeConSuTexto() {
+        QWidget* w = abre("mnuacerca", Ventana::acerca);
+        auto* credito = control<QPlainTextEdit>(w, "Text1");
+        QVERIFY(credito->isReadOnly());
+        QVERIFY(credito->toPlainText().contains(QStringLiteral("coordenadas geocéntricas")));
+        QVERIFY(credito->parentWidget() == control(w, "Frame1"));
+    }
+
+    void guiaConSuTexto() {
+        QWidget* w = abre("mnumanual", Ventana::manual);
+        QCOMPARE(texto(w, "Label1"), textoguia(carpetaqt()));
+        QVERIFY(!carpetaqt().endsWith(QLatin1Char('/')));
+        QVERIFY(control(w, "Label1")->parentWidget() == control(w, "Frame1"));
+    }
+
+    // The label is tall and wide enough for all its wrapped lines.
+    void guiaSeVeEntera() {
+        QWidget* w = abre("mnumanual", Ventana::manual);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* etiqueta = control<QLabel>(w, "Label1");
+        QVERIFY(etiqueta->wordWrap());
+        QVERIFY2(etiqueta->height() >= etiqueta->heightForWidth(etiqueta->width()),
+                 qPrintable(QStringLiteral("%1 < %2").arg(etiqueta->height()).arg(etiqueta->heightForWidth(etiqueta->width()))));
+        QVERIFY(w->rect().contains(QRect(etiqueta->mapTo(w, QPoint(0, 0)), etiqueta->size())));
+        // The paragraphs wrap: more lines than the text has line ends.
+        const int renglones = etiqueta->height() / etiqueta->fontMetrics().lineSpacing();
+        QVERIFY2(renglones > 9, qPrintable(QString::number(renglones)));
+    }
+
+    // A folder named with a trailing separator is shown without it.
+    void carpetaSinSeparadorFinal() {
+        EstadoPrograma estado;
+        estado.carpeta = prueba->carpeta.ruta() / "";
+        QVERIFY(estado.carpeta.string().ends_with('/'));
+        Formanual w(estado, *plataforma);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(texto(&w, "Label1"), textoguia(carpetaqt()));
+    }
+
+    void salirCierraYDejaLaPrincipal_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("ventana");
+        QTest::newRow("acerca") << "mnuacerca" << static_cast<int>(Ventana::acerca);
+        QTest::newRow("manual") << "mnumanual" << static_cast<int>(Ventana::manual);
+    }
+    void salirCierraYDejaLaPrincipal() {
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
+        QPointer<Forconversion> p = programa->principal();
+        QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
+        control<QLineEdit>(p, "txtlat")->setText(QStringLiteral("-34 36 12.5"));
+        const QStringList antes = estadoprincipal(p);
+        QPointer<QWidget> w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QVERIFY(w);
+        pulsa(w, "botsalir");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+        QVERIFY(!programa->ventana(static_cast<Ventana>(ventana)));
+        QVERIFY(p);
+        QCOMPARE(programa->principal(), p.data());
+        QVERIFY(p->isVisible());
+        QCOMPARE(estadoprincipal(p), antes);
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QVERIFY(!plataforma->terminado);
+        // And it opens again.
+        QVERIFY(abre(qPrintable(item), static_cast<Ventana>(ventana)));
+    }
+
+    void enlaceAbreLaGuia() {
+        escribe(pdf(), "%PDF-1.4\n");
+        QWidget* w = abre("mnumanual", Ventana::manual);
+        auto* enlace = control<QLabel>(w, "lblguia");
+        QCOMPARE(enlace->text().contains(QStringLiteral("Abrir la guía del usuario (PDF)")), true);
+        emit enlace->linkActivated(QStringLiteral("guia"));
+        QCOMPARE(plataforma->documentos, QStringList{carpetaqt() + QLatin1Char('/') + nombrepdf});
+        QVERIFY(plataforma->mensajes.isEmpty());
+        QCOMPARE(plataforma->pitidos, 0);
+        // The guide text is unchanged by the link.
+        QCOMPARE(texto(w, "Label1"), textoguia(carpetaqt()));
+    }
+
+    // Enter on the focused link follows it, as a click does.
+    void enlaceConElTeclado() {
+        escribe(pdf(), "%PDF-1.4\n");
+        QWidget* w = abre("mnumanual", Ventana::manual);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* enlace = control<QLabel>(w, "lblguia");
+        QVERIFY(enlace->focusPolicy() & Qt::TabFocus);
+        control(w, "botsalir")->setFocus();
+        QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(enlace->hasFocus());
+        QTest::keyClick(enlace, Qt::Key_Return);
+        QCOMPARE(plataforma->documentos.size(), 1);
+    }
+
+    void sinLaGuiaLoDice() {
+        QWidget* w = abre("mnumanual", Ventana::manual);
+        emit control<QLabel>(w, "lblguia")->linkActivated(QStringLiteral("guia"));
+        QVERIFY(plataforma->documentos.isEmpty());
+        QCOMPARE(plataforma->mensajes,
+                 QStringList{QStringLiteral("No se encuentra el archivo ") + nombrepdf +
+                             QStringLiteral(" en la carpeta: ") + carpetaqt()});
+        QCOMPARE(plataforma->pitidos, 1);
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(PruebaAyuda)
+#include "ayuda_test.moc"
