@@ -152,6 +152,13 @@ bool editores(Captura& c) {
     bien = c.guarda(a, "atributos.png") && bien;
     a->close();
 
+    QWidget* acerca = c.menu("mnuacerca", Ventana::acerca);
+    bien = c.guarda(acerca, "acerca.png") && bien;
+    acerca->close();
+    QWidget* guia = c.menu("mnumanual", Ventana::manual);
+    bien = c.guarda(guia, "manual.png") && bien;
+    guia->close();
+
     QWidget* m = c.menu("mnucmr", Ventana::marcos);
     m->findChild<QLineEdit*>(QStringLiteral("Text6"))->setFocus();
     QTest::qWait(100);

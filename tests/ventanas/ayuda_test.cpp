@@ -9,7 +9,7 @@
 
 #include "ventanas/conductor.hpp"
 #include "ventanas/formanual.hpp"
-#include "ventanas/programa_prueba.hpp"
+#include "ventanas/arranque.hpp"
 
 using namespace rumbal;
 using namespace rumbal::prueba;
@@ -47,7 +47,7 @@ QStringList estadoprincipal(QWidget* p) {
 class PruebaAyuda : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramaDePrueba> prueba;
+    std::unique_ptr<Arranque> prueba;
     PlataformaFalsa* plataforma = nullptr;
     Programa* programa = nullptr;
 
@@ -57,7 +57,7 @@ class PruebaAyuda : public QObject {
 
 private slots:
     void init() {
-        prueba = std::make_unique<ProgramaDePrueba>();
+        prueba = std::make_unique<Arranque>();
         plataforma = &prueba->plataforma;
         programa = prueba->programa.get();
         QVERIFY(programa->abreprincipal());
