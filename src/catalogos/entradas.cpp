@@ -7,6 +7,16 @@ const std::string& t(const Renglon& r, std::size_t i) { return r[i].texto(); }
 double n(const Renglon& r, std::size_t i) { return r[i].numero(); }
 }  // namespace
 
+bool escatalogo(const std::filesystem::path& ruta, const std::filesystem::path& carpeta) {
+    std::error_code ec;
+    const std::filesystem::path donde = ruta.parent_path().empty() ? std::filesystem::path(".") : ruta.parent_path();
+    if (!std::filesystem::equivalent(donde, carpeta, ec)) return false;
+    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
+                              &catalogomarcos})
+        if (ruta.filename() == c->archivo) return true;
+    return ruta.filename() == archivotransitorio;
+}
+
 EntradaElipsoide aelipsoide(const Renglon& r) {
     return {t(r, 0), {n(r, 1), n(r, 2), n(r, 3), n(r, 4), n(r, 5)}};
 }

@@ -7,6 +7,7 @@
 // catalogue grow past 20.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ inline constexpr Catalogo catalogomarcos{"marref.txt", "TTNNNNNNN", 3};
 inline constexpr std::string_view archivotransitorio = "transi.txt";
 
 using Renglon = std::vector<ValorCampo>;
+
+// Whether ruta is one of the catalogues of the program folder carpeta (or its
+// scratch file): a results file must never be one, or the program cannot start
+// the next time.
+bool escatalogo(const std::filesystem::path& ruta, const std::filesystem::path& carpeta);
 
 // Entries from checked lines (every field of the kind the format says) and back.
 EntradaElipsoide aelipsoide(const Renglon& r);

@@ -9,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rumbal"));
+    rumbal::PlataformaQt::instalatraduccion();
     const std::filesystem::path carpeta = QCoreApplication::applicationDirPath().toStdString();
     rumbal::PlataformaQt plataforma(carpeta / "save.wav");
     rumbal::Programa programa(carpeta, plataforma);

@@ -618,6 +618,8 @@ void Forconversion::botguardar_Click() {
                                                   QStringLiteral("Texto(*.txt)|*.txt"));
         if (!ruta) return;
         const std::filesystem::path camino = ruta->toStdString();
+        if (escatalogo(camino, estado_.carpeta))
+            return avisa(QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo"));
         if (!estado_.resultados.abre(camino)) {
             plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
             return;

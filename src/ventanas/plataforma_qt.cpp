@@ -2,7 +2,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QUrl>
@@ -11,6 +17,18 @@ namespace rumbal {
 
 PlataformaQt::PlataformaQt(const std::filesystem::path& sonido) {
     sonido_.setSource(QUrl::fromLocalFile(QString::fromStdString(sonido.string())));
+    carpetadialogos_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (carpetadialogos_.isEmpty() || !QDir(carpetadialogos_).exists()) carpetadialogos_ = QDir::homePath();
+}
+
+bool PlataformaQt::instalatraduccion() {
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    if (traductor->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(traductor))
+        return true;
+    delete traductor;
+    return false;
 }
 
 void PlataformaQt::mensaje(QWidget* padre, const QString& texto) {
@@ -35,12 +53,17 @@ QString PlataformaQt::filtroqt(const QString& filtro) {
 std::optional<QString> PlataformaQt::abrearchivo(QWidget* padre, const QString& titulo, const QString& filtro) {
     // A name that does not exist yet may be given: the file is created when
     // it is opened for appending. Nothing is ever overwritten, so no question.
-    QFileDialog dialogo(padre, titulo, QString(), filtroqt(filtro));
+    // Never among the catalogues beside the program: in the folder last used.
+    QFileDialog dialogo(padre, titulo, carpetadialogos_, filtroqt(filtro));
+    // "Texto(*.txt)" as the program names it, without the pattern again.
+    dialogo.setOption(QFileDialog::HideNameFilterDetails);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return std::nullopt;
-    return dialogo.selectedFiles().constFirst();
+    const QString elegido = dialogo.selectedFiles().constFirst();
+    carpetadialogos_ = QFileInfo(elegido).absolutePath();
+    return elegido;
 }
 
 void PlataformaQt::suena() {

@@ -25,8 +25,18 @@ public:
     // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*" as Qt writes file types.
     static QString filtroqt(const QString& filtro);
 
+    // Qt's own texts (the file dialog's "Buscar en", "Abrir", "Cancelar", the
+    // message box's "Aceptar") in Spanish, from Debian's Qt translations;
+    // false when they are not installed (Qt's English texts stay).
+    static bool instalatraduccion();
+
+    // The folder the next file dialog opens in: the one last chosen from in
+    // this run, the user's documents folder the first time.
+    const QString& carpetadialogos() const { return carpetadialogos_; }
+
 private:
     QSoundEffect sonido_;
+    QString carpetadialogos_;
 };
 
 }  // namespace rumbal

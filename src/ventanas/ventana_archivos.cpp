@@ -22,17 +22,6 @@ namespace {
 
 std::filesystem::path rutade(const QString& ruta) { return std::filesystem::path(ruta.toStdString()); }
 
-// A catalogue of the program folder must never receive results: one stray
-// line and the program cannot start.
-bool escatalogo(const std::filesystem::path& ruta, const std::filesystem::path& carpeta) {
-    std::error_code ec;
-    if (!std::filesystem::equivalent(ruta.parent_path().empty() ? "." : ruta.parent_path(), carpeta, ec)) return false;
-    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
-                              &catalogomarcos})
-        if (ruta.filename() == c->archivo) return true;
-    return ruta.filename() == archivotransitorio;
-}
-
 bool mismoarchivo(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
     return std::filesystem::equivalent(a, b, ec);

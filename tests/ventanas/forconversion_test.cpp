@@ -634,6 +634,20 @@ private slots:
         QCOMPARE(texto("Text5"), desplaza(texto("txty"), 136));
         QCOMPARE(texto("Text6"), desplaza(texto("txtz"), 90));
     }
+
+    // One stray line in a catalogue and the program cannot start again.
+    void guardarNoEscribeEnUnCatalogo() {
+        QVERIFY(arranca());
+        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        escribe("txtx", QStringLiteral("10"));
+        const std::string antes = prueba::lee(*carpeta / "elipsoide.txt");
+        plataforma->respuestas.push_back(QString::fromStdString((*carpeta / "elipsoide.txt").string()));
+        pulsa("botguardar");
+        QCOMPARE(plataforma->mensajes.last(),
+                 QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo"));
+        QCOMPARE(prueba::lee(*carpeta / "elipsoide.txt"), antes);
+        QVERIFY(!programa->estado().resultados.abierto());
+    }
 };
 
 QTEST_MAIN(PruebaForconversion)

@@ -4,6 +4,12 @@
 #include "ventanas/plataforma_qt.hpp"
 
 #include <QApplication>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <functional>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -31,6 +37,18 @@ class PruebaPlataformaQt : public QObject {
         temporizador->start(20);
     }
 
+    // Runs haz on the modal dialog that shows up next (which haz must close).
+    static void alaparecer(std::function<void(QDialog*)> haz) {
+        auto* temporizador = new QTimer;
+        QObject::connect(temporizador, &QTimer::timeout, temporizador, [temporizador, haz] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            temporizador->deleteLater();
+            haz(d);
+        });
+        temporizador->start(20);
+    }
+
 private slots:
     void mensajeConTituloRumbal() {
         prueba::CarpetaTemporal carpeta;
@@ -53,6 +71,39 @@ private slots:
                                                  QStringLiteral("Texto(*.txt)|*.txt"));
         QVERIFY(!ruta.has_value());
         QCOMPARE(titulo, QStringLiteral("Elija el archivo que desea abrir"));
+    }
+
+    // Qt's own texts in Spanish, from Debian's translations (installed by the set-up).
+    void textosDeQtEnEspanol() {
+        QVERIFY(PlataformaQt::instalatraduccion());
+        prueba::CarpetaTemporal carpeta;
+        PlataformaQt plataforma(carpeta / "save.wav");
+        QString boton;
+        alaparecer([&](QDialog* d) {
+            if (auto* caja = d->findChild<QDialogButtonBox*>()) boton = caja->buttons().value(0)->text();
+            d->accept();
+        });
+        plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
+        QCOMPARE(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
+    }
+
+    // The dialog opens in the documents folder, never beside the program, and
+    // its file type reads as the program names it.
+    void dialogoEnLaCarpetaDeDocumentos() {
+        prueba::CarpetaTemporal carpeta;
+        PlataformaQt plataforma(carpeta / "save.wav");
+        QString primera, tipo;
+        alaparecer([&](QDialog* d) {
+            auto* dialogo = qobject_cast<QFileDialog*>(d);
+            primera = dialogo->directory().absolutePath();
+            if (auto* tipos = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) tipo = tipos->itemText(0);
+            d->reject();
+        });
+        QVERIFY(!plataforma.abrearchivo(nullptr, QStringLiteral("abrir"), QStringLiteral("Texto(*.txt)|*.txt")));
+        const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(primera, QDir(documentos).exists() ? QDir(documentos).absolutePath() : QDir::homePath());
+        QCOMPARE(plataforma.carpetadialogos(), primera);
+        QCOMPARE(tipo, QStringLiteral("Texto(*.txt)"));
     }
 };
 
