@@ -102,7 +102,6 @@ QWidget* Programa::crea(Ventana v) {
         case Ventana::atributos: return cargada(new EditorCatalogo(estado_, plataforma_, enlaces(), editoratributos));
         case Ventana::acerca: return cargada(new Foracerca);
         case Ventana::manual: return cargada(new Formanual(estado_, plataforma_));
-        default: return nullptr;  // not part of the program yet
     }
     return nullptr;
 }

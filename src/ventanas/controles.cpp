@@ -26,8 +26,6 @@ protected:
     }
 };
 
-}  // namespace
-
 // The accessible side of a value label: its name is its caption's text and
 // its own.
 class AccesibleValor : public QAccessibleWidget {
@@ -48,6 +46,29 @@ QAccessibleInterface* fabricaaccesible(const QString&, QObject* objeto) {
     if (!etiqueta || !etiqueta->property(AccesibleValor::propiedadrotulo).isValid()) return nullptr;
     return new AccesibleValor(etiqueta);
 }
+
+class AbreConTeclas : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) return false;
+        switch (static_cast<QKeyEvent*>(evento)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End: static_cast<QComboBox*>(objeto)->showPopup(); return true;
+            default: return false;
+        }
+    }
+};
+
+}  // namespace
+
+void abreconteclas(QComboBox* lista) { lista->installEventFilter(new AbreConTeclas(lista)); }
 
 void pulsaconenter(QAbstractButton* boton) { boton->installEventFilter(new PulsaConEnter(boton)); }
 

@@ -28,6 +28,11 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto);
 // does (outside dialogs Qt's buttons take only the space bar).
 void pulsaconenter(QAbstractButton* boton);
 
+// For a list whose choice acts at once and for good: the moving keys on the
+// closed list open it instead of choosing the next entry, so a keyboard user
+// looks through it and chooses with Enter.
+void abreconteclas(QComboBox* lista);
+
 // A label that shows a value beside its caption label: screen readers name it
 // by both ("mod.de deform.= 1.0002715"), whatever the two hold at the time.
 void rotulavalor(QLabel* valor, QLabel* rotulo);

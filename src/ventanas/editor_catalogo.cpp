@@ -19,7 +19,6 @@
 namespace rumbal {
 
 namespace {
-QString utf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 std::string nombre(std::string_view t) { return std::string(t); }
 const QString blanco = QStringLiteral(" ");
 }  // namespace
@@ -27,23 +26,23 @@ const QString blanco = QStringLiteral(" ");
 EditorCatalogo::EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces,
                                const DisenoEditor& diseno, QWidget* padre)
     : QWidget(padre), estado_(estado), plataforma_(plataforma), enlaces_(std::move(enlaces)), diseno_(diseno) {
-    setObjectName(utf8(diseno_.nombre));
-    setWindowTitle(utf8(diseno_.titulo));
+    setObjectName(desdeutf8(diseno_.nombre));
+    setWindowTitle(desdeutf8(diseno_.titulo));
     auto* principal = new QVBoxLayout(this);
 
-    Frame2_ = new QGroupBox(utf8(diseno_.marcodatos), this);
+    Frame2_ = new QGroupBox(desdeutf8(diseno_.marcodatos), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* datos = new QGridLayout(Frame2_);
     int fila = 0;
     for (const CajaEditor& c : diseno_.cajas) {
         QLineEdit* caja = controles::caja(Frame2_, nombre(c.caja).c_str());
         caja->setMinimumWidth(220);
-        controles::rotulado(datos, fila++, controles::etiqueta(Frame2_, nombre(c.rotulo).c_str(), utf8(c.texto)), caja);
+        controles::rotulado(datos, fila++, controles::etiqueta(Frame2_, nombre(c.rotulo).c_str(), desdeutf8(c.texto)), caja);
         cajas_.push_back(caja);
     }
     principal->addWidget(Frame2_);
 
-    Frame1_ = new QGroupBox(utf8(diseno_.marcolista), this);
+    Frame1_ = new QGroupBox(desdeutf8(diseno_.marcolista), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     auto* listado = new QGridLayout(Frame1_);
     lista_ = controles::lista(Frame1_, nombre(diseno_.lista).c_str());
@@ -90,15 +89,15 @@ void EditorCatalogo::ponmodo() {
     if (estado_.modoventana == "elibor") {
         Frame1_->setEnabled(true);
         borrar_->setEnabled(true);
-        Label3_->setText(utf8(diseno_.indicaborrar));
-        setWindowTitle(utf8(diseno_.tituloborrar));
+        Label3_->setText(desdeutf8(diseno_.indicaborrar));
+        setWindowTitle(desdeutf8(diseno_.tituloborrar));
         lista_->setFocus();
     } else if (estado_.modoventana == "eliagr") {
         agregando_ = true;
         Frame2_->setEnabled(true);
         agregar_->setEnabled(true);
-        Label3_->setText(utf8(diseno_.indicaagregar));
-        setWindowTitle(utf8(diseno_.tituloagregar));
+        Label3_->setText(desdeutf8(diseno_.indicaagregar));
+        setWindowTitle(desdeutf8(diseno_.tituloagregar));
         Label2_->setEnabled(false);
         lista_->setEnabled(false);
         cajas_.front()->setFocus();
@@ -158,7 +157,7 @@ void EditorCatalogo::BotAgr_Click() {
         return;
     }
     blanquea();
-    Label3_->setText(utf8(diseno_.agregado));
+    Label3_->setText(desdeutf8(diseno_.agregado));
     agregar_->setEnabled(false);
     terminar_->setFocus();
 }
@@ -173,7 +172,7 @@ void EditorCatalogo::BotBor_Click() {
     if (!quedan.bien()) return avisa(aqt(quedan.error().mensaje()));
     tabla_ = std::move(quedan.valor());
     if (diseno_.limpiaalborrar) blanquea();
-    Label3_->setText(utf8(diseno_.borrado));
+    Label3_->setText(desdeutf8(diseno_.borrado));
     terminar_->setFocus();
 }
 

@@ -297,10 +297,9 @@ void Forconversion::construyemenu() {
         {"mnuprocesandoc", QStringLiteral("Datos: x,y,z")},
         {"mnuprocesandop", QStringLiteral("Datos: X,Y")},
     }};
-    const auto utf8 = [](std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); };
     for (std::size_t i = 0; i < itemsproceso.size(); ++i)
         pide(procesando, itemsproceso[i].first, itemsproceso[i].second,
-             {Ventana::procesar, utf8(modosproceso[i].modo), utf8(modosproceso[i].titulo)});
+             {Ventana::procesar, desdeutf8(modosproceso[i].modo), desdeutf8(modosproceso[i].titulo)});
     pide(archivo, "mnugenerar", QStringLiteral("&Seleccionar columnas"),
          {Ventana::generar, QStringLiteral("generar"), QString()});
     pide(archivo, "mnuatrib", QStringLiteral("Seleccionar por atributo"), {Ventana::poratributos, {}, {}});

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,10 +29,7 @@ Forporatributos::Forporatributos(EstadoPrograma& estado, Plataforma& plataforma,
     lst_Atrib_ = controles::lista(Frame1_, "lst_Atrib");
     controles::rotulado(rejilla, 0, controles::etiqueta(Frame1_, "Label2", QStringLiteral("Nombre")), lst_Atrib_);
     lst_Atrib_->setAccessibleName(QStringLiteral("Atributo"));
-    // The choice is final: an arrow key on the closed list opens it instead
-    // of choosing the next attribute at once, so a keyboard user can look
-    // through the list and choose with Enter.
-    lst_Atrib_->installEventFilter(this);
+    controles::abreconteclas(lst_Atrib_);  // the choice is final
     zonapropia()->addWidget(Frame1_);
     Label3_ = controles::etiqueta(this, "Label3", QString());
     zonapropia()->addWidget(Label3_);
@@ -42,18 +38,6 @@ Forporatributos::Forporatributos(EstadoPrograma& estado, Plataforma& plataforma,
     QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
     QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botgenerar_Click(); });
     aplicaciclo();
-}
-
-bool Forporatributos::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == lst_Atrib_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Up || tecla == Qt::Key_Down || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown ||
-            tecla == Qt::Key_Home || tecla == Qt::Key_End) {
-            lst_Atrib_->showPopup();
-            return true;
-        }
-    }
-    return VentanaArchivos::eventFilter(objeto, evento);
 }
 
 bool Forporatributos::Form_Load() {

@@ -23,7 +23,6 @@ public:
 
 protected:
     void alterminar(const Recuento& recuento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     std::vector<std::string> atributos_;

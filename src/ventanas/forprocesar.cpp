@@ -98,10 +98,6 @@ void Forprocesar::botabrir_Click() {
         {QString::fromUtf8(titulodatos(estado_.modoventana)), filtrodatos, QStringLiteral("Archivo de Datos")},
         {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
          QStringLiteral("Archivo de Resultados")});
-    if (a == Apertura::cancelada) {
-        ciclo_.pasa(Paso::elegido);
-        aplicaciclo();
-    }
     if (a != Apertura::abiertos) return;
     Text1_->setEnabled(true);
     Text2_->setEnabled(true);

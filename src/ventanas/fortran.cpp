@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,7 +103,7 @@ Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma
 
     Text5_->installEventFilter(this);
     Text6_->installEventFilter(this);
-    lst_elipso_->installEventFilter(this);
+    controles::abreconteclas(lst_elipso_);  // a choice hides the list at once
     botguamr_->installEventFilter(this);
     QObject::connect(lst_elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_Click(i); });
     QObject::connect(botguamr_, &QPushButton::clicked, this, [this] { botguamr_Click(); });
@@ -194,14 +193,6 @@ bool Fortran::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::FocusIn && objeto == Text5_) Text5_GotFocus();
     if (evento->type() == QEvent::FocusIn && objeto == Text6_) Text6_GotFocus();
     if (evento->type() == QEvent::FocusOut && objeto == botguamr_) Label10_->clear();
-    // Arrows open the list rather than choosing at the first press.
-    if (objeto == lst_elipso_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Up || tecla == Qt::Key_Down) {
-            lst_elipso_->showPopup();
-            return true;
-        }
-    }
     return QWidget::eventFilter(objeto, evento);
 }
 

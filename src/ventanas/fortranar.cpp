@@ -103,10 +103,6 @@ void Fortranar::botabrir_Click() {
                                 QStringLiteral("Archivo de Datos")},
                                {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
                                 QStringLiteral("Archivo de Resultados")});
-    if (a == Apertura::cancelada) {
-        ciclo_.pasa(Paso::elegido);
-        aplicaciclo();
-    }
     if (a == Apertura::abiertos) Label40_->setText(QStringLiteral("Clikee el botón Calcular"));
 }
 

@@ -21,16 +21,12 @@
 
 namespace rumbal {
 
-namespace {
-QString utf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-}  // namespace
-
 Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVista& conjunto, QWidget* padre)
     : QWidget(padre), estado_(estado), plataforma_(plataforma), conjunto_(conjunto), ciclo_(ciclovista) {
-    setObjectName(utf8(conjunto_.nombre));
-    setWindowTitle(utf8(conjunto_.titulo));
+    setObjectName(desdeutf8(conjunto_.nombre));
+    setWindowTitle(desdeutf8(conjunto_.titulo));
     auto* principal = new QVBoxLayout(this);
-    Label1_ = controles::etiqueta(this, "Label1", utf8(conjunto_.indicacion));
+    Label1_ = controles::etiqueta(this, "Label1", desdeutf8(conjunto_.indicacion));
     principal->addWidget(Label1_);
 
     Frame3_ = new QGroupBox(QStringLiteral("Archivo"), this);
@@ -53,7 +49,7 @@ Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVis
     principal->addLayout(botones);
 
     QStringList cabeceras;
-    for (std::string_view c : conjunto_.cabeceras) cabeceras << utf8(c);
+    for (std::string_view c : conjunto_.cabeceras) cabeceras << desdeutf8(c);
     modelo_ = new ModeloListado(cabeceras, {conjunto_.columnas.begin(), conjunto_.columnas.end()}, this);
     lvwarchivo_ = new QTableView(this);
     lvwarchivo_->setObjectName(QStringLiteral("lvwarchivo"));
@@ -100,7 +96,7 @@ std::string Forvis::clave() const { return objectName().toStdString() + "#1"; }
 
 void Forvis::botabrir_Click() {
     estado_.cierratodo();
-    const auto ruta = plataforma_.abrearchivo(this, utf8(conjunto_.titulodialogo), VentanaArchivos::filtrodatos);
+    const auto ruta = plataforma_.abrearchivo(this, desdeutf8(conjunto_.titulodialogo), VentanaArchivos::filtrodatos);
     if (!ruta) return;
     if (!estado_.archivos.abrelectura(clave(), ruta->toStdString())) {
         plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
@@ -125,10 +121,7 @@ void Forvis::botlistar_Click() {
         plataforma_.pitido();
         return;
     }
-    archivo->seekg(0, std::ios::end);
-    const auto fin = archivo->tellg();
-    archivo->seekg(0, std::ios::beg);
-    const std::uintmax_t tamano = fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
+    const std::uintmax_t tamano = Trabajo::tamanode(*archivo);
     const std::filesystem::path ruta = Text1_->text().toStdString();
     auto indexado = std::make_shared<Indexado>();
     ciclo_.pasa(Paso::corriendo);

@@ -4,10 +4,16 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace rumbal {
 
 QString aqt(const std::string& cp1252);
 std::string acp1252(const QString& texto);
+
+// The windows' own UTF-8 texts (plain logic, tables of captions).
+inline QString desdeutf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 }  // namespace rumbal

@@ -19,6 +19,13 @@ Avance Trabajo::Progreso::avance(std::istream& entrada, std::uintmax_t tamano) {
     };
 }
 
+std::uintmax_t Trabajo::tamanode(std::istream& entrada) {
+    entrada.seekg(0, std::ios::end);
+    const auto fin = entrada.tellg();
+    entrada.seekg(0, std::ios::beg);
+    return fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
+}
+
 Trabajo::Trabajo(QProgressBar* barra, QPushButton* cancelar) : barra_(barra), cancelar_(cancelar) {
     barra_->setRange(0, 1000);
     barra_->setVisible(false);

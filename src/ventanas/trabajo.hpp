@@ -43,6 +43,10 @@ public:
 
     static constexpr int milisegundosantesdemostrar = 300;
 
+    // Bytes of an input just opened (its progress is its position in them);
+    // it is left at its start.
+    static std::uintmax_t tamanode(std::istream& entrada);
+
     Trabajo(QProgressBar* barra, QPushButton* cancelar);
     ~Trabajo();
     Trabajo(const Trabajo&) = delete;

@@ -117,10 +117,7 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
         return Apertura::fallida;
     }
     const auto rutadatos = plataforma_.abrearchivo(this, datos.titulo, datos.filtro);
-    if (!rutadatos) {
-        estado_.cierratodo();
-        return Apertura::cancelada;
-    }
+    if (!rutadatos) return cancela();
     if (!estado_.archivos.abrelectura(clave(1), rutade(*rutadatos))) {
         plataforma_.mensaje(this, desconocido);
         return Apertura::fallida;
@@ -129,10 +126,7 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
     if (!datos.rotulo.isEmpty()) label7_->setText(datos.rotulo);
 
     const auto rutaresultados = plataforma_.abrearchivo(this, resultados.titulo, resultados.filtro);
-    if (!rutaresultados) {
-        estado_.cierratodo();
-        return Apertura::cancelada;
-    }
+    if (!rutaresultados) return cancela();
     const std::filesystem::path destino = rutade(*rutaresultados);
     if (escatalogo(destino, estado_.carpeta) || mismoarchivo(destino, rutade(*rutadatos))) {
         estado_.archivos.cierra(clave(1));
@@ -158,6 +152,15 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
     return Apertura::abiertos;
 }
 
+// A cancelled dialog closes every open file, silently; with no files the run
+// button goes back to disabled.
+VentanaArchivos::Apertura VentanaArchivos::cancela() {
+    estado_.cierratodo();
+    ciclo_.pasa(Paso::elegido);
+    aplicaciclo();
+    return Apertura::cancelada;
+}
+
 bool VentanaArchivos::corre(Corrida corrida) {
     std::shared_ptr<std::ifstream> datos = estado_.archivos.tomalectura(clave(1));
     std::shared_ptr<std::ofstream> resultados = estado_.archivos.tomaagregado(clave(2));
@@ -170,10 +173,7 @@ bool VentanaArchivos::corre(Corrida corrida) {
         avisa(QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir"));
         return false;
     }
-    datos->seekg(0, std::ios::end);
-    const auto fin = datos->tellg();
-    datos->seekg(0, std::ios::beg);
-    const std::uintmax_t tamano = fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
+    const std::uintmax_t tamano = Trabajo::tamanode(*datos);
     ciclo_.pasa(Paso::corriendo);
     aplicaciclo();
     // The counts of an earlier run would read as this one's.

@@ -86,6 +86,7 @@ protected:
 
 private:
     std::string clave(int archivo) const;
+    Apertura cancela();
     void termina(const Recuento& recuento);
 
     // The results file of the last "Abrir": the one the run's count line
