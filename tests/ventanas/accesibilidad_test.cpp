@@ -48,23 +48,12 @@ QStringList sinnombre(QWidget* ventana) {
 
 }  // namespace
 
-class PruebaAccesibilidad : public QObject {
+class PruebaAccesibilidad : public PruebaConPrograma {
     Q_OBJECT
 
-    std::unique_ptr<Arranque> arranque;
-    CarpetaTemporal* carpeta = nullptr;
-    PlataformaFalsa* plataforma = nullptr;
-    Programa* programa = nullptr;
-
 private slots:
-    void init() {
-        arranque = std::make_unique<Arranque>();
-        carpeta = &arranque->carpeta;
-        plataforma = &arranque->plataforma;
-        programa = arranque->programa.get();
-        QVERIFY(arranque->abre());
-    }
-    void cleanup() { arranque.reset(); }
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
 
     void cadaVentana_data() {
         QTest::addColumn<QString>("item");  // empty: the main window

@@ -35,4 +35,24 @@ public:
     std::unique_ptr<Programa> programa;  // last, so it goes first
 };
 
+// A QtTest class whose every test starts its own program: init() calls
+// arranca(), cleanup() termina().
+class PruebaConPrograma : public QObject {
+protected:
+    bool arranca(Marcos marcos = Marcos::deprueba) {
+        arranque = std::make_unique<Arranque>(marcos);
+        carpeta = &arranque->carpeta;
+        plataforma = &arranque->plataforma;
+        programa = arranque->programa.get();
+        return arranque->abre();
+    }
+    void termina() { arranque.reset(); }
+    QWidget* menu(const char* item, Ventana ventana) { return arranque->menu(item, ventana); }
+
+    std::unique_ptr<Arranque> arranque;
+    CarpetaTemporal* carpeta = nullptr;
+    PlataformaFalsa* plataforma = nullptr;
+    Programa* programa = nullptr;
+};
+
 }  // namespace rumbal::prueba

@@ -44,25 +44,16 @@ QStringList estadoprincipal(QWidget* p) {
 
 }  // namespace
 
-class PruebaAyuda : public QObject {
+class PruebaAyuda : public PruebaConPrograma {
     Q_OBJECT
 
-    std::unique_ptr<Arranque> prueba;
-    PlataformaFalsa* plataforma = nullptr;
-    Programa* programa = nullptr;
-
-    QWidget* abre(const char* item, Ventana v) { return prueba->menu(item, v); }
-    QString carpetaqt() const { return QString::fromStdString(prueba->carpeta.ruta().string()); }
-    std::filesystem::path pdf() const { return prueba->carpeta / "Rumbal 1.0.1 Guía del usuario.pdf"; }
+    QWidget* abre(const char* item, Ventana v) { return menu(item, v); }
+    QString carpetaqt() const { return QString::fromStdString(carpeta->ruta().string()); }
+    std::filesystem::path pdf() const { return *carpeta / "Rumbal 1.0.1 Guía del usuario.pdf"; }
 
 private slots:
-    void init() {
-        prueba = std::make_unique<Arranque>();
-        plataforma = &prueba->plataforma;
-        programa = prueba->programa.get();
-        QVERIFY(programa->abreprincipal());
-    }
-    void cleanup() { prueba.reset(); }
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
 
     void abreConSusTitulos_data() {
         QTest::addColumn<QString>("item");
@@ -120,7 +111,7 @@ private slots:
     // A folder named with a trailing separator is shown without it.
     void carpetaSinSeparadorFinal() {
         EstadoPrograma estado;
-        estado.carpeta = prueba->carpeta.ruta() / "";
+        estado.carpeta = carpeta->ruta() / "";
         QVERIFY(estado.carpeta.string().ends_with('/'));
         Formanual w(estado, *plataforma);
         QVERIFY(w.Form_Load());

@@ -20,27 +20,15 @@ namespace {
 const QString lleno = QStringLiteral("El listado ya tiene el máximo de elementos admitidos (20), clickee O.K. y Terminar");
 }
 
-class PruebaEditores : public QObject {
+class PruebaEditores : public PruebaConPrograma {
     Q_OBJECT
 
-    std::unique_ptr<Arranque> arranque;
-    CarpetaTemporal* carpeta = nullptr;
-    PlataformaFalsa* plataforma = nullptr;
-    Programa* programa = nullptr;
-
-    QWidget* menu(const char* item, Ventana v) { return arranque->menu(item, v); }
     std::string archivo(const char* nombre) { return lee(*carpeta / nombre); }
     void pon(QWidget* w, const char* caja, const QString& texto) { control<QLineEdit>(w, caja)->setText(texto); }
 
 private slots:
-    void init() {
-        arranque = std::make_unique<Arranque>();
-        carpeta = &arranque->carpeta;
-        plataforma = &arranque->plataforma;
-        programa = arranque->programa.get();
-        QVERIFY(arranque->abre());
-    }
-    void cleanup() { arranque.reset(); }
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
 
     // WGS 84 from a and 1/f gives the shipped line; "Terminar" shows it in a fresh main window.
     void agregarElipsoide() {

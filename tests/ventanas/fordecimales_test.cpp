@@ -16,26 +16,15 @@
 using namespace rumbal;
 using namespace rumbal::prueba;
 
-class PruebaFordecimales : public QObject {
+class PruebaFordecimales : public PruebaConPrograma {
     Q_OBJECT
-
-    std::unique_ptr<Arranque> arranque;
-    CarpetaTemporal* carpeta = nullptr;
-    PlataformaFalsa* plataforma = nullptr;
-    Programa* programa = nullptr;
 
     QWidget* abre() { return arranque->menu("mnudeci", Ventana::decimales); }
     std::string varios() { return lee(*carpeta / "varios.txt"); }
 
 private slots:
-    void init() {
-        arranque = std::make_unique<Arranque>();
-        carpeta = &arranque->carpeta;
-        plataforma = &arranque->plataforma;
-        programa = arranque->programa.get();
-        QVERIFY(arranque->abre());
-    }
-    void cleanup() { arranque.reset(); }
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
 
     void muestraLosDecimalesDelArchivo() {
         QWidget* w = abre();

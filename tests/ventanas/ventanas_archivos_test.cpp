@@ -18,6 +18,7 @@
 #include "textos/numero_texto.hpp"
 #include "lote/lote.hpp"
 #include "programa/programa.hpp"
+#include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/plataforma_falsa.hpp"
@@ -60,27 +61,12 @@ std::string completos() {
 
 }  // namespace
 
-class PruebaVentanasArchivos : public QObject {
+class PruebaVentanasArchivos : public PruebaConPrograma {
     Q_OBJECT
-
-    std::unique_ptr<CarpetaTemporal> carpeta;
-    std::unique_ptr<PlataformaFalsa> plataforma;
-    std::unique_ptr<Programa> programa;
 
     std::string ruta(const char* nombre) { return (*carpeta / nombre).string(); }
     QString qruta(const char* nombre) { return QString::fromStdString(ruta(nombre)); }
 
-    void arranca() {
-        programa = std::make_unique<Programa>(carpeta->ruta(), *plataforma);
-        QVERIFY(programa->abreprincipal());
-    }
-    // A menu item of the main window, as the user chooses it.
-    QWidget* menu(const char* item, Ventana v) {
-        auto* a = programa->principal()->findChild<QAction*>(QString::fromUtf8(item));
-        if (!a || !a->isEnabled()) qFatal("el menú %s no se puede elegir", item);
-        a->trigger();
-        return programa->ventana(v);
-    }
     // The same run through the batch tool, into a results file of its own.
     std::string conlote(std::vector<std::string> argumentos, const std::string& previo = {}) {
         const std::string destino = ruta("lote.txt");
@@ -113,12 +99,8 @@ class PruebaVentanasArchivos : public QObject {
     }
 
 private slots:
-    void init() {
-        carpeta = std::make_unique<CarpetaTemporal>();
-        plataforma = std::make_unique<PlataformaFalsa>();
-        copiacatalogos(carpeta->ruta());
-    }
-    void cleanup() { programa.reset(); }
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
 
     // ---- Processing --------------------------------------------------
 
@@ -135,7 +117,6 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, modo);
         QFETCH(QString, titulo);
-        arranca();
         QWidget* w = menu(qPrintable(item), Ventana::procesar);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), titulo);
@@ -157,7 +138,6 @@ private slots:
     }
 
     void procesarEligeParametros() {
-        arranca();
         QWidget* w = menu("mnuprocesandog", Ventana::procesar);
         QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
         QCOMPARE(texto(w, "Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
@@ -197,7 +177,6 @@ private slots:
         QFETCH(QString, lote);
         QFETCH(QString, dialogo);
         QFETCH(int, puntos);
-        arranca();
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
@@ -231,7 +210,6 @@ private slots:
     }
 
     void procesarDosVecesDuplicaLasLineas() {
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         QWidget* w = procesar();
         for (int vez = 1; vez <= 2; ++vez) {
@@ -246,7 +224,6 @@ private slots:
     }
 
     void procesarArchivoVacio() {
-        arranca();
         escribe(ruta("datos.txt"), "");
         escribe(ruta("resultados.txt"), "1\r\n2\r\n");
         QWidget* w = procesar();
@@ -265,7 +242,6 @@ private slots:
     }
     void cancelarUnDialogo() {
         QFETCH(int, cancela);
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         // The main window's results file is open between saves: any cancel closes it.
         QVERIFY(programa->estado().resultados.abre(ruta("guardados.txt")));
@@ -287,7 +263,6 @@ private slots:
     }
 
     void segundoAbrirEsErrorDesconocido() {
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
@@ -309,7 +284,6 @@ private slots:
     void abrirRechazaCatalogoOElMismoArchivo() {
         QFETCH(QString, resultados);
         QFETCH(QString, mensaje);
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         const std::string catalogo = lee(ruta("elipsoide.txt"));
         QWidget* w = procesar();
@@ -323,7 +297,6 @@ private slots:
     }
 
     void abrirQueNoPuedeAbrirEsErrorDesconocido() {
-        arranca();
         QWidget* w = procesar();
         abre(w, "no-existe.txt", "resultados.txt");
         QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
@@ -331,7 +304,6 @@ private slots:
     }
 
     void calcularConModoDesconocidoOSinElipsoide() {
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         QWidget* w = menu("mnuprocesandog", Ventana::procesar);
         elige(w, "lst_param", QStringLiteral("Faja 5"));
@@ -352,7 +324,6 @@ private slots:
     }
 
     void archivosCerradosPorOtraVentana() {
-        arranca();
         escribe(ruta("datos.txt"), datosgeo);
         QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
@@ -366,7 +337,6 @@ private slots:
     }
 
     void registroIlegibleDetieneLaCorrida() {
-        arranca();
         escribe(ruta("datos.txt"), "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
         QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
@@ -384,7 +354,6 @@ private slots:
     // ---- Shared state between windows ----------------------------------
 
     void elipsoideDelProcesoLoUsaLaVentanaPrincipal() {
-        arranca();
         Forconversion* p = programa->principal();
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
         QWidget* w = menu("mnuprocesandog", Ventana::procesar);
@@ -405,7 +374,6 @@ private slots:
     }
 
     void marcoDeTransformarLoUsaLaVentanaPrincipalYAlReves() {
-        arranca();
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         QVERIFY(w);
         QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
@@ -435,7 +403,6 @@ private slots:
     // ---- File transformation -------------------------------------------
 
     void transformarEligeMarco() {
-        arranca();
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         QCOMPARE(w->windowTitle(), QStringLiteral("Transformación entre marcos de referencia desde archivo"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Elija el marco de referencia de los datos"));
@@ -461,7 +428,6 @@ private slots:
     }
 
     void transformarIgualQueElLote() {
-        arranca();
         escribe(ruta("datos.txt"), datostransformar);
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         elige(w, "lst_partra", QStringLiteral("DHDN"));
@@ -486,7 +452,6 @@ private slots:
     }
 
     void transformarSinMarcoCopiaRedondeado() {
-        arranca();
         escribe(ruta("datos.txt"), "\"P1\",\"\",10,20,30\r\n\"P2\",,1.00049,2,3\r\n");
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
@@ -498,7 +463,6 @@ private slots:
     // ---- Column selection ----------------------------------------------
 
     void columnasEnElOrdenMarcado() {
-        arranca();
         escribe(ruta("completo.txt"), completos());
         QWidget* w = menu("mnugenerar", Ventana::generar);
         QCOMPARE(w->windowTitle(), QStringLiteral("Selección por Columnas"));
@@ -551,7 +515,6 @@ private slots:
     }
 
     void finSinColumnasSeRechaza() {
-        arranca();
         QWidget* w = menu("mnugenerar", Ventana::generar);
         pulsa(w, "botfin");
         QCOMPARE(plataforma->mensajes,
@@ -564,7 +527,6 @@ private slots:
     // ---- Selection by attribute ----------------------------------------
 
     void atributoExacto() {
-        arranca();
         escribe(ruta("completo.txt"), completos());
         escribe(ruta("generado.txt"), "\"antes\"\r\n");
         QWidget* w = menu("mnuatrib", Ventana::poratributos);
@@ -610,7 +572,6 @@ private slots:
     }
     void cancelarAMitadDeUnaCorrida() {
         QFETCH(bool, cerrando);
-        arranca();
         std::string datos;
         for (int i = 0; i < 200000; ++i)
             datos += "\"P" + std::to_string(i) + "\",\"\"," + std::to_string(-34.0 - i * 1e-6) + ",-58.5,10\r\n";
