@@ -7,7 +7,11 @@ namespace rumbal {
 namespace {
 
 Recuento detiene(std::int64_t registros, Estado estado, std::string mensaje = {}) {
-    return Recuento{registros, estado, std::move(mensaje)};
+    Recuento r;
+    r.registros = registros;
+    r.estado = estado;
+    r.mensaje = std::move(mensaje);
+    return r;
 }
 
 }  // namespace

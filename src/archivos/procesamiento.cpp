@@ -1,13 +1,15 @@
 #include "archivos/procesamiento.hpp"
 
 #include <algorithm>
-#include <cctype>
+#include <cmath>
 
 #include "archivos/registro_punto.hpp"
 #include "geodesia/angulos.hpp"
 #include "geodesia/calculo_interno.hpp"
+#include "geodesia/dominio.hpp"
 #include "geodesia/geocentricas.hpp"
 #include "geodesia/proyeccion.hpp"
+#include "textos/cita.hpp"
 #include "textos/lectura_numero.hpp"
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
@@ -16,35 +18,106 @@ namespace rumbal {
 
 namespace {
 
-// The angle text of a latitude or longitude field: decimal degrees are
-// written as an angle text, an angle text is kept as read. Anything that does
-// not start like a number is refused.
-bool textodeangulo(const ValorCampo& v, const Decimales& d, std::string& texto) {
-    if (v.esnumero()) {
-        texto = gratexgeo(v.numero(), d);
-        return true;
-    }
-    if (!v.estexto()) return false;
-    if (const auto grados = leenumeroestricto(v.texto())) {
-        texto = gratexgeo(*grados, d);
-        return true;
-    }
-    std::string_view t = v.texto();
-    t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
-    if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
-    if (t.empty() || !(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '.')) return false;
-    texto = v.texto();
-    return true;
-}
-
-std::string noesangulo(const char* que, const ValorCampo& v) {
-    if (v.esvacio()) return std::string("falta ") + que;
-    return std::string(que) + " (" + textovisible(v) + ") no es un número ni un ángulo";
-}
+using dominio::alturamaxima;
+using dominio::apartamientomaximo;
+using dominio::latitudmaxima;
+using dominio::longitudmaxima;
 
 const char* const nocalculable = "el punto no se puede calcular con el elipsoide y la representación plana elegidos";
 
+std::string fuerade(const char* que, const ValorCampo& v, double limite, const char* unidad) {
+    return std::string(que) + " (" + cita(v) + ") está fuera de -" + textonumero(limite) + " a " + textonumero(limite) +
+           " " + unidad;
+}
+
+// A latitude or longitude field: decimal degrees (a number, or a text that is
+// only one) become an angle text; an angle text is kept as read. Anything
+// else, or an angle past maximo degrees, is refused.
+std::string leeangulo(const ValorCampo& v, const Decimales& d, const char* que, double maximo, std::string& texto) {
+    if (v.esvacio()) return std::string("falta ") + que;
+    std::optional<double> grados;
+    if (v.esnumero()) {
+        grados = v.numero();
+    } else if ((grados = leenumeroestricto(v.texto()))) {
+    } else if ((grados = dominio::leeangulo(v.texto()))) {
+        texto = v.texto();
+    } else {
+        return std::string(que) + " (" + cita(v) + ") no es un número ni un ángulo";
+    }
+    if (!(std::fabs(*grados) <= maximo)) return fuerade(que, v, maximo, "grados");
+    if (texto.empty()) texto = gratexgeo(*grados, d);
+    return {};
+}
+
+// The coordinates of a data record, read and checked, before the others are
+// computed from them.
+struct Coordenadas {
+    std::string latitud, longitud;  // angle texts
+    double altura = 0;
+    double x = 0, y = 0, z = 0;     // geocentric, when given
+    double xplana = 0, yplana = 0;  // plane, when given
+};
+
+std::string leegeodesicas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
+    if (auto m = leeangulo(c[2], p.decimales, "la latitud", latitudmaxima, k.latitud); !m.empty()) return m;
+    if (auto m = leeangulo(c[3], p.decimales, "la longitud", longitudmaxima, k.longitud); !m.empty()) return m;
+    const bool sinaltura = c[4].esvacio() || (c[4].estexto() && c[4].texto().empty());
+    if (sinaltura) return {};
+    const auto h = numerode(c[4]);
+    if (!h) return noesnumero("la altura", c[4]);
+    if (!dominio::alturavalida(*h)) return fuerade("la altura", c[4], alturamaxima, "m");
+    k.altura = *h;
+    return {};
+}
+
+std::string leecartesianas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
+    const char* const nombres[] = {"la coordenada x", "la coordenada y", "la coordenada z"};
+    double xyz[3];
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto v = numerode(c[2 + i]);
+        if (!v) return noesnumero(nombres[i], c[2 + i]);
+        xyz[i] = *v;
+    }
+    if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return dominio::fueradelatierra();
+    const auto g = caracgeo(xyz[0], xyz[1], xyz[2], p.elipsoide, p.decimales);
+    if (!g) return nocalculable;
+    k.latitud = g->latitud;
+    k.longitud = g->longitud;
+    k.altura = g->altura;
+    k.x = xyz[0];
+    k.y = xyz[1];
+    k.z = xyz[2];
+    return {};
+}
+
+std::string leeplanas(std::span<ValorCampo> c, const Proceso& p, const interno::OrigenLeido& origen, Coordenadas& k) {
+    const auto x = numerode(c[2]);
+    if (!x) return noesnumero("la coordenada X", c[2]);
+    const auto y = numerode(c[3]);
+    if (!y) return noesnumero("la coordenada Y", c[3]);
+    const char* const fuera = "las coordenadas X, Y dan un punto fuera de la zona de la representación plana "
+                              "(a más de 20 grados de su meridiano central, o en un polo)";
+    if (!std::isfinite(*x) || !std::isfinite(*y)) return fuera;
+    const auto g = interno::plaageoleido(*x, *y, p.elipsoide, p.representacion, origen, p.decimales);
+    if (!g || !dominio::enlazona(gmsagra(g->latitud), gmsagra(g->longitud), origen.longitud, true)) return fuera;
+    k.latitud = g->latitud;
+    k.longitud = g->longitud;
+    k.xplana = *x;
+    k.yplana = *y;
+    return {};
+}
+
 }  // namespace
+
+Resultado<void> revisa(const Proceso& p) {
+    if (auto r = dominio::revisa(p.elipsoide); !r)
+        return falla("no se puede calcular con el elipsoide \"" + p.nombreelipsoide + "\": " + r.error().motivo);
+    const bool conplanas = p.modo == ModoDatos::planas || !p.nombrerepresentacion.empty();
+    if (auto r = dominio::revisa(p.representacion); conplanas && !r)
+        return falla("no se puede calcular con la representación plana \"" + p.nombrerepresentacion +
+                     "\": " + r.error().motivo);
+    return {};
+}
 
 Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p, const Avance& avance) {
     Salida salida(resultados);
@@ -56,73 +129,38 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
 
     // Called from two threads at once: it keeps its work in its own locals.
     const auto cada = [&p, &d, &origen, conplanas](std::span<ValorCampo> c, std::string& destino) -> std::string {
+        Coordenadas k;
+        const std::string motivo = p.modo == ModoDatos::geodesicas    ? leegeodesicas(c, p, k)
+                                   : p.modo == ModoDatos::cartesianas ? leecartesianas(c, p, k)
+                                                                      : leeplanas(c, p, origen, k);
+        if (!motivo.empty()) return motivo;
+
         RegistroPunto r;
-        std::string latitud, longitud;
         r[colpunto] = std::move(c[0]);
         r[colatributo] = std::move(c[1]);
-        double altura = 0;
-        switch (p.modo) {
-            case ModoDatos::geodesicas: {
-                if (!textodeangulo(c[2], d, latitud)) return noesangulo("la latitud", c[2]);
-                if (!textodeangulo(c[3], d, longitud)) return noesangulo("la longitud", c[3]);
-                const bool sinaltura = c[4].esvacio() || (c[4].estexto() && c[4].texto().empty());
-                if (!sinaltura) {
-                    const auto h = numerode(c[4]);
-                    if (!h) return noesnumero("la altura", c[4]);
-                    altura = *h;
-                }
-                break;
-            }
-            case ModoDatos::cartesianas: {
-                const char* const nombres[] = {"la coordenada x", "la coordenada y", "la coordenada z"};
-                double xyz[3];
-                for (int i = 0; i < 3; ++i) {
-                    const auto v = numerode(c[static_cast<std::size_t>(2 + i)]);
-                    if (!v) return noesnumero(nombres[i], c[static_cast<std::size_t>(2 + i)]);
-                    xyz[i] = *v;
-                }
-                const auto g = caracgeo(xyz[0], xyz[1], xyz[2], p.elipsoide, d);
-                if (!g) return nocalculable;
-                latitud = g->latitud;
-                longitud = g->longitud;
-                altura = g->altura;
-                r[colx] = xyz[0];
-                r[coly] = xyz[1];
-                r[colz] = xyz[2];
-                break;
-            }
-            case ModoDatos::planas: {
-                const auto x = numerode(c[2]);
-                if (!x) return noesnumero("la coordenada X", c[2]);
-                const auto y = numerode(c[3]);
-                if (!y) return noesnumero("la coordenada Y", c[3]);
-                const auto g = interno::plaageoleido(*x, *y, p.elipsoide, p.representacion, origen, d);
-                if (!g) return nocalculable;
-                latitud = g->latitud;
-                longitud = g->longitud;
-                r[colxplana] = *x;
-                r[colyplana] = *y;
-                break;
-            }
-        }
-        const double latgrados = gmsagra(latitud);
-        const double longrados = gmsagra(longitud);
-        if (p.modo != ModoDatos::cartesianas) {
-            const auto xyz = interno::geoacargrados(latgrados, longrados, altura, p.elipsoide, d);
+        const double latgrados = gmsagra(k.latitud);
+        const double longrados = gmsagra(k.longitud);
+        if (p.modo == ModoDatos::cartesianas) {
+            r[colx] = k.x;
+            r[coly] = k.y;
+            r[colz] = k.z;
+        } else {
+            const auto xyz = interno::geoacargrados(latgrados, longrados, k.altura, p.elipsoide, d);
             if (!xyz) return nocalculable;
             r[colx] = xyz->x;
             r[coly] = xyz->y;
             r[colz] = xyz->z;
         }
-        const auto coeficiente = interno::coefaltgrados(latgrados, altura, p.elipsoide);
+        const auto coeficiente = interno::coefaltgrados(latgrados, k.altura, p.elipsoide);
         if (!coeficiente) return nocalculable;
         if (conplanas) {
+            if (!dominio::enlazona(latgrados, longrados, origen.longitud, false))
+                return "el punto está a más de " + textonumero(apartamientomaximo) +
+                       " grados del meridiano central de la representación plana";
             const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
             if (!planas) return nocalculable;
-            if (p.modo != ModoDatos::planas) {
-                r[colxplana] = planas->x;
-                r[colyplana] = planas->y;
-            }
+            r[colxplana] = p.modo == ModoDatos::planas ? k.xplana : planas->x;
+            r[colyplana] = p.modo == ModoDatos::planas ? k.yplana : planas->y;
             r[colfactor] = redondea(planas->factorescala, 8);
             r[colconvergencia] = sinblancosiniciales(reparacoma(planas->convergencia));
         } else {
@@ -131,9 +169,9 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
             r[colfactor] = 0.0;
             r[colconvergencia] = std::string();
         }
-        r[collatitud] = sinblancosiniciales(latitud);
-        r[collongitud] = sinblancosiniciales(longitud);
-        r[colaltura] = altura;
+        r[collatitud] = sinblancosiniciales(k.latitud);
+        r[collongitud] = sinblancosiniciales(k.longitud);
+        r[colaltura] = k.altura;
         r[colcoefaltura] = redondea(*coeficiente, 8);
         r[colelipsoide] = p.nombreelipsoide;
         r[colrepresentacion] = p.nombrerepresentacion;

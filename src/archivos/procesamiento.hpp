@@ -22,6 +22,7 @@
 #include <string>
 
 #include "archivos/recorrido.hpp"
+#include "base/resultado.hpp"
 #include "geodesia/constantes.hpp"
 
 namespace rumbal {
@@ -36,6 +37,10 @@ struct Proceso {
     std::string nombrerepresentacion;
     Decimales decimales;
 };
+
+// Whether the ellipsoid of p, and its plane representation when plane
+// quantities are computed, can be computed with; the reason names the entry.
+Resultado<void> revisa(const Proceso& p);
 
 Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& proceso, const Avance& avance = {});
 

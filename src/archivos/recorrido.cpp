@@ -6,17 +6,35 @@
 #include <thread>
 #include <vector>
 
+#include "archivos/anexo.hpp"
+#include "textos/cita.hpp"
 #include "textos/lector_campos.hpp"
 #include "textos/lectura_numero.hpp"
 
 namespace rumbal {
 
+std::string Salida::motivo() const { return motivoescritura(destino_); }
+
 bool Salida::vacia() {
-    if (!memoria_.empty()) {
-        destino_.write(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
-        memoria_.clear();
+    // Pieces of at most 64 KiB cut after a line end, so that a write that
+    // fails loses at most one piece and the lines before it count.
+    constexpr std::size_t pieza = 1 << 16;
+    std::size_t desde = 0;
+    while (desde < memoria_.size() && destino_) {
+        std::size_t hasta = std::min(memoria_.size(), desde + pieza);
+        if (hasta < memoria_.size()) {
+            const std::size_t fin = memoria_.rfind('\n', hasta - 1);
+            hasta = fin != std::string::npos && fin >= desde ? fin + 1 : memoria_.find('\n', hasta);
+            if (hasta == std::string::npos) hasta = memoria_.size();
+        }
+        destino_.write(memoria_.data() + desde, static_cast<std::streamsize>(hasta - desde));
+        if (!destino_) break;
+        lineas_ += std::count(memoria_.begin() + static_cast<std::ptrdiff_t>(desde),
+                              memoria_.begin() + static_cast<std::ptrdiff_t>(hasta), '\n');
+        desde = hasta;
     }
-    destino_.flush();
+    memoria_.clear();
+    if (destino_) destino_.flush();
     return static_cast<bool>(destino_);
 }
 
@@ -31,6 +49,9 @@ std::string mensajederegistro(std::int64_t registro, std::int64_t linea, const s
 std::string mensajedelectura(std::int64_t registro, const LectorCampos& lector, Lectura falla) {
     if (falla == Lectura::comillassincerrar)
         return mensajederegistro(registro, lector.linea(), "falta la comilla que cierra un texto");
+    if (falla == Lectura::renglonlargo)
+        return mensajederegistro(registro, lector.linea(),
+                                 "el renglón pasa de " + std::to_string(largomaximorenglon) + " bytes");
     return mensajederegistro(registro, lector.linearegistro(), "el archivo termina dentro del registro");
 }
 
@@ -42,7 +63,7 @@ std::optional<double> numerode(const ValorCampo& v) {
 
 std::string noesnumero(const char* que, const ValorCampo& v) {
     if (v.esvacio()) return std::string("falta ") + que;
-    return std::string(que) + " (" + textovisible(v) + ") no es un número";
+    return std::string(que) + " (" + cita(v) + ") no es un número";
 }
 
 namespace {
@@ -61,7 +82,13 @@ void calcula(const CadaRegistro& cada, std::vector<ValorCampo>& campos, std::siz
     t.hechos = 0;
     t.motivo.clear();
     for (std::size_t i = desde; i < hasta; ++i) {
-        t.motivo = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
+        try {
+            t.motivo = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
+        } catch (const std::bad_alloc&) {
+            t.motivo = "no alcanza la memoria";
+        } catch (const std::exception& e) {
+            t.motivo = std::string("error interno (") + e.what() + ")";
+        }
         if (!t.motivo.empty()) return;
         ++t.hechos;
     }
@@ -124,50 +151,77 @@ private:
     bool fin_ = false;
 };
 
+// One block of records as read, and what the two threads made of it.
+struct Bloque {
+    std::vector<ValorCampo> campos;
+    std::vector<std::int64_t> lineas;
+    std::size_t leidos = 0;
+    bool lleno = false;  // reading stopped at the block's size: more may follow
+    Lectura falla = Lectura::correcta;
+    std::string mensajefalla;  // why the record after the last one read cannot be read
+    std::size_t corte = 0;     // records before it are this thread's, the rest the helper's
+    Tramo propio, ajeno;
+};
+
+// Fills blocks with the records of the input, in order.
+class LectorBloques {
+public:
+    static constexpr std::size_t porbloque = registrosporavance;
+    static constexpr std::int64_t bytesporbloque = 4 << 20;
+
+    LectorBloques(std::istream& entrada, std::size_t n) : lector_(entrada), n_(n) {}
+
+    LectorCampos& lector() { return lector_; }
+    void prepara(Bloque& b) const {
+        b.campos.resize(n_ * porbloque);
+        b.lineas.resize(porbloque);
+    }
+
+    void lee(Bloque& b, Recuento& r) {
+        b.leidos = 0;
+        b.falla = Lectura::correcta;
+        const std::int64_t desde = lector_.desplazamiento();
+        while (b.leidos < porbloque && lector_.desplazamiento() - desde < bytesporbloque && lector_.quedandatos()) {
+            const std::int64_t registro = leidosantes_ + static_cast<std::int64_t>(b.leidos) + 1;
+            b.falla = lector_.leecampos(std::span<ValorCampo>(b.campos.data() + b.leidos * n_, n_));
+            if (b.falla != Lectura::correcta) {
+                b.mensajefalla = mensajedelectura(registro, lector_, b.falla);
+                b.lleno = false;
+                return;
+            }
+            if (r.desfase == 0 && !lector_.registroenunrenglon()) {
+                r.desfase = registro;
+                r.lineadesfase = lector_.linearegistro();
+            }
+            b.lineas[b.leidos++] = lector_.linearegistro();
+        }
+        b.lleno = b.leidos == porbloque || lector_.desplazamiento() - desde >= bytesporbloque;
+        leidosantes_ += static_cast<std::int64_t>(b.leidos);
+    }
+
+private:
+    LectorCampos lector_;
+    std::size_t n_;
+    std::int64_t leidosantes_ = 0;  // records read in the blocks before
+};
+
 }  // namespace
 
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo) {
-    constexpr std::size_t porbloque = registrosporavance;
-    LectorCampos lector(entrada);
+    LectorBloques lectura(entrada, n);
+    Recuento r;
+    r.marcautf8 = lectura.lector().saltamarcautf8();
 
-    // One block of records as read, and what the two threads made of it.
-    struct Bloque {
-        std::vector<ValorCampo> campos;
-        std::vector<std::int64_t> lineas;
-        std::size_t leidos = 0;
-        Lectura falla = Lectura::correcta;
-        std::string mensajefalla;  // why the record after the last one read cannot be read
-        std::size_t corte = 0;  // records before it are this thread's, the rest the helper's
-        Tramo propio, ajeno;
-    };
     // Two blocks: the helper computes its part of one while this thread reads
     // the next. Declared before the helper, so the helper ends first.
     Bloque bloques[2];
-    for (Bloque& b : bloques) {
-        b.campos.resize(n * porbloque);
-        b.lineas.resize(porbloque);
-    }
+    for (Bloque& b : bloques) lectura.prepara(b);
     Ayudante ayudante(enparalelo);
     // Share of each block this thread computes besides reading and writing;
     // adjusted as it goes so neither thread waits long for the other.
     double parte = 0.3;
 
-    std::int64_t leidosantes = 0;  // records read in the blocks before
-    const auto lee = [&](Bloque& b) {
-        b.leidos = 0;
-        b.falla = Lectura::correcta;
-        while (b.leidos < porbloque && lector.quedandatos()) {
-            b.falla = lector.leecampos(std::span<ValorCampo>(b.campos.data() + b.leidos * n, n));
-            if (b.falla != Lectura::correcta) {
-                const std::int64_t registro = leidosantes + static_cast<std::int64_t>(b.leidos) + 1;
-                b.mensajefalla = mensajedelectura(registro, lector, b.falla);
-                return;
-            }
-            b.lineas[b.leidos++] = lector.linearegistro();
-        }
-        leidosantes += static_cast<std::int64_t>(b.leidos);
-    };
     const auto despacha = [&](Bloque& b) {
         b.corte = ayudante.activo() && b.leidos >= 64 ? static_cast<std::size_t>(static_cast<double>(b.leidos) * parte)
                                                      : b.leidos;
@@ -175,26 +229,31 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         if (b.corte < b.leidos) ayudante.encarga([&b, &cada, n] { calcula(cada, b.campos, n, b.corte, b.leidos, b.ajeno); });
     };
 
-    Recuento r;
-    std::string sobrante;  // output when there is no Salida (listing)
+    // Every record gives one line at most, so the lines that reached the
+    // output count the records written.
+    const auto noseescribe = [&] {
+        const std::string motivo = salida->motivo();
+        r.registros = std::min(r.registros, salida->lineas());
+        r.estado = Estado::fallo;
+        r.mensaje = "No se puede escribir el archivo de resultados" + (motivo.empty() ? "" : ": " + motivo) + ".";
+        return r;
+    };
     const auto termina = [&](Estado estado, std::string mensaje) {
+        if (salida && !salida->vacia()) return noseescribe();
         r.estado = estado;
         r.mensaje = std::move(mensaje);
-        if (salida && !salida->vacia() && r.estado != Estado::fallo) {
-            r.estado = Estado::fallo;
-            r.mensaje = "No se puede escribir el archivo de resultados.";
-        }
         return r;
     };
 
-    lee(bloques[0]);
+    std::string sobrante;  // output when there is no Salida (listing)
+    lectura.lee(bloques[0], r);
     despacha(bloques[0]);
     for (std::size_t k = 0;; ++k) {
         Bloque& actual = bloques[k % 2];
         Bloque& siguiente = bloques[(k + 1) % 2];
         calcula(cada, actual.campos, n, 0, actual.corte, actual.propio);
-        const bool haysiguiente = actual.leidos == porbloque && actual.falla == Lectura::correcta;
-        if (haysiguiente) lee(siguiente);
+        const bool haysiguiente = actual.lleno;
+        if (haysiguiente) lectura.lee(siguiente, r);
         if (actual.corte < actual.leidos) {
             const bool espero = ayudante.espera();
             parte = std::clamp(parte + (espero ? 0.02 : -0.02), 0.05, 0.5);
@@ -213,14 +272,14 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         }
         sobrante.clear();
         r.registros += static_cast<std::int64_t>(hechos);
-        if (salida) salida->vaciasillena();
+        if (salida && salida->llena() && !salida->vacia()) return noseescribe();
         if (!motivo.empty())
             return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
         if (actual.falla != Lectura::correcta) return termina(Estado::fallo, actual.mensajefalla);
         if (!haysiguiente) break;
         if (avance && !avance(r.registros)) return termina(Estado::cancelado, {});
     }
-    if (lector.fallolectura()) return termina(Estado::fallo, mensajesinlectura);
+    if (lectura.lector().fallolectura()) return termina(Estado::fallo, mensajesinlectura);
     return termina(Estado::completo, {});
 }
 

@@ -30,25 +30,37 @@ inline constexpr std::int64_t registrosporavance = 4096;
 enum class Estado { completo, cancelado, fallo };
 
 struct Recuento {
-    std::int64_t registros = 0;  // the count the window shows: records processed, copied or selected
+    // The count the window shows: records processed, copied or selected, and
+    // when writing failed, those whose lines are in the output.
+    std::int64_t registros = 0;
     Estado estado = Estado::completo;
     std::string mensaje;  // when estado is fallo: Spanish, Windows-1252
+    bool marcautf8 = false;  // the input started with a UTF-8 byte-order mark, passed over
+    // The first record that did not take exactly one line (records are read
+    // wherever their fields stand, so every later one may be out of step);
+    // 0 when every record took one line.
+    std::int64_t desfase = 0;
+    std::int64_t lineadesfase = 0;
+    // Lines of the output file after the run, when the caller counted them.
+    std::optional<std::int64_t> lineasarchivo;
 };
 
-// Appends to an output stream through a buffer, flushed when it grows past
-// 64 KiB and at the end of the run, whatever its end.
+// Appends to an output stream through a buffer of whole lines, emptied when it
+// grows past 64 KiB and at the end of the run, whatever its end.
 class Salida {
 public:
     explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
     std::string& memoria() { return memoria_; }
-    void vaciasillena() {
-        if (memoria_.size() >= (1 << 16)) vacia();
-    }
+    bool llena() const { return memoria_.size() >= (1 << 16); }
     bool vacia();  // false when the stream failed
+    std::int64_t lineas() const { return lineas_; }  // line ends that reached the stream
+    // Why the stream failed, when it can tell (a results file does).
+    std::string motivo() const;
 
 private:
     std::ostream& destino_;
     std::string memoria_;
+    std::int64_t lineas_ = 0;
 };
 
 // Reads records of n fields until the end of the input or a failure, and hands
@@ -57,7 +69,13 @@ private:
 // output at every end, and names the record and line of any failure in the
 // message. registros counts the records read.
 //
-// Records are read in blocks. With enparalelo, the two halves of a block are
+// Records are read in blocks of at most registrosporavance records and about
+// 4 MiB of input, so memory stays the same whatever the file. A write that
+// fails stops the run at once; registros then counts the records whose lines
+// reached the output. An exception thrown by cada (memory exhausted) stops
+// the run with a message like any other failure.
+//
+// With enparalelo, the two halves of a block are
 // computed on two threads (cada must then touch nothing but its arguments and
 // data that does not change) and their output is appended in file order, so
 // the result is the same bytes as one thread gives. Progress is reported from

@@ -19,19 +19,17 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
 Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, const std::string& atributo,
                             const Avance& avance) {
     Salida salida(generado);
-    std::int64_t escritos = 0;
     const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
         const ValorCampo& v = c[colatributo];
         const bool igual = v.estexto() ? v.texto() == atributo
                                        : (v.esnumero() ? textonumero(v.numero()) == atributo : atributo.empty());
-        if (igual) {
-            grabalinea(destino, c);
-            ++escritos;
-        }
+        if (igual) grabalinea(destino, c);
         return {};
     };
     Recuento r = recorre(completo, &salida, columnaspunto, avance, cada);
-    r.registros = escritos;
+    // The count is of the records selected: one line each, all of them
+    // written unless writing failed.
+    r.registros = salida.lineas();
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "archivos/transformacion_archivo.hpp"
 
+#include "geodesia/dominio.hpp"
 #include "geodesia/transformacion.hpp"
 
 namespace rumbal {
@@ -15,6 +16,7 @@ Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const 
             if (!v) return noesnumero(nombres[i], c[2 + i]);
             xyz[i] = *v;
         }
+        if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return dominio::fueradelatierra();
         const auto nuevo = transforma(xyz[0], xyz[1], xyz[2], t, d);
         if (!nuevo) return "el punto no se puede transformar";
         c[2] = nuevo->x;

@@ -2,29 +2,23 @@
 
 #include <fstream>
 
+#include "textos/cita.hpp"
 #include "textos/lector_campos.hpp"
 #include "textos/numero_texto.hpp"
 
 namespace rumbal {
 
-std::string ErrorCatalogo::mensaje() const {
-    std::string m = "Error en el archivo \"" + archivo + "\"";
-    if (linea > 0) m += ", renglón " + std::to_string(linea);
-    m += ": " + motivo + ".";
-    if (!ruta.empty()) m += "\r\n(" + ruta + ")";
-    return m;
-}
-
 namespace {
 
 std::string descripcion(const ValorCampo& v) {
     if (v.esvacio()) return "está vacío";
-    return "(" + textovisible(v) + ") no es un número";
+    return "(" + cita(v) + ") no es un número";
 }
 
 }  // namespace
 
-Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta, const Catalogo& c) {
+Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta, const Catalogo& c,
+                                            std::vector<std::int64_t>* lineas) {
     const std::filesystem::path ruta = carpeta / c.archivo;
     ErrorCatalogo error{std::string(c.archivo), ruta.string(), 0, {}};
     std::error_code ec;
@@ -42,9 +36,11 @@ Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta
     Renglon campos;
     while (lector.quedandatos()) {
         const Lectura l = lector.leerenglon(campos);
-        if (l == Lectura::comillassincerrar) {
+        if (l != Lectura::correcta) {
             error.linea = lector.linea();
-            error.motivo = "falta la comilla que cierra un texto";
+            error.motivo = l == Lectura::renglonlargo
+                               ? "el renglón pasa de " + std::to_string(largomaximorenglon) + " bytes"
+                               : "falta la comilla que cierra un texto";
             return error;
         }
         error.linea = lector.linearegistro();
@@ -71,6 +67,7 @@ Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta
             }
         }
         renglones.push_back(std::move(campos));
+        if (lineas) lineas->push_back(lector.linearegistro());
     }
     if (lector.fallolectura()) {
         error.linea = 0;
@@ -84,11 +81,15 @@ namespace {
 
 template <class T, class Conversion>
 Resultado<std::vector<T>> cargacon(const std::filesystem::path& carpeta, const Catalogo& c, Conversion a) {
-    auto r = leecatalogo(carpeta, c);
+    std::vector<std::int64_t> lineas;
+    auto r = leecatalogo(carpeta, c, &lineas);
     if (!r.bien()) return r.error();
     std::vector<T> entradas;
     entradas.reserve(r.valor().size());
-    for (const Renglon& renglon : r.valor()) entradas.push_back(a(renglon));
+    for (std::size_t i = 0; i < r.valor().size(); ++i) {
+        entradas.push_back(a(r.valor()[i]));
+        if constexpr (requires { entradas.back().linea; }) entradas.back().linea = lineas[i];
+    }
     return entradas;
 }
 

@@ -19,7 +19,8 @@
 
 namespace rumbal {
 
-Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta, const Catalogo& c);
+Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta, const Catalogo& c,
+                                            std::vector<std::int64_t>* lineas = nullptr);
 
 Resultado<std::vector<EntradaElipsoide>> cargaelipsoides(const std::filesystem::path& carpeta);
 Resultado<std::vector<EntradaRepresentacion>> cargarepresentaciones(const std::filesystem::path& carpeta);

@@ -7,6 +7,7 @@
 // catalogue grow past 20.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,20 +18,26 @@
 
 namespace rumbal {
 
+// Entries keep the line of their catalogue they were loaded from (0 when they
+// were not loaded), so that an entry the computation cannot use is named by
+// file and line.
 struct EntradaElipsoide {
     std::string nombre;
     Elipsoide valores;
+    std::int64_t linea = 0;
 };
 
 struct EntradaRepresentacion {
     std::string nombre;
     RepresentacionPlana valores;
+    std::int64_t linea = 0;
 };
 
 struct EntradaMarco {
     std::string nombre;
     std::string elipsoide;  // name of an entry of elipsoide.txt
     ParametrosMarco parametros;
+    std::int64_t linea = 0;
 };
 
 // A catalogue file: its name, the kind of each field ('T' text, 'N' number)

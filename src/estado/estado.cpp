@@ -3,9 +3,9 @@
 namespace rumbal {
 
 bool ArchivoResultados::abre(const std::filesystem::path& ruta) {
-    auto archivo = std::make_unique<std::ofstream>(ruta, std::ios::binary | std::ios::app);
-    if (!*archivo) return false;
-    archivo_ = std::move(archivo);
+    auto archivo = Anexo::abre(ruta);
+    if (!archivo) return false;
+    archivo_ = std::move(*archivo);
     return true;
 }
 
@@ -26,11 +26,10 @@ bool ArchivosAbiertos::abrelectura(const std::string& clave, const std::filesyst
 }
 
 bool ArchivosAbiertos::abreagregado(const std::string& clave, const std::filesystem::path& ruta) {
-    std::error_code ec;
-    if (abierto(clave) || std::filesystem::is_directory(ruta, ec)) return false;
-    auto archivo = std::make_unique<std::ofstream>(ruta, std::ios::binary | std::ios::app);
-    if (!*archivo) return false;
-    agregado_[clave] = std::move(archivo);
+    if (abierto(clave)) return false;
+    auto archivo = Anexo::abre(ruta);
+    if (!archivo) return false;
+    agregado_[clave] = std::move(*archivo);
     return true;
 }
 
@@ -39,7 +38,7 @@ std::unique_ptr<std::ifstream> ArchivosAbiertos::tomalectura(const std::string& 
     return n.empty() ? nullptr : std::move(n.mapped());
 }
 
-std::unique_ptr<std::ofstream> ArchivosAbiertos::tomaagregado(const std::string& clave) {
+std::unique_ptr<Anexo> ArchivosAbiertos::tomaagregado(const std::string& clave) {
     auto n = agregado_.extract(clave);
     return n.empty() ? nullptr : std::move(n.mapped());
 }

@@ -15,11 +15,13 @@
 #include <memory>
 #include <string>
 
+#include "archivos/anexo.hpp"
 #include "geodesia/constantes.hpp"
 
 namespace rumbal {
 
-// The results file kept open for appending between saves.
+// The results file kept open for appending between saves (appended to as
+// every results file is: see Anexo).
 class ArchivoResultados {
 public:
     bool abierto() const { return archivo_ != nullptr; }
@@ -30,7 +32,7 @@ public:
     void cierra() { archivo_.reset(); }
 
 private:
-    std::unique_ptr<std::ofstream> archivo_;
+    std::unique_ptr<Anexo> archivo_;
 };
 
 // Files opened by the file windows' "Abrir", each under a key of its own (the
@@ -43,18 +45,18 @@ public:
     // For reading; false when the key is in use or the file cannot be read.
     bool abrelectura(const std::string& clave, const std::filesystem::path& ruta);
     // For appending, created if it does not exist; false when the key is in
-    // use, the path is a folder or the file cannot be written.
+    // use, the path is not a regular file or the file cannot be written.
     bool abreagregado(const std::string& clave, const std::filesystem::path& ruta);
     // Hands an open file over to whoever closes it next (a run); empty when
     // the key holds no file of that kind.
     std::unique_ptr<std::ifstream> tomalectura(const std::string& clave);
-    std::unique_ptr<std::ofstream> tomaagregado(const std::string& clave);
+    std::unique_ptr<Anexo> tomaagregado(const std::string& clave);
     void cierra(const std::string& clave);
     void cierratodo();
 
 private:
     std::map<std::string, std::unique_ptr<std::ifstream>> lectura_;
-    std::map<std::string, std::unique_ptr<std::ofstream>> agregado_;
+    std::map<std::string, std::unique_ptr<Anexo>> agregado_;
 };
 
 struct EstadoPrograma {

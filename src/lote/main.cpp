@@ -9,5 +9,5 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const auto ejecutable = std::filesystem::read_symlink("/proc/self/exe", ec);
     const auto carpeta = ec ? std::filesystem::absolute(argv[0]).parent_path() : ejecutable.parent_path();
-    return rumbal::ejecutalote(argumentos, {std::cin, std::cout, std::cerr}, carpeta);
+    return rumbal::ejecutalote(argumentos, {std::cin, std::cout, std::cerr, 0, 1}, carpeta);
 }

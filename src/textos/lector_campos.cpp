@@ -31,7 +31,16 @@ LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
       base_(desde.byte),
       alprincipiodelinea_(desde.alprincipiodelinea),
       linea_(desde.linea),
-      linearegistro_(desde.linea) {}
+      linearegistro_(desde.linea),
+      iniciorenglon_(desde.byte) {}
+
+bool LectorCampos::saltamarcautf8() {
+    if (desplazamiento() != 0 || mira() != 0xEF || fin_ < 3) return false;
+    if (memoria_[1] != '\xBB' || memoria_[2] != '\xBF') return false;
+    posicion_ = 3;
+    iniciorenglon_ = 3;
+    return true;
+}
 
 int LectorCampos::rellena() {
     if (agotada_) return -1;
@@ -54,6 +63,7 @@ void LectorCampos::pasafindelinea() {
     avanza();
     if (c == '\r' && mira() == '\n') avanza();
     ++linea_;
+    iniciorenglon_ = desplazamiento();
 }
 
 bool LectorCampos::quedandatos() {
@@ -65,7 +75,7 @@ bool LectorCampos::quedandatos() {
     for (;;) {
         const int c = mira();
         if (c < 0) return false;
-        if (esblanco(c)) {
+        if (esblanco(c) && !renglonexcedido()) {
             avanza();
         } else if (esfindelinea(c)) {
             pasafindelinea();
@@ -86,24 +96,27 @@ int LectorCampos::juntahasta() {
         while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
         if constexpr (junta) texto_.append(inicio, p);
         posicion_ += static_cast<std::size_t>(p - inicio);
+        if (renglonexcedido()) return -2;
         if (p < final) return static_cast<unsigned char>(*p);
     }
 }
 
 template <bool junta>
 Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
-    while (esblanco(mira())) avanza();
+    while (esblanco(mira()) && !renglonexcedido()) avanza();
     int c = mira();
     entrecomillas = c == '"';
     if (entrecomillas) {
         avanza();
         c = juntahasta<junta, '"'>();
+        if (c == -2) return Lectura::renglonlargo;
         if (c != '"') return Lectura::comillassincerrar;
         avanza();
-        while ((c = mira()) >= 0 && c != ',' && !esfindelinea(c)) avanza();
+        c = juntahasta<false, ','>();
     } else {
         c = juntahasta<junta, ','>();
     }
+    if (c == -2 || renglonexcedido()) return Lectura::renglonlargo;
     if (c == ',') {
         avanza();
         findelinea = false;
@@ -140,6 +153,7 @@ template <class Campo>
 Lectura LectorCampos::recorrecampos(std::size_t n, Campo campo) {
     if (!quedandatos()) return n == 0 ? Lectura::correcta : Lectura::finderegistro;
     linearegistro_ = linea_;
+    empezorenglon_ = alprincipiodelinea_;
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && alprincipiodelinea_ && mira() < 0) return Lectura::finderegistro;
         bool findelinea = false;
@@ -182,33 +196,38 @@ Lectura LectorCampos::leerenglon(std::vector<ValorCampo>& campos) {
     return Lectura::correcta;
 }
 
+void ContadorLineas::agrega(const char* p, std::size_t n) {
+    if (n == 0) return;
+    // Lines = LF + CR - CR LF pairs, plus a last line without an end.
+    if (anterior_ == '\r' && p[0] == '\n') ++crlf_;
+    for (std::size_t i = 0; i < n; ++i) {
+        lf_ += p[i] == '\n';
+        cr_ += p[i] == '\r';
+    }
+    for (const char* q = p; (q = static_cast<const char*>(std::memchr(q, '\r', p + n - q))) != nullptr; ++q)
+        if (q + 1 < p + n && q[1] == '\n') ++crlf_;
+    anterior_ = p[n - 1];
+    algo_ = true;
+}
+
+std::int64_t ContadorLineas::lineas() const {
+    std::int64_t lineas = lf_ + cr_ - crlf_;
+    if (algo_ && anterior_ != '\n' && anterior_ != '\r') ++lineas;
+    return lineas;
+}
+
 std::optional<std::int64_t> cuentalineas(const std::string& ruta) {
     std::ifstream archivo(ruta, std::ios::binary);
     if (!archivo) return std::nullopt;
     std::vector<char> memoria(tamanomemoria);
-    // Lines = LF + CR - CR LF pairs, plus a last line without an end.
-    std::int64_t lf = 0, cr = 0, crlf = 0;
-    char anterior = 0;
+    ContadorLineas contador;
     for (;;) {
         archivo.read(memoria.data(), static_cast<std::streamsize>(memoria.size()));
-        const auto leidos = static_cast<std::size_t>(archivo.gcount());
-        if (leidos > 0) {
-            const char* p = memoria.data();
-            if (anterior == '\r' && p[0] == '\n') ++crlf;
-            for (std::size_t i = 0; i < leidos; ++i) {
-                lf += p[i] == '\n';
-                cr += p[i] == '\r';
-            }
-            for (const char* q = p; (q = static_cast<const char*>(std::memchr(q, '\r', p + leidos - q))) != nullptr; ++q)
-                if (q + 1 < p + leidos && q[1] == '\n') ++crlf;
-            anterior = p[leidos - 1];
-        }
+        contador.agrega(memoria.data(), static_cast<std::size_t>(archivo.gcount()));
         if (!archivo) break;
     }
     if (archivo.bad()) return std::nullopt;
-    std::int64_t lineas = lf + cr - crlf;
-    if (anterior != 0 && anterior != '\n' && anterior != '\r') ++lineas;
-    return lineas;
+    return contador.lineas();
 }
 
 }  // namespace rumbal

@@ -15,9 +15,15 @@
 // Blank lines before a record are passed over, so blank lines after the last
 // record end the reading like the end of the file.
 //
-// Two ways of going wrong are reported, never guessed around: a quoted text
-// whose closing quote is missing on its line, and a file that ends inside a
-// record. The reader names the line (counting from 1) where it found them.
+// Three ways of going wrong are reported, never guessed around: a quoted text
+// whose closing quote is missing on its line, a file that ends inside a
+// record, and a line longer than 64 KiB (no line of the system comes near it:
+// the limit keeps memory flat whatever the input, a file of zero bytes
+// without line ends included). The reader names the line (counting from 1)
+// where it found them.
+//
+// A UTF-8 byte-order mark at the start of a file, which some editors add, can
+// be passed over before the first record.
 //
 // A reader can tell where it stands between records (lugar) and a new reader
 // can resume reading there, so a file can be read from any record on once the
@@ -38,7 +44,10 @@ enum class Lectura {
     correcta,
     comillassincerrar,  // a quoted text has no closing quote on its line
     finderegistro,      // the file ends inside a record
+    renglonlargo,       // a line is longer than largomaximorenglon
 };
+
+inline constexpr std::int64_t largomaximorenglon = 65536;  // bytes, line end excluded
 
 // Where a reader stands between two records: what a new reader needs to go on
 // from there exactly as this one would.
@@ -64,6 +73,14 @@ public:
     // The next n fields, wherever they stand (leecampos of the record syntax).
     Lectura leecampos(std::size_t n, std::vector<ValorCampo>& campos);
     Lectura leecampos(std::span<ValorCampo> campos);
+
+    // At the start of the stream, passes over a UTF-8 byte-order mark (EF BB
+    // BF); tells whether there was one.
+    bool saltamarcautf8();
+
+    // Whether the last record read took exactly one line: it started a line
+    // and its last field ended it. The system's writers always write so.
+    bool registroenunrenglon() const { return empezorenglon_ && alprincipiodelinea_ && linea_ - linearegistro_ <= 1; }
 
     // Passes over the next n fields, delimited and failing exactly as leecampos
     // would read them, but building no values.
@@ -91,6 +108,8 @@ private:
     // Refills the memory from the stream; returns the next byte, or -1 at the end of the file.
     int rellena();
     void avanza();
+    // Whether the line the reader stands in has grown past the limit.
+    bool renglonexcedido() const { return desplazamiento() - iniciorenglon_ > largomaximorenglon; }
     // Runs over the next n fields of a record, handing each to campo, which
     // delimits it and tells whether it ended the line (or the file).
     template <class Campo>
@@ -105,7 +124,7 @@ private:
     void pasafindelinea();
     // Passes over the bytes before the first tope or line end, across refills
     // of the memory, with junta appending them to texto_; returns that byte, or
-    // -1 at the end of the file.
+    // -1 at the end of the file, or -2 when the line grows past the limit.
     template <bool junta, char tope>
     int juntahasta();
 
@@ -119,11 +138,26 @@ private:
     bool alprincipiodelinea_ = true;  // the previous field ended its line
     std::int64_t linea_ = 1;
     std::int64_t linearegistro_ = 1;
+    std::int64_t iniciorenglon_ = 0;  // stream offset where the current line starts
+    bool empezorenglon_ = true;       // the last record started a line
     std::string texto_;
 };
 
-// Lines of the file at ruta: line ends counted, plus a last line without one;
-// blank lines count. Nothing when the file cannot be read.
+// Counts the lines of bytes given piece by piece: line ends (CR LF, lone LF,
+// lone CR) counted, plus a last line without one; blank lines count.
+class ContadorLineas {
+public:
+    void agrega(const char* bytes, std::size_t n);
+    std::int64_t lineas() const;
+
+private:
+    std::int64_t lf_ = 0, cr_ = 0, crlf_ = 0;
+    char anterior_ = 0;
+    bool algo_ = false;  // a byte was given
+};
+
+// Lines of the file at ruta, as ContadorLineas counts them. Nothing when the
+// file cannot be read.
 std::optional<std::int64_t> cuentalineas(const std::string& ruta);
 
 }  // namespace rumbal

@@ -129,6 +129,10 @@ void Forprocesar::botcalcular_Click() {
         p.nombrerepresentacion = representaciones_[static_cast<std::size_t>(r)].nombre;
     }
     p.decimales = estado_.decimales;
+    if (const auto revision = revisa(p); !revision) {
+        avisa(frase(revision.error().mensaje()));
+        return;
+    }
     corre([p](std::istream& datos, std::ostream& resultados, const Avance& avance) {
         return procesa(datos, resultados, p, avance);
     });

@@ -11,6 +11,7 @@
 
 #include "archivos/transformacion_archivo.hpp"
 #include "catalogos/carga.hpp"
+#include "geodesia/dominio.hpp"
 #include "geodesia/transformacion.hpp"
 #include "ventanas/controles.hpp"
 #include "ventanas/texto_qt.hpp"
@@ -111,6 +112,10 @@ void Fortranar::botcalcular_Click() {
     // main window's panel, or all zeros when none was ever chosen.
     const Transformacion t = estado_.transformacion;
     const Decimales d = estado_.decimales;
+    if (const auto revision = dominio::revisa(t); !revision) {
+        avisa(QStringLiteral("No se puede calcular con la transformación elegida: ") + aqt(revision.error().mensaje()));
+        return;
+    }
     corre([t, d](std::istream& datos, std::ostream& resultados, const Avance& avance) {
         return transformaarchivo(datos, resultados, t, d, avance);
     });

@@ -19,4 +19,10 @@ std::string acp1252(const QString& texto) {
     return s;
 }
 
+QString frase(const std::string& cp1252) {
+    QString texto = aqt(cp1252);
+    if (!texto.isEmpty()) texto[0] = texto[0].toUpper();
+    return texto;
+}
+
 }  // namespace rumbal

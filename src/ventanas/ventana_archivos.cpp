@@ -163,7 +163,7 @@ VentanaArchivos::Apertura VentanaArchivos::cancela() {
 
 bool VentanaArchivos::corre(Corrida corrida) {
     std::shared_ptr<std::ifstream> datos = estado_.archivos.tomalectura(clave(1));
-    std::shared_ptr<std::ofstream> resultados = estado_.archivos.tomaagregado(clave(2));
+    std::shared_ptr<Anexo> resultados = estado_.archivos.tomaagregado(clave(2));
     if (!datos || !resultados) {
         // Another window closed them (every window that starts file work does).
         estado_.archivos.cierra(clave(1));
@@ -183,7 +183,11 @@ bool VentanaArchivos::corre(Corrida corrida) {
         [datos, resultados, corrida = std::move(corrida), tamano](Trabajo::Progreso& progreso) {
             Recuento r = corrida(*datos, *resultados, progreso.avance(*datos, tamano));
             datos->close();
-            resultados->close();
+            r.lineasarchivo = resultados->lineas();
+            if (!resultados->cierra() && r.estado != Estado::fallo) {
+                r.estado = Estado::fallo;
+                r.mensaje = "No se puede escribir el archivo de resultados: " + resultados->motivofalla() + ".";
+            }
             return r;
         },
         [this](const Recuento& r) { termina(r); });
@@ -193,8 +197,8 @@ bool VentanaArchivos::corre(Corrida corrida) {
 void VentanaArchivos::termina(const Recuento& r) {
     const QString rutadatos = Text1_->text();
     Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.puntos.toStdString())));
-    if (const auto lineas = cuentalineas(rutaresultados_.string()))
-        Label10_->setText(QString::fromUtf8(textocuenta(*lineas, diseno_.enelarchivo.toStdString())));
+    if (r.lineasarchivo)
+        Label10_->setText(QString::fromUtf8(textocuenta(*r.lineasarchivo, diseno_.enelarchivo.toStdString())));
     ciclo_.pasa(Paso::hecho);
     aplicaciclo();
     alterminar(r);

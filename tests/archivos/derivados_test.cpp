@@ -23,12 +23,13 @@ std::string transforma(const std::string& datos, const Transformacion& t, Recuen
 }
 
 TEST(TransformarArchivo, IdentidadDevuelveLaMismaLinea) {
-    const std::string linea = "\"P1\",\"\",10,20,30\r\n";
+    const std::string linea = "\"P1\",\"\",4000000,3000000,3800000\r\n";
     EXPECT_EQ(transforma(linea, Transformacion{}), linea);
 }
 
 TEST(TransformarArchivo, CamposConSuClase) {
-    EXPECT_EQ(transforma("007,,1.0004,\"2\",3.00051\r\n", Transformacion{}), "7,,1,2,3.001\r\n");
+    EXPECT_EQ(transforma("007,,4000000.0004,\"3000000\",3800000.00051\r\n", Transformacion{}),
+              "7,,4000000,3000000,3800000.001\r\n");
 }
 
 TEST(TransformarArchivo, IdaYVueltaConElParDeMarcos) {
@@ -52,11 +53,12 @@ TEST(TransformarArchivo, IdaYVueltaConElParDeMarcos) {
 
 TEST(TransformarArchivo, CoordenadaQueNoEsNumero) {
     Recuento r;
-    const std::string s = transforma("\"A\",\"\",1,2,3\r\n\"B\",\"\",1,\"dos\",3\r\n", Transformacion{}, &r);
+    const std::string s =
+        transforma("\"A\",\"\",4000000,3000000,3800000\r\n\"B\",\"\",1,\"dos\",3\r\n", Transformacion{}, &r);
     EXPECT_EQ(r.estado, Estado::fallo);
     EXPECT_EQ(r.registros, 1);
     EXPECT_EQ(r.mensaje, "Registro 2 (renglón 2): la coordenada y (dos) no es un número.");
-    EXPECT_EQ(s, "\"A\",\"\",1,2,3\r\n");
+    EXPECT_EQ(s, "\"A\",\"\",4000000,3000000,3800000\r\n");
 }
 
 const std::string completo =

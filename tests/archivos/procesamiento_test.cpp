@@ -159,9 +159,54 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,x2,3\r\n",
                   "Registro 2 (renglón 2): la coordenada y (x2) no es un número."},
         CasoFalla{ModoDatos::planas, "\"Q\",\"a\",,5500000\r\n", "Registro 2 (renglón 2): falta la coordenada X."},
+        // Values the computation cannot take.
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",91,-58.5,10\r\n",
+                  "Registro 2 (renglón 2): la latitud (91) está fuera de -90 a 90 grados."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",\"-90 00 01\",-58.5,10\r\n",
+                  "Registro 2 (renglón 2): la latitud (-90 00 01) está fuera de -90 a 90 grados."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,1000,10\r\n",
+                  "Registro 2 (renglón 2): la longitud (1000) está fuera de -360 a 360 grados."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-58.5,1e308\r\n",
+                  "Registro 2 (renglón 2): la altura (1E+308) está fuera de -100000 a 100000 m."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-58.5,-100000.001\r\n",
+                  "Registro 2 (renglón 2): la altura (-100000.001) está fuera de -100000 a 100000 m."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-100,10\r\n",
+                  "Registro 2 (renglón 2): el punto está a más de 20 grados del meridiano central de la "
+                  "representación plana."},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,2,3\r\n",
+                  "Registro 2 (renglón 2): las coordenadas x, y, z dan un punto fuera de la Tierra (a menos de "
+                  "6250000 m o a más de 6480000 m de su centro)."},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1e308,2,3\r\n",
+                  "Registro 2 (renglón 2): las coordenadas x, y, z dan un punto fuera de la Tierra (a menos de "
+                  "6250000 m o a más de 6480000 m de su centro)."},
         CasoFalla{ModoDatos::planas, "\"Q\",\"a\",30000000,5500000\r\n",
-                  "Registro 2 (renglón 2): el punto no se puede calcular con el elipsoide y la representación plana "
-                  "elegidos."}));
+                  "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
+                  "plana (a más de 20 grados de su meridiano central, o en un polo)."},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",0,0\r\n",
+                  "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
+                  "plana (a más de 20 grados de su meridiano central, o en un polo)."},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,0\r\n",
+                  "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
+                  "plana (a más de 20 grados de su meridiano central, o en un polo)."},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,1e9\r\n",
+                  "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
+                  "plana (a más de 20 grados de su meridiano central, o en un polo)."}));
+
+// Latitude texts that only start like an angle: each is refused whole.
+class ProcesarAnguloMalformado : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ProcesarAnguloMalformado, SeRechazaEntero) {
+    const std::string valor = GetParam();
+    const auto c = corre("\"Q\",\"a\"," + valor + ",-58.5,10\r\n", proceso(ModoDatos::geodesicas, true));
+    EXPECT_EQ(c.recuento.estado, Estado::fallo);
+    EXPECT_EQ(c.resultados, "");
+    EXPECT_TRUE(c.recuento.mensaje.ends_with(") no es un número ni un ángulo.")) << c.recuento.mensaje;
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, ProcesarAnguloMalformado,
+                         ::testing::Values("\"-34\xB0" "36'12.5\"", "\"34 36 12.5 S\"", "0x1p3", "1e-400", "-34.5abc",
+                                           "\"-34 360 1\"", "\"-34 36 61\"", "\"-34 60 00\"", "\"-34  36 12\"",
+                                           "\"- 34 36 12\"", "\"-34.5 30\"", "\"-34 36 12,5,1\"", "\"S 34\""));
 
 TEST(Procesar, TextoQueEsSoloUnNumeroSonGradosDecimales) {
     const auto a = corre("\"P\",\"a\",\"-34.5\",\"-58.5\",\"10\"\r\n", proceso(ModoDatos::geodesicas, true));

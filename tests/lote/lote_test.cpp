@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "comun/carpeta_temporal.hpp"
@@ -129,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 85", "DATOS", "NUEVO"},
                     "rumbal-lote procesar: no hay un elipsoide llamado \"WGS 85\" en CARPETA/elipsoide.txt"},
         CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 9", "DATOS", "NUEVO"},
-                    "rumbal-lote procesar: no hay una representación plana llamado \"Faja 9\" en CARPETA/parametros.txt"},
+                    "rumbal-lote procesar: no hay una representación plana llamada \"Faja 9\" en CARPETA/parametros.txt"},
         CasoRechazo{{"transformar", "--marco", "WGS 84", "DATOS", "NUEVO"},
                     "rumbal-lote transformar: no hay un marco llamado \"WGS 84\" en CARPETA/marref.txt"},
         CasoRechazo{{"atributo", "--atributo", "esquina", "DATOS", "NUEVO"},
@@ -153,6 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{{"columnas", "--marco", "DHDN", "DATOS", "NUEVO"},
                     "rumbal-lote columnas: la opción --marco no corresponde a columnas (rumbal-lote --ayuda muestra el "
                     "uso)"},
+        CasoRechazo{{"--carpeta", "/no/existe", "procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
+                    "rumbal-lote procesar: no existe la carpeta de catálogos /no/existe"},
+        CasoRechazo{{"columnas", "--columnas", "1", "--", "-raro.txt", "NUEVO"},
+                    "rumbal-lote columnas: no existe el archivo de datos -raro.txt"},
+        CasoRechazo{{"columnas", "--columnas", "1", "DATOS", "--nuevo"},
+                    "rumbal-lote: opción desconocida: --nuevo (rumbal-lote --ayuda muestra el uso)"},
         CasoRechazo{{"borrar", "DATOS", "NUEVO"}, "rumbal-lote: orden desconocida: borrar (rumbal-lote --ayuda muestra el uso)"}));
 
 TEST_F(Lote, CatalogoMalformadoNombraArchivoYRenglon) {
@@ -181,7 +192,7 @@ struct CasoFalla {
 class LoteSeDetiene : public Lote, public ::testing::WithParamInterface<CasoFalla> {};
 
 TEST_P(LoteSeDetiene, ConservaLoGrabadoYSaleConUno) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",1,2,3\r\n" + GetParam().datos);
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n" + GetParam().datos);
     escribe(carpeta / "res.txt", "previo\r\n");
     EXPECT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 1);
     EXPECT_EQ(errores.str(), "rumbal-lote transformar: " + GetParam().mensaje +
@@ -196,11 +207,183 @@ INSTANTIATE_TEST_SUITE_P(Casos, LoteSeDetiene,
                                            CasoFalla{"\"P2\",\"a\",1,\"dos\",3\r\n", "Registro 2 (renglón 2): la coordenada y (dos) no es un número."},
                                            CasoFalla{"\"P2,\"a\",1,2,3\r\n\"P3\r\n", "Registro 2 (renglón 3): falta la comilla que cierra un texto."}));
 
+// Results files that would be wrong are refused before anything is written:
+// the output is left exactly as it was.
+struct CasoSalida {
+    const char* nombre;
+    std::function<std::string(prueba::CarpetaTemporal& carpeta)> prepara;  // makes the output, gives its path
+    std::string mensaje;  // CARPETA stands for the folder, SALIDA for the output's path
+    bool entradaestandar = false;  // DATOS is - with the output file behind standard input
+};
+
+class LoteRechazaSalida : public Lote, public ::testing::WithParamInterface<CasoSalida> {};
+
+TEST_P(LoteRechazaSalida, SinTocarla) {
+    const CasoSalida& caso = GetParam();
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n");
+    const std::string salida = caso.prepara(carpeta);
+    const std::string antes = std::filesystem::is_regular_file(salida) ? lee(salida) : "";
+    std::istringstream in;
+    std::ofstream entradaarchivo;
+    int descriptor = -1;
+    if (caso.entradaestandar) descriptor = ::open(salida.c_str(), O_RDONLY);
+    std::ostringstream out, err;
+    const int estado = ejecutalote({"transformar", "--marco", "DHDN", caso.entradaestandar ? "-" : ruta("datos.txt"), salida},
+                                   {in, out, err, descriptor, -1}, carpeta.ruta());
+    if (descriptor >= 0) ::close(descriptor);
+    EXPECT_EQ(estado, 2);
+    std::string esperado = caso.mensaje;
+    for (std::size_t p; (p = esperado.find("SALIDA")) != std::string::npos;) esperado.replace(p, 6, salida);
+    for (std::size_t p; (p = esperado.find("CARPETA")) != std::string::npos;) esperado.replace(p, 7, carpeta.ruta().string());
+    EXPECT_EQ(err.str(), "rumbal-lote transformar: " + esperado + "\n");
+    if (std::filesystem::is_regular_file(salida)) {
+        EXPECT_EQ(lee(salida), antes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteRechazaSalida,
+    ::testing::Values(
+        CasoSalida{"enlace",
+                   [](prueba::CarpetaTemporal& c) {
+                       std::filesystem::create_hard_link(c / "datos.txt", c / "enlace.txt");
+                       return (c / "enlace.txt").string();
+                   },
+                   "el archivo de datos y el de resultados son el mismo: SALIDA"},
+        CasoSalida{"entrada",
+                   [](prueba::CarpetaTemporal& c) {
+                       escribe(c / "res.txt", "previo\r\n");
+                       return (c / "res.txt").string();
+                   },
+                   "el archivo de datos y el de resultados son el mismo: SALIDA", true},
+        CasoSalida{"catalogo", [](prueba::CarpetaTemporal& c) { return (c / "elipsoide.txt").string(); },
+                   "SALIDA es un catálogo del programa: los resultados van a otro archivo"},
+        CasoSalida{"carpeta",
+                   [](prueba::CarpetaTemporal& c) {
+                       std::filesystem::create_directory(c / "sub");
+                       return (c / "sub").string();
+                   },
+                   "el archivo de resultados SALIDA es una carpeta, no un archivo"},
+        CasoSalida{"tuberia",
+                   [](prueba::CarpetaTemporal& c) {
+                       ::mkfifo((c / "tubo").c_str(), 0600);
+                       return (c / "tubo").string();
+                   },
+                   "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un "
+                   "enchufe)"},
+        CasoSalida{"dispositivo", [](prueba::CarpetaTemporal&) { return std::string("/dev/full"); },
+                   "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un "
+                   "enchufe)"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// A catalogue entry that loads but cannot be computed with is refused with
+// its file and line.
+struct CasoEntrada {
+    const char* archivo;
+    std::string contenido;
+    std::vector<std::string> orden;
+    std::string motivo;
+};
+
+class LoteRechazaEntrada : public Lote, public ::testing::WithParamInterface<CasoEntrada> {};
+
+TEST_P(LoteRechazaEntrada, NombraArchivoYRenglon) {
+    const CasoEntrada& caso = GetParam();
+    escribe(carpeta / caso.archivo, caso.contenido);
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",-34.5,-58.5,10\r\n");
+    std::vector<std::string> argumentos = caso.orden;
+    argumentos.push_back(ruta("datos.txt"));
+    argumentos.push_back(ruta("nuevo.txt"));
+    EXPECT_EQ(corre(argumentos), 2);
+    EXPECT_EQ(errores.str(), "rumbal-lote " + caso.orden[0] + ": Error en el archivo \"" + caso.archivo +
+                                 "\", renglón 2: " + caso.motivo + ". (" + ruta(caso.archivo) + ")\n");
+    EXPECT_FALSE(std::filesystem::exists(carpeta / "nuevo.txt"));
+}
+
+const std::vector<std::string> procesarcon = {"procesar", "--datos", "geo", "--elipsoide", "Malo", "--rep", "Faja 5"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteRechazaEntrada,
+    ::testing::Values(
+        CasoEntrada{"elipsoide.txt", "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",0,0,0,0,0\r\n",
+                    procesarcon, "el semieje mayor a debe ser positivo"},
+        CasoEntrada{"elipsoide.txt",
+                    "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",6378137,6356752.314,.00335,1,.00673\r\n",
+                    procesarcon, "el cuadrado de la primera excentricidad debe estar entre 0 y 1, sin llegar a 1"},
+        CasoEntrada{"parametros.txt", "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Cero\",\"-60\",5500000,0,\"-90\",0\r\n",
+                    {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Cero"},
+                    "el factor de escala k0 debe ser positivo"},
+        CasoEntrada{"parametros.txt",
+                    "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Rara\",\"60\xB0O\",5500000,0,\"-90\",1\r\n",
+                    {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Rara"},
+                    "la longitud de origen (60°O) no es un ángulo"},
+        CasoEntrada{"marref.txt",
+                    "\"DHDN\",\"Bessel 1841\",1,2,3,0,0,0,0\r\n\"ETRS89\",\"GRS 80\",0,0,0,0,0,0,-1000000\r\n",
+                    {"transformar", "--marco", "ETRS89"}, "el cambio de escala k debe ser mayor que -1000000 ppm"}));
+
+TEST_F(Lote, ResultadosSinFinDeRenglonRecibenUnoAntesDelPrimerRegistro) {
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n");
+    escribe(carpeta / "res.txt", "\"P0\",\"a\",1,2,3");
+    ASSERT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 0) << errores.str();
+    const std::string r = lee(carpeta / "res.txt");
+    EXPECT_EQ(r.substr(0, 20), "\"P0\",\"a\",1,2,3\r\n\"P1\"");
+    EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
+    EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
+}
+
+struct CasoAviso {
+    const char* nombre;
+    std::string datos;
+    std::string errores;
+};
+
+class LoteAvisa : public Lote, public ::testing::WithParamInterface<CasoAviso> {};
+
+TEST_P(LoteAvisa, YCalculaComoSiempre) {
+    escribe(carpeta / "datos.txt", GetParam().datos);
+    EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 0);
+    EXPECT_EQ(errores.str(), GetParam().errores);
+    EXPECT_TRUE(salida.str().starts_with("\"P1\",\"a\",\"-34 30 00\",")) << salida.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteAvisa,
+    ::testing::Values(
+        CasoAviso{"marcautf8", "\xEF\xBB\xBF\"P1\",\"a\",-34.5,-58.5,1\r\n",
+                  "rumbal-lote procesar: aviso: el archivo empieza con la marca de orden de bytes de UTF-8 (EF BB "
+                  "BF), que se pasó por alto\n--->  1 puntos calculados\n"},
+        CasoAviso{"renglonincompleto", "\"P1\",\"a\",-34.5,-58.5\r\n1\r\n",
+                  "rumbal-lote procesar: aviso: el registro 1 (renglón 1) no ocupa un renglón entero: sus campos se "
+                  "tomaron de donde estaban y los registros que siguen pueden estar corridos\n--->  1 puntos "
+                  "calculados\n"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST_F(Lote, LosValoresCitadosNoMandanEnLaTerminal) {
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",\"\x1B[2J\x1B]0;x\x07\",-58.5,1\r\n\"P2\",\"a\",-34.5,\"" +
+                                       std::string(70, '9') + "x\",1\r\n");
+    EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
+    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 1 (renglón 1): la latitud (\\x1B[2J\\x1B]0;x\\x07) no es "
+                             "un número ni un ángulo.\n--->  0 puntos calculados\n");
+    escribe(carpeta / "datos.txt", "\"P2\",\"a\",-34.5,\"" + std::string(70, '9') + "x\",1\r\n");
+    EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
+    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 1 (renglón 1): la longitud (" + std::string(60, '9') +
+                                 "...) no es un número ni un ángulo.\n--->  0 puntos calculados\n");
+}
+
+TEST_F(Lote, UnRenglonDeMasDe64KiBDetieneLaCorrida) {
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",-34.5,-58.5,1\r\n\"P2\",\"" + std::string(70000, 'a') + "\"\r\n");
+    EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
+    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 2 (renglón 2): el renglón pasa de 65536 bytes.\n--->  1 "
+                             "puntos calculados\n");
+}
+
 TEST_F(Lote, Ayuda) {
     EXPECT_EQ(corre({"--ayuda"}), 0);
     EXPECT_EQ(salida.str().substr(0, 5), "Uso:\n");
     EXPECT_NE(salida.str().find("catálogos"), std::string::npos);
     EXPECT_EQ(corre({"-h"}), 0);
+    EXPECT_EQ(corre({"--help"}), 0);
+    EXPECT_EQ(salida.str().substr(0, 5), "Uso:\n");
     EXPECT_EQ(corre({}), 2);
 }
 

@@ -323,6 +323,20 @@ private slots:
         QCOMPARE(texto(w, "Label9"), QString());
     }
 
+    void calcularConUnElipsoideQueNoSirveDiceElMotivo() {
+        escribe(ruta("datos.txt"), datosgeo);
+        escribe(ruta("elipsoide.txt"), lee(ruta("elipsoide.txt")) + "\"Malo\",0,0,0,0,0\r\n");
+        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("Malo")));
+        abre(w, "datos.txt", "resultados.txt");
+        pulsa(w, "botcalcular");
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("No se puede calcular con el elipsoide \"Malo\": el "
+                                                                   "semieje mayor a debe ser positivo.")}));
+        QCOMPARE(lee(ruta("resultados.txt")), std::string());
+        QCOMPARE(texto(w, "Label9"), QString());
+    }
+
     void archivosCerradosPorOtraVentana() {
         escribe(ruta("datos.txt"), datosgeo);
         QWidget* w = procesar();
@@ -452,12 +466,13 @@ private slots:
     }
 
     void transformarSinMarcoCopiaRedondeado() {
-        escribe(ruta("datos.txt"), "\"P1\",\"\",10,20,30\r\n\"P2\",,1.00049,2,3\r\n");
+        escribe(ruta("datos.txt"), "\"P1\",\"\",4000000,3000000,3800000\r\n\"P2\",,4000000.00049,3000000,3800000\r\n");
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
         pulsa(w, "botcalcular");
         esperafin(w);
-        QCOMPARE(lee(ruta("resultados.txt")), std::string("\"P1\",\"\",10,20,30\r\n\"P2\",,1,2,3\r\n"));
+        QCOMPARE(lee(ruta("resultados.txt")),
+                 std::string("\"P1\",\"\",4000000,3000000,3800000\r\n\"P2\",,4000000,3000000,3800000\r\n"));
     }
 
     // ---- Column selection ----------------------------------------------
