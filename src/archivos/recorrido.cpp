@@ -167,7 +167,7 @@ struct Bloque {
 class LectorBloques {
 public:
     static constexpr std::size_t porbloque = registrosporavance;
-    static constexpr std::int64_t bytesporbloque = 4 << 20;
+    static constexpr std::int64_t bytesporbloque = 1 << 20;
 
     LectorBloques(std::istream& entrada, std::size_t n) : lector_(entrada), n_(n) {}
 

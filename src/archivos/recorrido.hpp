@@ -70,7 +70,7 @@ private:
 // message. registros counts the records read.
 //
 // Records are read in blocks of at most registrosporavance records and about
-// 4 MiB of input, so memory stays the same whatever the file. A write that
+// 1 MiB of input, so memory stays the same whatever the file. A write that
 // fails stops the run at once; registros then counts the records whose lines
 // reached the output. An exception thrown by cada (memory exhausted) stops
 // the run with a message like any other failure.
