@@ -13,7 +13,7 @@ Fila filade(std::span<const ValorCampo> campos, std::span<const std::size_t> col
 
 Recuento lista(std::istream& completo, std::span<const std::size_t> columnas,
                const std::function<void(Fila&& fila)>& agrega, const Avance& avance) {
-    const auto cada = [&](std::span<ValorCampo> c, std::string&) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string&) -> Resultado<void> {
         agrega(filade(c, columnas));
         return {};
     };

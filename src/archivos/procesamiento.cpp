@@ -33,8 +33,8 @@ std::string fuerade(const char* que, const ValorCampo& v, double limite, const c
 // A latitude or longitude field: decimal degrees (a number, or a text that is
 // only one) become an angle text; an angle text is kept as read. Anything
 // else, or an angle past maximo degrees, is refused.
-std::string leeangulo(const ValorCampo& v, const Decimales& d, const char* que, double maximo, std::string& texto) {
-    if (v.esvacio()) return std::string("falta ") + que;
+Resultado<void> leeangulo(const ValorCampo& v, const Decimales& d, const char* que, double maximo, std::string& texto) {
+    if (v.esvacio()) return falla(std::string("falta ") + que);
     std::optional<double> grados;
     if (v.esnumero()) {
         grados = v.numero();
@@ -42,9 +42,9 @@ std::string leeangulo(const ValorCampo& v, const Decimales& d, const char* que, 
     } else if ((grados = dominio::leeangulo(v.texto()))) {
         texto = v.texto();
     } else {
-        return std::string(que) + " (" + cita(v) + ") no es un número ni un ángulo";
+        return falla(std::string(que) + " (" + cita(v) + ") no es un número ni un ángulo");
     }
-    if (!(std::fabs(*grados) <= maximo)) return fuerade(que, v, maximo, "grados");
+    if (!(std::fabs(*grados) <= maximo)) return falla(fuerade(que, v, maximo, "grados"));
     if (texto.empty()) texto = gratexgeo(*grados, d);
     return {};
 }
@@ -58,29 +58,29 @@ struct Coordenadas {
     double xplana = 0, yplana = 0;  // plane, when given
 };
 
-std::string leegeodesicas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
-    if (auto m = leeangulo(c[2], p.decimales, "la latitud", latitudmaxima, k.latitud); !m.empty()) return m;
-    if (auto m = leeangulo(c[3], p.decimales, "la longitud", longitudmaxima, k.longitud); !m.empty()) return m;
+Resultado<void> leegeodesicas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
+    if (auto m = leeangulo(c[2], p.decimales, "la latitud", latitudmaxima, k.latitud); !m) return m;
+    if (auto m = leeangulo(c[3], p.decimales, "la longitud", longitudmaxima, k.longitud); !m) return m;
     const bool sinaltura = c[4].esvacio() || (c[4].estexto() && c[4].texto().empty());
     if (sinaltura) return {};
     const auto h = numerode(c[4]);
-    if (!h) return noesnumero("la altura", c[4]);
-    if (!dominio::alturavalida(*h)) return fuerade("la altura", c[4], alturamaxima, "m");
+    if (!h) return falla(noesnumero("la altura", c[4]));
+    if (!dominio::alturavalida(*h)) return falla(fuerade("la altura", c[4], alturamaxima, "m"));
     k.altura = *h;
     return {};
 }
 
-std::string leecartesianas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
+Resultado<void> leecartesianas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
     const char* const nombres[] = {"la coordenada x", "la coordenada y", "la coordenada z"};
     double xyz[3];
     for (std::size_t i = 0; i < 3; ++i) {
         const auto v = numerode(c[2 + i]);
-        if (!v) return noesnumero(nombres[i], c[2 + i]);
+        if (!v) return falla(noesnumero(nombres[i], c[2 + i]));
         xyz[i] = *v;
     }
-    if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return dominio::fueradelatierra();
+    if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return falla(dominio::fueradelatierra());
     const auto g = caracgeo(xyz[0], xyz[1], xyz[2], p.elipsoide, p.decimales);
-    if (!g) return nocalculable;
+    if (!g) return falla(nocalculable);
     k.latitud = g->latitud;
     k.longitud = g->longitud;
     k.altura = g->altura;
@@ -90,16 +90,16 @@ std::string leecartesianas(std::span<ValorCampo> c, const Proceso& p, Coordenada
     return {};
 }
 
-std::string leeplanas(std::span<ValorCampo> c, const Proceso& p, const interno::OrigenLeido& origen, Coordenadas& k) {
+Resultado<void> leeplanas(std::span<ValorCampo> c, const Proceso& p, const interno::OrigenLeido& origen, Coordenadas& k) {
     const auto x = numerode(c[2]);
-    if (!x) return noesnumero("la coordenada X", c[2]);
+    if (!x) return falla(noesnumero("la coordenada X", c[2]));
     const auto y = numerode(c[3]);
-    if (!y) return noesnumero("la coordenada Y", c[3]);
+    if (!y) return falla(noesnumero("la coordenada Y", c[3]));
     const char* const fuera = "las coordenadas X, Y dan un punto fuera de la zona de la representación plana "
                               "(a más de 20 grados de su meridiano central, o en un polo)";
-    if (!std::isfinite(*x) || !std::isfinite(*y)) return fuera;
+    if (!std::isfinite(*x) || !std::isfinite(*y)) return falla(fuera);
     const auto g = interno::plaageoleido(*x, *y, p.elipsoide, p.representacion, origen, p.decimales);
-    if (!g || !dominio::enlazona(gmsagra(g->latitud), gmsagra(g->longitud), origen.longitud, true)) return fuera;
+    if (!g || !dominio::enlazona(gmsagra(g->latitud), gmsagra(g->longitud), origen.longitud, true)) return falla(fuera);
     k.latitud = g->latitud;
     k.longitud = g->longitud;
     k.xplana = *x;
@@ -128,12 +128,12 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
     const interno::OrigenLeido origen = interno::leeorigen(p.representacion, p.elipsoide);
 
     // Called from two threads at once: it keeps its work in its own locals.
-    const auto cada = [&p, &d, &origen, conplanas](std::span<ValorCampo> c, std::string& destino) -> std::string {
+    const auto cada = [&p, &d, &origen, conplanas](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
         Coordenadas k;
-        const std::string motivo = p.modo == ModoDatos::geodesicas    ? leegeodesicas(c, p, k)
-                                   : p.modo == ModoDatos::cartesianas ? leecartesianas(c, p, k)
-                                                                      : leeplanas(c, p, origen, k);
-        if (!motivo.empty()) return motivo;
+        const Resultado<void> leido = p.modo == ModoDatos::geodesicas    ? leegeodesicas(c, p, k)
+                                      : p.modo == ModoDatos::cartesianas ? leecartesianas(c, p, k)
+                                                                         : leeplanas(c, p, origen, k);
+        if (!leido) return leido;
 
         RegistroPunto r;
         r[colpunto] = std::move(c[0]);
@@ -146,19 +146,19 @@ Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p
             r[colz] = k.z;
         } else {
             const auto xyz = interno::geoacargrados(latgrados, longrados, k.altura, p.elipsoide, d);
-            if (!xyz) return nocalculable;
+            if (!xyz) return falla(nocalculable);
             r[colx] = xyz->x;
             r[coly] = xyz->y;
             r[colz] = xyz->z;
         }
         const auto coeficiente = interno::coefaltgrados(latgrados, k.altura, p.elipsoide);
-        if (!coeficiente) return nocalculable;
+        if (!coeficiente) return falla(nocalculable);
         if (conplanas) {
             if (!dominio::enlazona(latgrados, longrados, origen.longitud, false))
-                return "el punto está a más de " + textonumero(apartamientomaximo) +
-                       " grados del meridiano central de la representación plana";
+                return falla("el punto está a más de " + textonumero(apartamientomaximo) +
+                             " grados del meridiano central de la representación plana");
             const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
-            if (!planas) return nocalculable;
+            if (!planas) return falla(nocalculable);
             r[colxplana] = p.modo == ModoDatos::planas ? k.xplana : planas->x;
             r[colyplana] = p.modo == ModoDatos::planas ? k.yplana : planas->y;
             r[colfactor] = redondea(planas->factorescala, 8);

@@ -83,7 +83,8 @@ void calcula(const CadaRegistro& cada, std::vector<ValorCampo>& campos, std::siz
     t.motivo.clear();
     for (std::size_t i = desde; i < hasta; ++i) {
         try {
-            t.motivo = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
+            const Resultado<void> hecho = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
+            if (!hecho) t.motivo = hecho.error().motivo;
         } catch (const std::bad_alloc&) {
             t.motivo = "no alcanza la memoria";
         } catch (const std::exception& e) {

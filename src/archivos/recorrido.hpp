@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 
+#include "base/resultado.hpp"
 #include "textos/campos.hpp"
 #include "textos/lector_campos.hpp"
 
@@ -64,8 +65,8 @@ private:
 };
 
 // Reads records of n fields until the end of the input or a failure, and hands
-// each to cada, which appends what the record gives to destino and answers an
-// empty text, or the reason it cannot go on. Reports progress, flushes the
+// each to cada, which appends what the record gives to destino, or answers the
+// reason it cannot go on. Reports progress, flushes the
 // output at every end, and names the record and line of any failure in the
 // message. registros counts the records read.
 //
@@ -80,7 +81,7 @@ private:
 // data that does not change) and their output is appended in file order, so
 // the result is the same bytes as one thread gives. Progress is reported from
 // the calling thread only.
-using CadaRegistro = std::function<std::string(std::span<ValorCampo> campos, std::string& destino)>;
+using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);
 

@@ -8,7 +8,7 @@ namespace rumbal {
 Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std::span<const std::size_t> columnas,
                             const Avance& avance) {
     Salida salida(generado);
-    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
         for (std::size_t i = 0; i < columnas.size(); ++i)
             grabacampo(destino, c[columnas[i]], i + 1 == columnas.size());
         return {};
@@ -19,7 +19,7 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
 Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, const std::string& atributo,
                             const Avance& avance) {
     Salida salida(generado);
-    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> std::string {
+    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
         const ValorCampo& v = c[colatributo];
         const bool igual = v.estexto() ? v.texto() == atributo
                                        : (v.esnumero() ? textonumero(v.numero()) == atributo : atributo.empty());

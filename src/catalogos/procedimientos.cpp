@@ -7,9 +7,13 @@
 #include <cstring>
 #include <fstream>
 
+#include "archivos/anexo.hpp"
 #include "catalogos/carga.hpp"
+#include "catalogos/reemplazo_interrumpido.hpp"
 
 namespace rumbal {
+
+using interno::Interrupcion;
 
 namespace {
 
@@ -20,36 +24,31 @@ ErrorCatalogo errorde(const std::filesystem::path& carpeta, const Catalogo& c, s
 std::string descripcionerrno() { return std::strerror(errno); }
 
 // Writes contenido to ruta (created or emptied) and flushes it to the disk.
-bool escribecompleto(const std::filesystem::path& ruta, const std::string& contenido, Interrupcion interrupcion,
-                     std::string& motivo) {
+Resultado<void> escribecompleto(const std::filesystem::path& ruta, const std::string& contenido,
+                                Interrupcion interrupcion) {
+    const auto noseescribe = [&ruta] {
+        return falla("no se puede escribir " + ruta.filename().string() + ": " + descripcionerrno());
+    };
     const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        motivo = "no se puede crear " + ruta.filename().string() + ": " + descripcionerrno();
-        return false;
-    }
+    if (fd < 0) return falla("no se puede crear " + ruta.filename().string() + ": " + descripcionerrno());
     std::size_t porescribir = contenido.size();
     if (interrupcion == Interrupcion::escrituraamedias) porescribir /= 2;
-    std::size_t escrito = 0;
-    while (escrito < porescribir) {
+    for (std::size_t escrito = 0; escrito < porescribir;) {
         const ssize_t n = ::write(fd, contenido.data() + escrito, porescribir - escrito);
+        if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            if (errno == EINTR) continue;
-            motivo = "no se puede escribir " + ruta.filename().string() + ": " + descripcionerrno();
+            const Error error = noseescribe();
             ::close(fd);
-            return false;
+            return error;
         }
         escrito += static_cast<std::size_t>(n);
     }
     if (interrupcion == Interrupcion::escrituraamedias) {
         ::close(fd);
-        motivo = "escritura interrumpida";
-        return false;
+        return falla("escritura interrumpida");
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        motivo = "no se puede escribir " + ruta.filename().string() + ": " + descripcionerrno();
-        return false;
-    }
-    return true;
+    if (::fsync(fd) != 0 || ::close(fd) != 0) return noseescribe();
+    return {};
 }
 
 void sincronizacarpeta(const std::filesystem::path& carpeta) {
@@ -60,14 +59,13 @@ void sincronizacarpeta(const std::filesystem::path& carpeta) {
     }
 }
 
-bool descartatransitorio(const std::filesystem::path& carpeta, std::string& motivo) {
+Resultado<void> descartatransitorio(const std::filesystem::path& carpeta) {
     std::error_code ec;
     std::filesystem::remove(carpeta / archivotransitorio, ec);
-    if (ec) {
-        motivo = "no se puede borrar el archivo transitorio " + std::string(archivotransitorio) + ": " + ec.message();
-        return false;
-    }
-    return true;
+    if (ec)
+        return falla("no se puede borrar el archivo transitorio " + std::string(archivotransitorio) + ": " +
+                     ec.message());
+    return {};
 }
 
 }  // namespace
@@ -79,49 +77,42 @@ std::string_view mensajecatalogolleno() {
 Resultado<Agregado> agregaentrada(const std::filesystem::path& carpeta, const Catalogo& c, const Renglon& entrada,
                                   std::size_t cuenta) {
     if (cuenta >= maximoentradas) return Agregado::lleno;
-    const std::filesystem::path ruta = carpeta / c.archivo;
+    // Appended as results are, so a last line without its line end (a file
+    // edited by hand) is not joined to the new one.
+    auto archivo = Anexo::abre(carpeta / c.archivo);
+    if (!archivo) return errorde(carpeta, c, archivo.error().motivo);
     std::string linea;
-    {
-        // A last line without its line end (a file edited by hand) must not be
-        // joined to the new one.
-        std::ifstream existente(ruta, std::ios::binary | std::ios::ate);
-        if (existente && existente.tellg() > 0) {
-            existente.seekg(-1, std::ios::end);
-            const int ultimo = existente.get();
-            if (ultimo != '\n' && ultimo != '\r') linea = "\r\n";
-        }
-    }
     grabalinea(linea, entrada);
-    std::ofstream archivo(ruta, std::ios::binary | std::ios::app);
-    if (!archivo) return errorde(carpeta, c, "no se puede abrir el archivo para agregar");
-    archivo.write(linea.data(), static_cast<std::streamsize>(linea.size()));
-    archivo.close();
-    if (!archivo) return errorde(carpeta, c, "no se pudo escribir la entrada");
+    **archivo << linea;
+    if (!(*archivo)->cierra()) return errorde(carpeta, c, "no se pudo escribir la entrada: " + (*archivo)->motivofalla());
     return Agregado::agregado;
 }
 
-Resultado<bool> reemplazaarchivo(const std::filesystem::path& carpeta, const Catalogo& c,
-                                 const std::vector<Renglon>& renglones, Interrupcion interrupcion) {
-    std::string motivo;
-    if (!descartatransitorio(carpeta, motivo)) return errorde(carpeta, c, motivo);
+Resultado<void> interno::reemplazaarchivo(const std::filesystem::path& carpeta, const Catalogo& c,
+                                          const std::vector<Renglon>& renglones, Interrupcion interrupcion) {
+    if (auto r = descartatransitorio(carpeta); !r) return errorde(carpeta, c, r.error().motivo);
     std::string contenido;
     for (const Renglon& r : renglones) grabalinea(contenido, r);
-    const std::filesystem::path transitorio = carpeta / archivotransitorio;
-    if (!escribecompleto(transitorio, contenido, interrupcion, motivo)) {
+    if (auto r = escribecompleto(carpeta / archivotransitorio, contenido, interrupcion); !r) {
         // A real failure takes the half-written scratch file away; an
         // interruption leaves it, as a crash would.
-        if (interrupcion == Interrupcion::ninguna) descartatransitorio(carpeta, motivo);
-        return errorde(carpeta, c, motivo);
+        if (interrupcion == Interrupcion::ninguna) descartatransitorio(carpeta);
+        return errorde(carpeta, c, r.error().motivo);
     }
     if (interrupcion == Interrupcion::antesderenombrar) return errorde(carpeta, c, "reemplazo interrumpido");
     std::error_code ec;
-    std::filesystem::rename(transitorio, carpeta / c.archivo, ec);
+    std::filesystem::rename(carpeta / archivotransitorio, carpeta / c.archivo, ec);
     if (ec) {
-        descartatransitorio(carpeta, motivo);
+        descartatransitorio(carpeta);
         return errorde(carpeta, c, "no se puede reemplazar el archivo: " + ec.message());
     }
     sincronizacarpeta(carpeta);
-    return true;
+    return {};
+}
+
+Resultado<void> reemplazaarchivo(const std::filesystem::path& carpeta, const Catalogo& c,
+                                 const std::vector<Renglon>& renglones) {
+    return interno::reemplazaarchivo(carpeta, c, renglones, Interrupcion::ninguna);
 }
 
 Resultado<std::vector<Renglon>> borraentrada(const std::filesystem::path& carpeta, const Catalogo& c,

@@ -35,12 +35,8 @@ Resultado<Agregado> agregaentrada(const std::filesystem::path& carpeta, const Ca
 Resultado<std::vector<Renglon>> borraentrada(const std::filesystem::path& carpeta, const Catalogo& c,
                                              const std::string& nombre);
 
-// Where a test may stop a rewrite as a crash or a full disk would.
-enum class Interrupcion { ninguna, escrituraamedias, antesderenombrar };
-
 // Replaces the file with the given lines.
-Resultado<bool> reemplazaarchivo(const std::filesystem::path& carpeta, const Catalogo& c,
-                                 const std::vector<Renglon>& renglones,
-                                 Interrupcion interrupcion = Interrupcion::ninguna);
+Resultado<void> reemplazaarchivo(const std::filesystem::path& carpeta, const Catalogo& c,
+                                 const std::vector<Renglon>& renglones);
 
 }  // namespace rumbal

@@ -1,4 +1,5 @@
 #include "catalogos/procedimientos.hpp"
+#include "catalogos/reemplazo_interrumpido.hpp"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +106,7 @@ TEST(BorrarEntrada, CatalogoMalformadoNoSeToca) {
     EXPECT_EQ(lee(carpeta / "atributos.txt"), malo);
 }
 
-class ReemplazoInterrumpido : public ::testing::TestWithParam<Interrupcion> {};
+class ReemplazoInterrumpido : public ::testing::TestWithParam<interno::Interrupcion> {};
 
 TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
     CarpetaTemporal carpeta;
@@ -114,7 +115,7 @@ TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
     escribe(carpeta / "marref.txt", viejo);
     const std::vector<Renglon> nuevo = {renglonde(EntradaMarco{"A", "WGS 84", {1, 2, 3, 4, 5, 6, 7}}),
                                         renglonde(EntradaMarco{"B", "WGS 84", {-1, -2, -3, -4, -5, -6, -7}})};
-    const auto r = reemplazaarchivo(carpeta.ruta(), catalogomarcos, nuevo, GetParam());
+    const auto r = interno::reemplazaarchivo(carpeta.ruta(), catalogomarcos, nuevo, GetParam());
     ASSERT_FALSE(r.bien());
     EXPECT_EQ(lee(carpeta / "marref.txt"), viejo);
     ASSERT_TRUE(cargamarcos(carpeta.ruta()).bien());
@@ -125,7 +126,8 @@ TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Etapas, ReemplazoInterrumpido,
-                         ::testing::Values(Interrupcion::escrituraamedias, Interrupcion::antesderenombrar));
+                         ::testing::Values(interno::Interrupcion::escrituraamedias,
+                                           interno::Interrupcion::antesderenombrar));
 
 TEST(Reemplazo, DecimalesEnUnRenglon) {
     CarpetaTemporal carpeta;

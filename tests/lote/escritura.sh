@@ -6,8 +6,8 @@
 #
 #   tests/lote/escritura.sh RUMBAL-LOTE MARREF-DE-PRUEBA
 set -u
-lote=$1
-marref=$2
+lote=$(realpath "$1")
+marref=$(realpath "$2")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
