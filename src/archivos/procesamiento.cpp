@@ -119,66 +119,75 @@ Resultado<void> revisa(const Proceso& p) {
     return {};
 }
 
-Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p, const Avance& avance) {
-    Salida salida(resultados);
+namespace {
+
+// The record of a point whose coordinates were read: the other kinds of
+// coordinates computed, the height coefficient, and the plane quantities when
+// there is a representation.
+Resultado<void> completa(std::span<ValorCampo> c, const Proceso& p, const interno::OrigenLeido& origen,
+                         const Coordenadas& k, std::string& destino) {
     const Decimales& d = p.decimales;
     const bool conplanas = p.modo == ModoDatos::planas || !p.nombrerepresentacion.empty();
-    const std::size_t campos = p.modo == ModoDatos::planas ? 4 : 5;
-    // Each angle text is read once per record, the origin once per run.
-    const interno::OrigenLeido origen = interno::leeorigen(p.representacion, p.elipsoide);
+    RegistroPunto r;
+    r[colpunto] = std::move(c[0]);
+    r[colatributo] = std::move(c[1]);
+    const double latgrados = gmsagra(k.latitud);
+    const double longrados = gmsagra(k.longitud);
+    if (p.modo == ModoDatos::cartesianas) {
+        r[colx] = k.x;
+        r[coly] = k.y;
+        r[colz] = k.z;
+    } else {
+        const auto xyz = interno::geoacargrados(latgrados, longrados, k.altura, p.elipsoide, d);
+        if (!xyz) return falla(nocalculable);
+        r[colx] = xyz->x;
+        r[coly] = xyz->y;
+        r[colz] = xyz->z;
+    }
+    const auto coeficiente = interno::coefaltgrados(latgrados, k.altura, p.elipsoide);
+    if (!coeficiente) return falla(nocalculable);
+    if (conplanas) {
+        if (!dominio::enlazona(latgrados, longrados, origen.longitud, false))
+            return falla("el punto está a más de " + textonumero(apartamientomaximo) +
+                         " grados del meridiano central de la representación plana");
+        const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
+        if (!planas) return falla(nocalculable);
+        r[colxplana] = p.modo == ModoDatos::planas ? k.xplana : planas->x;
+        r[colyplana] = p.modo == ModoDatos::planas ? k.yplana : planas->y;
+        r[colfactor] = redondea(planas->factorescala, 8);
+        r[colconvergencia] = sinblancosiniciales(reparacoma(planas->convergencia));
+    } else {
+        r[colxplana] = 0.0;
+        r[colyplana] = 0.0;
+        r[colfactor] = 0.0;
+        r[colconvergencia] = std::string();
+    }
+    r[collatitud] = sinblancosiniciales(k.latitud);
+    r[collongitud] = sinblancosiniciales(k.longitud);
+    r[colaltura] = k.altura;
+    r[colcoefaltura] = redondea(*coeficiente, 8);
+    r[colelipsoide] = p.nombreelipsoide;
+    r[colrepresentacion] = p.nombrerepresentacion;
+    grabapunto(destino, r);
+    return {};
+}
 
+}  // namespace
+
+Recuento procesa(std::istream& datos, std::ostream& resultados, const Proceso& p, const Avance& avance) {
+    Salida salida(resultados);
+    // The origin is read once per run.
+    const interno::OrigenLeido origen = interno::leeorigen(p.representacion, p.elipsoide);
     // Called from two threads at once: it keeps its work in its own locals.
-    const auto cada = [&p, &d, &origen, conplanas](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
+    const auto cada = [&p, &origen](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
         Coordenadas k;
         const Resultado<void> leido = p.modo == ModoDatos::geodesicas    ? leegeodesicas(c, p, k)
                                       : p.modo == ModoDatos::cartesianas ? leecartesianas(c, p, k)
                                                                          : leeplanas(c, p, origen, k);
         if (!leido) return leido;
-
-        RegistroPunto r;
-        r[colpunto] = std::move(c[0]);
-        r[colatributo] = std::move(c[1]);
-        const double latgrados = gmsagra(k.latitud);
-        const double longrados = gmsagra(k.longitud);
-        if (p.modo == ModoDatos::cartesianas) {
-            r[colx] = k.x;
-            r[coly] = k.y;
-            r[colz] = k.z;
-        } else {
-            const auto xyz = interno::geoacargrados(latgrados, longrados, k.altura, p.elipsoide, d);
-            if (!xyz) return falla(nocalculable);
-            r[colx] = xyz->x;
-            r[coly] = xyz->y;
-            r[colz] = xyz->z;
-        }
-        const auto coeficiente = interno::coefaltgrados(latgrados, k.altura, p.elipsoide);
-        if (!coeficiente) return falla(nocalculable);
-        if (conplanas) {
-            if (!dominio::enlazona(latgrados, longrados, origen.longitud, false))
-                return falla("el punto está a más de " + textonumero(apartamientomaximo) +
-                             " grados del meridiano central de la representación plana");
-            const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
-            if (!planas) return falla(nocalculable);
-            r[colxplana] = p.modo == ModoDatos::planas ? k.xplana : planas->x;
-            r[colyplana] = p.modo == ModoDatos::planas ? k.yplana : planas->y;
-            r[colfactor] = redondea(planas->factorescala, 8);
-            r[colconvergencia] = sinblancosiniciales(reparacoma(planas->convergencia));
-        } else {
-            r[colxplana] = 0.0;
-            r[colyplana] = 0.0;
-            r[colfactor] = 0.0;
-            r[colconvergencia] = std::string();
-        }
-        r[collatitud] = sinblancosiniciales(k.latitud);
-        r[collongitud] = sinblancosiniciales(k.longitud);
-        r[colaltura] = k.altura;
-        r[colcoefaltura] = redondea(*coeficiente, 8);
-        r[colelipsoide] = p.nombreelipsoide;
-        r[colrepresentacion] = p.nombrerepresentacion;
-        grabapunto(destino, r);
-        return {};
+        return completa(c, p, origen, k, destino);
     };
-    return recorre(datos, &salida, campos, avance, cada, true);
+    return recorre(datos, &salida, p.modo == ModoDatos::planas ? 4 : 5, avance, cada, true);
 }
 
 }  // namespace rumbal

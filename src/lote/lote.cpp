@@ -58,15 +58,10 @@ const char* const uso =
     "pudo escribir (lo grabado antes queda, en renglones enteros); 2 pedido\n"
     "rechazado antes de escribir nada.\n";
 
-// A request refused before anything is written; deuso when the words of the
-// request are wrong, so the message points to the usage text.
-struct Rechazo {
-    std::string mensaje;
-    bool deuso = false;
-};
-
-Rechazo deuso(std::string mensaje) { return {std::move(mensaje), true}; }
-Rechazo rechazo(std::string mensaje) { return {std::move(mensaje), false}; }
+// A request refused before anything is written. When the words of the
+// request are wrong the message points to the usage text.
+Error rechazo(std::string mensaje) { return falla(std::move(mensaje)); }
+Error deuso(std::string mensaje) { return rechazo(std::move(mensaje) + " (rumbal-lote --ayuda muestra el uso)"); }
 
 void escribelinea(std::ostream& destino, const std::string& cp1252) { destino << autf8(cp1252) << '\n'; }
 
@@ -88,11 +83,8 @@ std::string enunrenglon(std::string m) {
     return m;
 }
 
-template <class T>
-T cargado(Resultado<T> r) {
-    if (!r.bien()) throw rechazo(enunrenglon(r.error().mensaje()));
-    return std::move(r.valor());
-}
+// A catalogue's error as a refusal of the request.
+Error rechazode(const Error& e) { return rechazo(enunrenglon(e.mensaje())); }
 
 // --- The words of the request ------------------------------------------------
 
@@ -103,15 +95,15 @@ struct Orden {
     bool ayuda = false;
 
     bool tiene(const std::string& opcion) const { return opciones.count(opcion) > 0; }
-    const std::string& valor(const std::string& opcion) const {
+    Resultado<std::string> valor(const std::string& opcion) const {
         const auto v = opciones.find(opcion);
-        if (v == opciones.end()) throw deuso("falta --" + opcion);
+        if (v == opciones.end()) return deuso("falta --" + opcion);
         return v->second;
     }
 };
 
 // A named option "--nombre VALOR" or "--nombre=VALOR" at argumentos[i].
-void leeopcion(const std::vector<std::string>& argumentos, std::size_t& i, Orden& o) {
+Resultado<void> leeopcion(const std::vector<std::string>& argumentos, std::size_t& i, Orden& o) {
     static const std::vector<std::string> conocidas = {"carpeta", "datos", "elipsoide", "rep",
                                                        "marco",   "columnas", "atributo"};
     const std::string& a = argumentos[i];
@@ -122,15 +114,16 @@ void leeopcion(const std::vector<std::string>& argumentos, std::size_t& i, Orden
         nombre.erase(igual);
     }
     if (std::find(conocidas.begin(), conocidas.end(), nombre) == conocidas.end())
-        throw deuso("opción desconocida: " + cita(a));
+        return deuso("opción desconocida: " + cita(a));
     if (!valor) {
-        if (i + 1 >= argumentos.size()) throw deuso("falta el valor de --" + nombre);
+        if (i + 1 >= argumentos.size()) return deuso("falta el valor de --" + nombre);
         valor = argumentos[++i];
     }
-    if (!o.opciones.emplace(nombre, *valor).second) throw deuso("la opción --" + nombre + " está repetida");
+    if (!o.opciones.emplace(nombre, *valor).second) return deuso("la opción --" + nombre + " está repetida");
+    return {};
 }
 
-Orden leeorden(const std::vector<std::string>& argumentos) {
+Resultado<Orden> leeorden(const std::vector<std::string>& argumentos) {
     Orden o;
     bool opciones = true;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
@@ -140,9 +133,9 @@ Orden leeorden(const std::vector<std::string>& argumentos) {
         } else if (opciones && (a == "--ayuda" || a == "--help" || a == "-h")) {
             o.ayuda = true;
         } else if (opciones && a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            leeopcion(argumentos, i, o);
+            if (auto leida = leeopcion(argumentos, i, o); !leida) return leida.error();
         } else if (opciones && a.size() > 1 && a[0] == '-') {
-            throw deuso("opción desconocida: " + cita(a));
+            return deuso("opción desconocida: " + cita(a));
         } else if (o.comando.empty()) {
             o.comando = a;
         } else {
@@ -157,7 +150,7 @@ Orden leeorden(const std::vector<std::string>& argumentos) {
 // The entry named nombre of a catalogue, checked for the computation: an entry
 // that loads but cannot be computed with is refused with its file and line.
 template <class Entrada, class Valores>
-const Entrada& busca(const std::vector<Entrada>& entradas, const std::string& nombre, const std::string& que,
+Resultado<Entrada> busca(const std::vector<Entrada>& entradas, const std::string& nombre, const std::string& que,
                      const std::filesystem::path& carpeta, std::string_view archivo, Valores Entrada::*valores) {
     const std::string buscado = nombrede(nombre);
     for (const Entrada& e : entradas) {
@@ -167,11 +160,11 @@ const Entrada& busca(const std::vector<Entrada>& entradas, const std::string& no
             error.archivo = archivo;
             error.ruta = (carpeta / archivo).string();
             error.linea = e.linea;
-            throw rechazo(enunrenglon(error.mensaje()));
+            return rechazode(error);
         }
         return e;
     }
-    throw rechazo("no hay " + que + " \"" + cita(buscado) + "\" en " + (carpeta / archivo).string());
+    return rechazo("no hay " + que + " \"" + cita(buscado) + "\" en " + (carpeta / archivo).string());
 }
 
 std::optional<std::size_t> columnapornombre(const std::string& pieza) {
@@ -186,26 +179,28 @@ std::optional<std::size_t> columnapornombre(const std::string& pieza) {
     return std::nullopt;
 }
 
-std::size_t leecolumna(std::string pieza) {
+Resultado<std::size_t> leecolumna(std::string pieza) {
     const std::size_t a = pieza.find_first_not_of(' ');
     pieza = a == std::string::npos ? std::string() : pieza.substr(a, pieza.find_last_not_of(' ') - a + 1);
     if (!pieza.empty() && std::all_of(pieza.begin(), pieza.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         if (pieza.size() > 3 || std::stoi(pieza) < 1 || std::stoi(pieza) > 15)
-            throw rechazo("la columna " + pieza + " está fuera de 1 a 15");
+            return rechazo("la columna " + pieza + " está fuera de 1 a 15");
         return static_cast<std::size_t>(std::stoi(pieza) - 1);
     }
     if (const auto columna = columnapornombre(pieza)) return *columna;
-    throw rechazo("no hay una columna llamada \"" + cita(nombrede(pieza)) +
+    return rechazo("no hay una columna llamada \"" + cita(nombrede(pieza)) +
                   "\": use números del 1 al 15 o los nombres de las columnas");
 }
 
-std::vector<std::size_t> leecolumnas(const std::string& lista) {
+Resultado<std::vector<std::size_t>> leecolumnas(const std::string& lista) {
     std::vector<std::size_t> columnas;
     for (std::size_t inicio = 0;;) {
         const std::size_t coma = lista.find(',', inicio);
-        const std::size_t columna = leecolumna(lista.substr(inicio, coma == std::string::npos ? coma : coma - inicio));
+        const auto leida = leecolumna(lista.substr(inicio, coma == std::string::npos ? coma : coma - inicio));
+        if (!leida) return leida.error();
+        const std::size_t columna = *leida;
         if (std::find(columnas.begin(), columnas.end(), columna) != columnas.end())
-            throw rechazo("la columna " + std::to_string(columna + 1) + " (" + std::string(nombrescolumnas[columna]) +
+            return rechazo("la columna " + std::to_string(columna + 1) + " (" + std::string(nombrescolumnas[columna]) +
                           ") está repetida");
         columnas.push_back(columna);
         if (coma == std::string::npos) return columnas;
@@ -222,56 +217,88 @@ struct Comando {
     const char* archivos;               // the two files, as the usage names them
     const char* palabra;                // the count of the run
     const char* enelarchivo;            // the count of the output's lines
-    Corrida (*prepara)(const Orden& o, const std::filesystem::path& carpeta);
+    Resultado<Corrida> (*prepara)(const Orden& o, const std::filesystem::path& carpeta);
 };
 
-Corrida preparaprocesar(const Orden& o, const std::filesystem::path& carpeta) {
-    Proceso p;
-    const std::string& modo = o.valor("datos");
-    const std::string& nombreelipsoide = o.valor("elipsoide");
-    if (modo == "geo") p.modo = ModoDatos::geodesicas;
-    else if (modo == "car") p.modo = ModoDatos::cartesianas;
-    else if (modo == "pla") p.modo = ModoDatos::planas;
-    else throw deuso("--datos debe ser geo, car o pla, no " + cita(modo));
-    if (p.modo == ModoDatos::planas && !o.tiene("rep"))
-        throw deuso("con --datos pla hace falta --rep, la representación plana de los datos");
-    const auto elipsoides = cargado(cargaelipsoides(carpeta));
-    const auto& e = busca(elipsoides, nombreelipsoide, "un elipsoide llamado", carpeta, catalogoelipsoides.archivo,
-                          &EntradaElipsoide::valores);
-    p.elipsoide = e.valores;
-    p.nombreelipsoide = e.nombre;
-    if (o.tiene("rep")) {
-        const auto representaciones = cargado(cargarepresentaciones(carpeta));
-        const auto& r = busca(representaciones, o.valor("rep"), "una representación plana llamada", carpeta,
-                              catalogorepresentaciones.archivo, &EntradaRepresentacion::valores);
-        p.representacion = r.valores;
-        p.nombrerepresentacion = r.nombre;
+// The options' values, or the first one missing.
+Resultado<std::vector<std::string>> valores(const Orden& o, std::initializer_list<const char*> nombres) {
+    std::vector<std::string> v;
+    for (const char* nombre : nombres) {
+        auto valor = o.valor(nombre);
+        if (!valor) return valor.error();
+        v.push_back(std::move(*valor));
     }
-    p.decimales = cargado(cargadecimales(carpeta));
-    return [p](std::istream& d, std::ostream& r) { return procesa(d, r, p); };
+    return v;
 }
 
-Corrida preparatransformar(const Orden& o, const std::filesystem::path& carpeta) {
-    const auto marcos = cargado(cargamarcos(carpeta));
-    const auto& m = busca(marcos, o.valor("marco"), "un marco llamado", carpeta, catalogomarcos.archivo,
-                          &EntradaMarco::parametros);
-    const Transformacion t = cargatransf(m.parametros);
-    const Decimales d = cargado(cargadecimales(carpeta));
-    return [t, d](std::istream& e, std::ostream& r) { return transformaarchivo(e, r, t, d); };
+Resultado<ModoDatos> mododatos(const Orden& o, const std::string& modo) {
+    if (modo != "geo" && modo != "car" && modo != "pla") return deuso("--datos debe ser geo, car o pla, no " + cita(modo));
+    if (modo == "pla" && !o.tiene("rep"))
+        return deuso("con --datos pla hace falta --rep, la representación plana de los datos");
+    return modo == "geo" ? ModoDatos::geodesicas : (modo == "car" ? ModoDatos::cartesianas : ModoDatos::planas);
 }
 
-Corrida preparacolumnas(const Orden& o, const std::filesystem::path&) {
-    const auto columnas = leecolumnas(o.valor("columnas"));
-    return [columnas](std::istream& e, std::ostream& r) { return seleccionacolumnas(e, r, columnas); };
+Resultado<Corrida> preparaprocesar(const Orden& o, const std::filesystem::path& carpeta) {
+    const auto v = valores(o, {"datos", "elipsoide"});
+    if (!v) return v.error();
+    const auto modo = mododatos(o, (*v)[0]);
+    if (!modo) return modo.error();
+    Proceso p;
+    p.modo = *modo;
+    const auto elipsoides = cargaelipsoides(carpeta);
+    if (!elipsoides) return rechazode(elipsoides.error());
+    const auto e = busca(*elipsoides, (*v)[1], "un elipsoide llamado", carpeta, catalogoelipsoides.archivo,
+                         &EntradaElipsoide::valores);
+    if (!e) return e.error();
+    p.elipsoide = e->valores;
+    p.nombreelipsoide = e->nombre;
+    if (o.tiene("rep")) {
+        const auto representaciones = cargarepresentaciones(carpeta);
+        if (!representaciones) return rechazode(representaciones.error());
+        const auto r = busca(*representaciones, o.opciones.at("rep"), "una representación plana llamada", carpeta,
+                             catalogorepresentaciones.archivo, &EntradaRepresentacion::valores);
+        if (!r) return r.error();
+        p.representacion = r->valores;
+        p.nombrerepresentacion = r->nombre;
+    }
+    const auto decimales = cargadecimales(carpeta);
+    if (!decimales) return rechazode(decimales.error());
+    p.decimales = *decimales;
+    return Corrida([p](std::istream& d, std::ostream& r) { return procesa(d, r, p); });
 }
 
-Corrida preparaatributo(const Orden& o, const std::filesystem::path& carpeta) {
-    const std::string buscado = nombrede(o.valor("atributo"));
-    const auto atributos = cargado(cargaatributos(carpeta));
-    if (std::find(atributos.begin(), atributos.end(), buscado) == atributos.end())
-        throw rechazo("no hay un atributo llamado \"" + cita(buscado) + "\" en " +
-                      (carpeta / catalogoatributos.archivo).string());
-    return [buscado](std::istream& e, std::ostream& r) { return seleccionaatributo(e, r, buscado); };
+Resultado<Corrida> preparatransformar(const Orden& o, const std::filesystem::path& carpeta) {
+    const auto nombre = o.valor("marco");
+    if (!nombre) return nombre.error();
+    const auto marcos = cargamarcos(carpeta);
+    if (!marcos) return rechazode(marcos.error());
+    const auto m = busca(*marcos, *nombre, "un marco llamado", carpeta, catalogomarcos.archivo, &EntradaMarco::parametros);
+    if (!m) return m.error();
+    const auto decimales = cargadecimales(carpeta);
+    if (!decimales) return rechazode(decimales.error());
+    return Corrida([t = cargatransf(m->parametros), d = *decimales](std::istream& e, std::ostream& r) {
+        return transformaarchivo(e, r, t, d);
+    });
+}
+
+Resultado<Corrida> preparacolumnas(const Orden& o, const std::filesystem::path&) {
+    const auto lista = o.valor("columnas");
+    if (!lista) return lista.error();
+    const auto columnas = leecolumnas(*lista);
+    if (!columnas) return columnas.error();
+    return Corrida([c = *columnas](std::istream& e, std::ostream& r) { return seleccionacolumnas(e, r, c); });
+}
+
+Resultado<Corrida> preparaatributo(const Orden& o, const std::filesystem::path& carpeta) {
+    const auto nombre = o.valor("atributo");
+    if (!nombre) return nombre.error();
+    const std::string buscado = nombrede(*nombre);
+    const auto atributos = cargaatributos(carpeta);
+    if (!atributos) return rechazode(atributos.error());
+    if (std::find(atributos->begin(), atributos->end(), buscado) == atributos->end())
+        return rechazo("no hay un atributo llamado \"" + cita(buscado) + "\" en " +
+                       (carpeta / catalogoatributos.archivo).string());
+    return Corrida([buscado](std::istream& e, std::ostream& r) { return seleccionaatributo(e, r, buscado); });
 }
 
 const std::map<std::string, Comando> comandos = {
@@ -285,27 +312,27 @@ const std::map<std::string, Comando> comandos = {
                   preparaatributo}},
 };
 
-const Comando& comandode(const Orden& o) {
+const Comando* comandode(const Orden& o) {
     const auto c = comandos.find(o.comando);
-    if (c == comandos.end()) throw deuso("orden desconocida: " + cita(o.comando));
-    return c->second;
+    return c == comandos.end() ? nullptr : &c->second;
 }
 
-void revisapalabras(const Orden& o, const Comando& c) {
+Resultado<void> revisapalabras(const Orden& o, const Comando& c) {
     for (const auto& [nombre, valor] : o.opciones)
         if (nombre != "carpeta" && std::find(c.opciones.begin(), c.opciones.end(), nombre) == c.opciones.end())
-            throw deuso("la opción --" + nombre + " no corresponde a " + o.comando);
+            return deuso("la opción --" + nombre + " no corresponde a " + o.comando);
     if (o.archivos.size() != 2)
-        throw deuso("se esperan dos archivos, " + std::string(c.archivos) + ", y se dieron " +
-                    std::to_string(o.archivos.size()));
+        return deuso("se esperan dos archivos, " + std::string(c.archivos) + ", y se dieron " +
+                     std::to_string(o.archivos.size()));
+    return {};
 }
 
-std::filesystem::path carpetade(const Orden& o, const std::filesystem::path& carpetaprograma) {
+Resultado<std::filesystem::path> carpetade(const Orden& o, const std::filesystem::path& carpetaprograma) {
     if (!o.tiene("carpeta")) return carpetaprograma;
-    const std::filesystem::path carpeta = o.valor("carpeta");
+    const std::filesystem::path carpeta = o.opciones.at("carpeta");
     std::error_code ec;
     if (!std::filesystem::is_directory(carpeta, ec))
-        throw rechazo("no existe la carpeta de catálogos " + citaruta(carpeta.string()));
+        return rechazo("no existe la carpeta de catálogos " + citaruta(carpeta.string()));
     return carpeta;
 }
 
@@ -340,40 +367,41 @@ struct Archivos {
     std::ostream* salida = nullptr;
 };
 
-Identidad abreentrada(const std::string& datos, const Consola& c, Archivos& a) {
+Resultado<Identidad> abreentrada(const std::string& datos, const Consola& c, Archivos& a) {
     if (datos == "-") {
         a.entrada = &c.entrada;
         return identidadde(c.descriptorentrada);
     }
     std::error_code ec;
-    if (!std::filesystem::exists(datos, ec)) throw rechazo("no existe el archivo de datos " + citaruta(datos));
+    if (!std::filesystem::exists(datos, ec)) return rechazo("no existe el archivo de datos " + citaruta(datos));
     if (std::filesystem::is_directory(datos, ec))
-        throw rechazo(citaruta(datos) + " es una carpeta, no un archivo de datos");
+        return rechazo(citaruta(datos) + " es una carpeta, no un archivo de datos");
     a.archivoentrada.open(datos, std::ios::binary);
-    if (!a.archivoentrada) throw rechazo("no se puede leer el archivo de datos " + citaruta(datos));
+    if (!a.archivoentrada) return rechazo("no se puede leer el archivo de datos " + citaruta(datos));
     a.entrada = &a.archivoentrada;
     return identidadde(datos);
 }
 
 // Everything that would make the output wrong is refused before it is
 // opened: nothing is created or written when a check fails.
-void abresalida(const std::string& resultados, const Identidad& entrada, const std::filesystem::path& carpeta,
+Resultado<void> abresalida(const std::string& resultados, const Identidad& entrada, const std::filesystem::path& carpeta,
                 const Consola& c, Archivos& a) {
     const Identidad salidaestandar = identidadde(c.descriptorsalida);
     const Identidad destino = resultados == "-" ? salidaestandar : identidadde(resultados);
     if (destino == entrada)
-        throw rechazo("el archivo de datos y el de resultados son el mismo: " +
+        return rechazo("el archivo de datos y el de resultados son el mismo: " +
                       (resultados == "-" ? std::string("la salida estándar") : citaruta(resultados)));
     if (resultados == "-" || destino == salidaestandar) {
         a.salida = &c.salida;
-        return;
+        return {};
     }
     if (escatalogo(resultados, carpeta))
-        throw rechazo(citaruta(resultados) + " es un catálogo del programa: los resultados van a otro archivo");
+        return rechazo(citaruta(resultados) + " es un catálogo del programa: los resultados van a otro archivo");
     auto anexo = Anexo::abre(resultados);
-    if (!anexo) throw rechazo("el archivo de resultados " + citaruta(resultados) + " " + anexo.error().motivo);
+    if (!anexo) return rechazo("el archivo de resultados " + citaruta(resultados) + " " + anexo.error().motivo);
     a.anexo = std::move(*anexo);
     a.salida = a.anexo.get();
+    return {};
 }
 
 // --- The run -----------------------------------------------------------------------
@@ -401,40 +429,62 @@ int informa(const std::string& comando, const Comando& c, Archivos& a, Recuento 
     return r.estado == Estado::fallo ? 1 : 0;
 }
 
-int ejecuta(const std::vector<std::string>& argumentos, Consola& consola, const std::filesystem::path& carpetaprograma,
-            std::string& comando) {
-    const Orden o = leeorden(argumentos);
-    if (o.ayuda || argumentos.empty()) {
+// What the request asks for, checked: the command, the catalogue folder and
+// the run, prepared; the files, open.
+struct Pedido {
+    const Comando* comando = nullptr;
+    Corrida corrida;
+    Archivos archivos;
+};
+
+Resultado<void> preparapedido(const Orden& o, const Consola& consola, const std::filesystem::path& carpetaprograma,
+                              Pedido& p) {
+    if (auto r = revisapalabras(o, *p.comando); !r) return r;
+    const auto carpeta = carpetade(o, carpetaprograma);
+    if (!carpeta) return carpeta.error();
+    auto corrida = p.comando->prepara(o, *carpeta);
+    if (!corrida) return corrida.error();
+    p.corrida = std::move(*corrida);
+    const auto entrada = abreentrada(o.archivos[0], consola, p.archivos);
+    if (!entrada) return entrada.error();
+    return abresalida(o.archivos[1], *entrada, *carpeta, consola, p.archivos);
+}
+
+int rechaza(const std::string& comando, const Error& e, std::ostream& errores) {
+    escribelinea(errores, comando + ": " + e.motivo);
+    return 2;
+}
+
+int ejecuta(const std::vector<std::string>& argumentos, Consola& consola, const std::filesystem::path& carpetaprograma) {
+    std::string comando = "rumbal-lote";
+    const auto o = leeorden(argumentos);
+    if (!o) return rechaza(comando, o.error(), consola.errores);
+    if (o->ayuda || argumentos.empty()) {
         consola.salida << autf8(uso);
         return argumentos.empty() ? 2 : 0;
     }
-    const Comando& c = comandode(o);
-    comando += " " + o.comando;
-    revisapalabras(o, c);
-    const std::filesystem::path carpeta = carpetade(o, carpetaprograma);
-    const Corrida corrida = c.prepara(o, carpeta);
-    Archivos a;
-    const Identidad entrada = abreentrada(o.archivos[0], consola, a);
-    abresalida(o.archivos[1], entrada, carpeta, consola, a);
-    return informa(comando, c, a, corrida(*a.entrada, *a.salida), consola.errores);
+    Pedido p;
+    p.comando = comandode(*o);
+    if (!p.comando) return rechaza(comando, deuso("orden desconocida: " + cita(o->comando)), consola.errores);
+    comando += " " + o->comando;
+    if (auto r = preparapedido(*o, consola, carpetaprograma, p); !r) return rechaza(comando, r.error(), consola.errores);
+    Recuento r = p.corrida(*p.archivos.entrada, *p.archivos.salida);
+    return informa(comando, *p.comando, p.archivos, std::move(r), consola.errores);
 }
 
 }  // namespace
 
 int ejecutalote(const std::vector<std::string>& argumentos, Consola consola,
                 const std::filesystem::path& carpetaprograma) {
-    std::string comando = "rumbal-lote";
+    // Exceptions are what cannot be handled where they happen: memory
+    // exhausted, a library's own failure. They end the run with a message.
     try {
-        return ejecuta(argumentos, consola, carpetaprograma, comando);
-    } catch (const Rechazo& rechazo) {
-        escribelinea(consola.errores, comando + ": " + rechazo.mensaje +
-                                          (rechazo.deuso ? " (rumbal-lote --ayuda muestra el uso)" : ""));
-        return 2;
+        return ejecuta(argumentos, consola, carpetaprograma);
     } catch (const std::bad_alloc&) {
-        escribelinea(consola.errores, comando + ": no alcanza la memoria");
+        escribelinea(consola.errores, "rumbal-lote: no alcanza la memoria");
         return 1;
     } catch (const std::exception& e) {
-        escribelinea(consola.errores, comando + ": error interno: " + cita(e.what()));
+        escribelinea(consola.errores, "rumbal-lote: error interno: " + cita(e.what()));
         return 1;
     }
 }
