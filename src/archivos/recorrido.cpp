@@ -206,6 +206,50 @@ private:
     std::int64_t leidosantes_ = 0;  // records read in the blocks before
 };
 
+// Shares the computation of each block between this thread and a helper.
+class Reparto {
+public:
+    Reparto(const CadaRegistro& cada, std::size_t n, bool enparalelo) : cada_(cada), n_(n), ayudante_(enparalelo) {}
+
+    // Hands the helper its part of a block just read.
+    void despacha(Bloque& b) {
+        b.corte = ayudante_.activo() && b.leidos >= 64
+                      ? static_cast<std::size_t>(static_cast<double>(b.leidos) * parte_)
+                      : b.leidos;
+        b.ajeno = Tramo{};
+        if (b.corte < b.leidos)
+            ayudante_.encarga([&b, this] { calcula(cada_, b.campos, n_, b.corte, b.leidos, b.ajeno); });
+    }
+    void calculapropio(Bloque& b) { calcula(cada_, b.campos, n_, 0, b.corte, b.propio); }
+    // Waits for the helper's part, and moves the share so that neither
+    // thread waits long for the other.
+    void espera(const Bloque& b) {
+        if (b.corte == b.leidos) return;
+        const bool espero = ayudante_.espera();
+        parte_ = std::clamp(parte_ + (espero ? 0.02 : -0.02), 0.05, 0.5);
+    }
+
+private:
+    const CadaRegistro& cada_;
+    std::size_t n_;
+    Ayudante ayudante_;
+    double parte_ = 0.3;  // share of each block this thread computes besides reading and writing
+};
+
+// What a block gave, in file order, up to its first record that failed:
+// appended to destino; the records done and why the next one failed.
+std::size_t une(Bloque& b, std::string& destino, std::string& motivo) {
+    destino += b.propio.salida;
+    std::size_t hechos = b.propio.hechos;
+    motivo = b.propio.motivo;
+    if (motivo.empty() && b.corte < b.leidos) {
+        destino += b.ajeno.salida;
+        hechos += b.ajeno.hechos;
+        motivo = b.ajeno.motivo;
+    }
+    return hechos;
+}
+
 }  // namespace
 
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
@@ -213,22 +257,11 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
     LectorBloques lectura(entrada, n);
     Recuento r;
     r.marcautf8 = lectura.lector().saltamarcautf8();
-
     // Two blocks: the helper computes its part of one while this thread reads
     // the next. Declared before the helper, so the helper ends first.
     Bloque bloques[2];
     for (Bloque& b : bloques) lectura.prepara(b);
-    Ayudante ayudante(enparalelo);
-    // Share of each block this thread computes besides reading and writing;
-    // adjusted as it goes so neither thread waits long for the other.
-    double parte = 0.3;
-
-    const auto despacha = [&](Bloque& b) {
-        b.corte = ayudante.activo() && b.leidos >= 64 ? static_cast<std::size_t>(static_cast<double>(b.leidos) * parte)
-                                                     : b.leidos;
-        b.ajeno = Tramo{};
-        if (b.corte < b.leidos) ayudante.encarga([&b, &cada, n] { calcula(cada, b.campos, n, b.corte, b.leidos, b.ajeno); });
-    };
+    Reparto reparto(cada, n, enparalelo);
 
     // Every record gives one line at most, so the lines that reached the
     // output count the records written.
@@ -248,36 +281,23 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
 
     std::string sobrante;  // output when there is no Salida (listing)
     lectura.lee(bloques[0], r);
-    despacha(bloques[0]);
+    reparto.despacha(bloques[0]);
     for (std::size_t k = 0;; ++k) {
         Bloque& actual = bloques[k % 2];
-        Bloque& siguiente = bloques[(k + 1) % 2];
-        calcula(cada, actual.campos, n, 0, actual.corte, actual.propio);
-        const bool haysiguiente = actual.lleno;
-        if (haysiguiente) lectura.lee(siguiente, r);
-        if (actual.corte < actual.leidos) {
-            const bool espero = ayudante.espera();
-            parte = std::clamp(parte + (espero ? 0.02 : -0.02), 0.05, 0.5);
-        }
-        if (haysiguiente) despacha(siguiente);
+        reparto.calculapropio(actual);
+        if (actual.lleno) lectura.lee(bloques[(k + 1) % 2], r);
+        reparto.espera(actual);
+        if (actual.lleno) reparto.despacha(bloques[(k + 1) % 2]);
 
-        // The output in file order, up to the first record that failed.
-        std::string& destino = salida ? salida->memoria() : sobrante;
-        destino += actual.propio.salida;
-        std::size_t hechos = actual.propio.hechos;
-        std::string motivo = actual.propio.motivo;
-        if (motivo.empty() && actual.corte < actual.leidos) {
-            destino += actual.ajeno.salida;
-            hechos += actual.ajeno.hechos;
-            motivo = actual.ajeno.motivo;
-        }
+        std::string motivo;
+        const std::size_t hechos = une(actual, salida ? salida->memoria() : sobrante, motivo);
         sobrante.clear();
         r.registros += static_cast<std::int64_t>(hechos);
         if (salida && salida->llena() && !salida->vacia()) return noseescribe();
         if (!motivo.empty())
             return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
         if (actual.falla != Lectura::correcta) return termina(Estado::fallo, actual.mensajefalla);
-        if (!haysiguiente) break;
+        if (!actual.lleno) break;
         if (avance && !avance(r.registros)) return termina(Estado::cancelado, {});
     }
     if (lectura.lector().fallolectura()) return termina(Estado::fallo, mensajesinlectura);
