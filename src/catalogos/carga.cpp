@@ -15,6 +15,25 @@ std::string descripcion(const ValorCampo& v) {
     return "(" + cita(v) + ") no es un número";
 }
 
+// Checks a line's fields against the catalogue's format; texts that read as
+// numbers become texts again, empty texts become empty texts.
+Resultado<void> ajustaalformato(Renglon& campos, std::string_view formato) {
+    if (campos.size() != formato.size())
+        return falla("tiene " + std::to_string(campos.size()) + (campos.size() == 1 ? " campo" : " campos") +
+                     " y debe tener " + std::to_string(formato.size()));
+    for (std::size_t i = 0; i < campos.size(); ++i) {
+        ValorCampo& v = campos[i];
+        if (formato[i] == 'N') {
+            if (!v.esnumero()) return falla("el campo " + std::to_string(i + 1) + " " + descripcion(v));
+        } else if (v.esnumero()) {
+            v = ValorCampo(textonumero(v.numero()));
+        } else if (v.esvacio()) {
+            v = ValorCampo(std::string());
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta, const Catalogo& c,
@@ -48,23 +67,9 @@ Resultado<std::vector<Renglon>> leecatalogo(const std::filesystem::path& carpeta
             error.motivo = "tiene más entradas de las " + std::to_string(c.capacidad) + " que admite";
             return error;
         }
-        if (campos.size() != c.formato.size()) {
-            error.motivo = "tiene " + std::to_string(campos.size()) + (campos.size() == 1 ? " campo" : " campos") +
-                           " y debe tener " + std::to_string(c.formato.size());
+        if (auto revision = ajustaalformato(campos, c.formato); !revision) {
+            error.motivo = revision.error().motivo;
             return error;
-        }
-        for (std::size_t i = 0; i < campos.size(); ++i) {
-            ValorCampo& v = campos[i];
-            if (c.formato[i] == 'N') {
-                if (!v.esnumero()) {
-                    error.motivo = "el campo " + std::to_string(i + 1) + " " + descripcion(v);
-                    return error;
-                }
-            } else if (v.esnumero()) {
-                v = ValorCampo(textonumero(v.numero()));
-            } else if (v.esvacio()) {
-                v = ValorCampo(std::string());
-            }
         }
         renglones.push_back(std::move(campos));
         if (lineas) lineas->push_back(lector.linearegistro());
