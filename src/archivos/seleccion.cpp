@@ -13,7 +13,7 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
             grabacampo(destino, c[columnas[i]], i + 1 == columnas.size());
         return {};
     };
-    return recorre(completo, &salida, columnaspunto, avance, cada);
+    return recorre(completo, &salida, columnaspunto, avance, cada, true);
 }
 
 Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, const std::string& atributo,
@@ -26,7 +26,7 @@ Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, cons
         if (igual) grabalinea(destino, c);
         return {};
     };
-    Recuento r = recorre(completo, &salida, columnaspunto, avance, cada);
+    Recuento r = recorre(completo, &salida, columnaspunto, avance, cada, true);
     // The count is of the records selected: one line each, all of them
     // written unless writing failed.
     r.registros = salida.lineas();

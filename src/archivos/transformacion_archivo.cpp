@@ -25,7 +25,7 @@ Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const 
         grabalinea(destino, c);
         return {};
     };
-    return recorre(datos, &salida, 5, avance, cada);
+    return recorre(datos, &salida, 5, avance, cada, true);
 }
 
 }  // namespace rumbal
