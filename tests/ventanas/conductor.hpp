@@ -29,6 +29,13 @@ inline QString texto(QWidget* ventana, const char* nombre) {
     return control<QLineEdit>(ventana, nombre)->text();
 }
 
+// The texts of several labels or boxes, in the order named.
+inline QStringList textos(QWidget* ventana, std::initializer_list<const char*> nombres) {
+    QStringList t;
+    for (const char* n : nombres) t << texto(ventana, n);
+    return t;
+}
+
 // Chooses an entry by its text, as a click in the open list does.
 inline bool elige(QWidget* ventana, const char* lista, const QString& entrada) {
     auto* l = control<QComboBox>(ventana, lista);

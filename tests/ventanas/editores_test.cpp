@@ -43,9 +43,8 @@ private slots:
         QWidget* w = programa->ventana(Ventana::elipsoides);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Elipsoides"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Agregar"));
-        QCOMPARE(texto(w, "Text1(1)"), QStringLiteral("Mi WGS"));
-        QCOMPARE(texto(w, "Text1(6)"), QStringLiteral("0.00673949674227625"));
+        QCOMPARE(textos(w, {"Label3", "Text1(1)", "Text1(6)"}),
+                 QStringList({"Para confirmar clikee Agregar", "Mi WGS", "0.00673949674227625"}));
         QVERIFY(!habilitado(w, "BotBorEli"));
         pulsa(w, "BotAgrEli");
         const std::string wgs84 = antes.substr(0, antes.find("\r\n") + 2);

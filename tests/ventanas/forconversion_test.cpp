@@ -20,6 +20,7 @@ class PruebaForconversion : public PruebaConPrograma {
     template <class T = QLineEdit>
     T* c(const char* nombre) { return control<T>(w, nombre); }
     QString texto(const char* nombre) { return prueba::texto(w, nombre); }
+    QStringList textos(std::initializer_list<const char*> nombres) { return prueba::textos(w, nombres); }
     void elige(const char* lista, const QString& nombre) { QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre)); }
     void teclea(const char* campo, const QString& teclas, bool tab = true) { prueba::teclea(w, campo, teclas, tab); }
     void pulsa(const char* boton) { prueba::pulsa(w, boton); }
@@ -177,34 +178,20 @@ private slots:
     void conversionesDeIdaYVuelta() {
         QVERIFY(arranca());
         preparapunto();
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
-        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
-        QCOMPARE(texto("Label8"), QStringLiteral("coef. de altura="));
-        QCOMPARE(texto("Labelca"), QStringLiteral("0.99999608"));
+        QCOMPARE(textos({"txtlat", "txtlon", "Label8", "Labelca"}),
+                 QStringList({" -34 36 12.5", " -58 22 54.3", "coef. de altura=", "0.99999608"}));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("botgac(0)"));
         pulsa("botgac(0)");
-        QCOMPARE(texto("txtx"), QStringLiteral("2755261.841"));
-        QCOMPARE(texto("txty"), QStringLiteral("-4475419.437"));
-        QCOMPARE(texto("txtz"), QStringLiteral("-3601759.93"));
+        QCOMPARE(textos({"txtx", "txty", "txtz"}), QStringList({"2755261.841", "-4475419.437", "-3601759.93"}));
         pulsa("botcag");
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
-        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
-        QCOMPARE(texto("txtalt"), QStringLiteral("25"));
-        QCOMPARE(texto("Labelca"), QStringLiteral("0.99999608"));
+        QCOMPARE(textos({"txtlat", "txtlon", "txtalt", "Labelca"}),
+                 QStringList({" -34 36 12.5", " -58 22 54.3", "25", "0.99999608"}));
         pulsa("botgagk");
-        QCOMPARE(texto("Txtxgk"), QStringLiteral("6170171.746"));
-        QCOMPARE(texto("Txtygk"), QStringLiteral("5648443.249"));
-        QCOMPARE(texto("Label4(6)"), QStringLiteral("1.0002715"));
-        QCOMPARE(texto("Label4(7)"), QStringLiteral("   -0 55 08.9822"));
-        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod. deform.="));
-        QCOMPARE(texto("Label4(9)"), QStringLiteral("conv.de merid.="));
+        QCOMPARE(textos({"Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Label4(8)", "Label4(9)"}),
+                 QStringList({"6170171.746", "5648443.249", "1.0002715", "   -0 55 08.9822", "mod. deform.=", "conv.de merid.="}));
         pulsa("botgkag");
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 12.5"));
-        QCOMPARE(texto("txtlon"), QStringLiteral(" -58 22 54.3"));
-        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
-        QCOMPARE(texto("txtx"), QStringLiteral(" "));
-        QCOMPARE(texto("Labelca"), QStringLiteral("1"));
-        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod.de deform.="));
+        QCOMPARE(textos({"txtlat", "txtlon", "txtalt", "txtx", "Labelca", "Label4(8)"}),
+                 QStringList({" -34 36 12.5", " -58 22 54.3", "0", " ", "1", "mod.de deform.="}));
     }
 
     void dejarYPlanaBorraLasGeodesicas() {
@@ -213,12 +200,8 @@ private slots:
         elige("lst_param", QStringLiteral("Faja 5"));
         teclea("Txtxgk", QStringLiteral("6170171.746"));
         teclea("Txtygk", QStringLiteral("5648443.249"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
-        QCOMPARE(texto("txtalt"), QStringLiteral(" "));
-        QCOMPARE(texto("Labelca"), QStringLiteral(" "));
-        QCOMPARE(texto("Label4(6)"), QStringLiteral("1.0002715"));
-        QCOMPARE(texto("Label4(7)"), QStringLiteral("   -0 55 08.9822"));
-        QCOMPARE(texto("Txtygk"), QStringLiteral("5648443.249"));
+        QCOMPARE(textos({"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
+                 QStringList({" ", " ", " ", "1.0002715", "   -0 55 08.9822", "5648443.249"}));
     }
 
     void comaYTeclasQueBorran() {
@@ -363,11 +346,8 @@ private slots:
         QCOMPARE(w->anchotwips(), 10230);
         QCOMPARE(w->width(), 1023);
         QCOMPARE(w->windowTitle(), QStringLiteral("Transformación de Coordenadas entre Marcos de Referencia"));
-        QCOMPARE(texto("Text2"), QStringLiteral("ETRS89"));
-        QCOMPARE(texto("Text3"), QStringLiteral("GRS 80"));
-        QCOMPARE(texto("Label9"), QStringLiteral("Dx= 598.1 m."));
-        QCOMPARE(texto("Text4"), QStringLiteral("4028523.821"));
-        QCOMPARE(texto("txtx"), QStringLiteral("4027894.006"));
+        QCOMPARE(textos({"Text2", "Text3", "Label9", "Text4", "txtx"}),
+                 QStringList({"ETRS89", "GRS 80", "Dx= 598.1 m.", "4028523.821", "4027894.006"}));
 
         pulsa("bottransfiere");
         QCOMPARE(w->anchotwips(), 7685);
@@ -566,13 +546,8 @@ private slots:
         transforma();
         elige("lst_partra", QStringLiteral("Campo Inchauspe"));
         QVERIFY(plataforma->mensajes.isEmpty());
-        QCOMPARE(texto("Text2"), QStringLiteral("POSGAR 94"));
-        QCOMPARE(texto("Text3"), QStringLiteral("WGS 84"));
-        QCOMPARE(texto("Label9"), QStringLiteral("Dx= -148 m."));
-        QCOMPARE(texto("Label18"), QStringLiteral(" k= 0 ppm"));
-        QCOMPARE(texto("Text4"), QStringLiteral("2754852.5"));
-        QCOMPARE(texto("Text5"), QStringLiteral("-4474864.25"));
-        QCOMPARE(texto("Text6"), QStringLiteral("-3600910"));
+        QCOMPARE(textos({"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
+                 QStringList({"POSGAR 94", "WGS 84", "Dx= -148 m.", " k= 0 ppm", "2754852.5", "-4474864.25", "-3600910"}));
     }
 
     // One stray line in a catalogue and the program cannot start again.
