@@ -11,8 +11,7 @@ bool escatalogo(const std::filesystem::path& ruta, const std::filesystem::path& 
     std::error_code ec;
     const std::filesystem::path donde = ruta.parent_path().empty() ? std::filesystem::path(".") : ruta.parent_path();
     if (!std::filesystem::equivalent(donde, carpeta, ec)) return false;
-    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
-                              &catalogomarcos})
+    for (const Catalogo* c : catalogosdelprograma)
         if (ruta.filename() == c->archivo) return true;
     return ruta.filename() == archivotransitorio;
 }

@@ -6,6 +6,7 @@
 // them hold 21 entries (3 for the frame pair); the editors never let a
 // catalogue grow past 20.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -55,6 +56,9 @@ inline constexpr Catalogo catalogorepresentaciones{"parametros.txt", "TTNNTN", 2
 inline constexpr Catalogo catalogoatributos{"atributos.txt", "T", 21};
 inline constexpr Catalogo catalogodecimales{"varios.txt", "NNN", 1};
 inline constexpr Catalogo catalogomarcos{"marref.txt", "TTNNNNNNN", 3};
+// The five catalogues of the program folder.
+inline constexpr std::array<const Catalogo*, 5> catalogosdelprograma = {
+    &catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales, &catalogomarcos};
 inline constexpr std::string_view archivotransitorio = "transi.txt";
 
 using Renglon = std::vector<ValorCampo>;

@@ -26,22 +26,21 @@ void agregautf8(std::string& s, char32_t c) {
     }
 }
 
-std::optional<char> abyte(char32_t c) {
+}  // namespace
+
+char32_t caracter1252(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? altos[byte - 0x80] : byte; }
+
+std::optional<char> byte1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < altos.size(); ++i)
         if (altos[i] == c) return static_cast<char>(0x80 + i);
     return std::nullopt;
 }
 
-}  // namespace
-
 std::string autf8(std::string_view cp1252) {
     std::string s;
     s.reserve(cp1252.size());
-    for (char b : cp1252) {
-        const auto u = static_cast<unsigned char>(b);
-        agregautf8(s, u >= 0x80 && u < 0xA0 ? altos[u - 0x80] : static_cast<char32_t>(u));
-    }
+    for (char b : cp1252) agregautf8(s, caracter1252(static_cast<unsigned char>(b)));
     return s;
 }
 
@@ -73,7 +72,7 @@ std::optional<std::string> deutf8(std::string_view utf8) {
             if ((sig & 0xC0) != 0x80) return std::string(utf8);
             c = (c << 6) | (sig & 0x3F);
         }
-        const auto byte = abyte(c);
+        const auto byte = byte1252(c);
         if (!byte) return std::nullopt;
         s += *byte;
         i += static_cast<std::size_t>(largo);

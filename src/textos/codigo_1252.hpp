@@ -8,8 +8,13 @@
 
 namespace rumbal {
 
-// Windows-1252 to UTF-8. The five bytes the code page leaves undefined are
-// kept as the control characters of the same number.
+// The character of one byte of the code page, and the byte of a character
+// (nothing when the code page has no place for it). The five bytes the code
+// page leaves undefined are the control characters of the same number.
+char32_t caracter1252(unsigned char byte);
+std::optional<char> byte1252(char32_t caracter);
+
+// Windows-1252 to UTF-8.
 std::string autf8(std::string_view cp1252);
 
 // UTF-8 to Windows-1252. Nothing when a character has no place in the code

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <cmath>
+#include <map>
 
 #include "archivos/registro_punto.hpp"
 #include "geodesia/angulos.hpp"
@@ -36,7 +38,6 @@ const QString titulotransformacion = QStringLiteral("Transformación de Coordena
 
 QString vista(double v) { return aqt(textovista(v)); }
 double numerode(const QLineEdit* campo) { return leenumero(acp1252(campo->text())); }
-double numerode(const QLabel* etiqueta) { return leenumero(acp1252(etiqueta->text())); }
 std::string textode(const QLineEdit* campo) { return acp1252(campo->text()); }
 bool tienenumero(const QLineEdit* campo) {
     const std::string t = sinblancosiniciales(textode(campo));
@@ -71,110 +72,202 @@ Forconversion::Forconversion(EstadoPrograma& estado, Plataforma& plataforma, Cat
 
 // ---- Layout -------------------------------------------------------------
 
-void Forconversion::construye() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    const auto marco = [&](const char* nombre, const QString& titulo, int x, int y, int w, int h) {
-        auto* g = new QGroupBox(titulo, central);
-        g->setObjectName(QString::fromUtf8(nombre));
-        g->setGeometry(x, y, w, h);
-        return g;
-    };
-    const auto etiqueta = [](QWidget* padre, const char* nombre, const QString& texto, int x, int y, int w) {
-        auto* l = new QLabel(texto, padre);
-        l->setObjectName(QString::fromUtf8(nombre));
-        l->setGeometry(x, y, w, 20);
-        return l;
-    };
-    const auto caja = [](QWidget* padre, const char* nombre, int x, int y, int w) {
-        auto* t = new QLineEdit(padre);
-        t->setObjectName(QString::fromUtf8(nombre));
-        t->setGeometry(x, y, w, 24);
-        return t;
-    };
-    const auto lista = [](QWidget* padre, const char* nombre, int x, int y, int w) {
-        auto* c = new QComboBox(padre);
-        c->setObjectName(QString::fromUtf8(nombre));
-        c->setGeometry(x, y, w, 24);
-        return c;
-    };
-    const auto boton = [](QWidget* padre, const char* nombre, const QString& texto, int x, int y, int w) {
-        auto* b = new QPushButton(texto, padre);
-        b->setObjectName(QString::fromUtf8(nombre));
-        b->setGeometry(x, y, w, 28);
-        controles::pulsaconenter(b);
-        return b;
-    };
+namespace {
 
-    QGroupBox* f1 = marco("Frame1", QStringLiteral("PUNTO"), 8, 8, 370, 84);
-    QLabel* Label5 = etiqueta(f1, "Label5", QStringLiteral("Identificación"), 10, 24, 112);
-    txtid_ = caja(f1, "txtid", 125, 22, 175);
-    QLabel* Label6 = etiqueta(f1, "Label6", QStringLiteral("Atrib."), 10, 54, 112);
-    lst_atrib_ = lista(f1, "lst_atrib", 125, 52, 175);
-    Text7_ = caja(f1, "Text7", 310, 52, 50);
+enum class Clase { marco, etiqueta, caja, lista, boton };
 
-    QGroupBox* f2 = marco("Frame2", QStringLiteral("ELIPSOIDE"), 390, 8, 370, 172);
-    QLabel* elipsoide1 = etiqueta(f2, "elipsoide(1)", QStringLiteral(" Nombre"), 10, 24, 72);
-    lst_Elipso_ = lista(f2, "lst_Elipso", 84, 22, 206);
-    Text8_ = caja(f2, "Text8", 300, 22, 50);
-    for (int i = 1; i <= 5; ++i) {
-        const std::string nombre = "Label3(" + std::to_string(i) + ")";
-        Label3_[static_cast<std::size_t>(i)] = etiqueta(f2, nombre.c_str(), QString(), 10, 30 + 24 * i, 350);
-    }
+// One control of the main window: its documented name, its kind, its caption
+// (a frame's title, a label's or a button's text), the frame it sits in (none:
+// the window), its place and size in pixels, its place in the Tab order (0:
+// none of its own), and for a caption, the field it names.
+struct Control {
+    const char* nombre;
+    Clase clase;
+    const char* texto;
+    const char* grupo;
+    int x, y, ancho, alto;
+    int tab;
+    const char* rotula;
+};
 
-    QGroupBox* geo = marco("FraGeodésicas(0)", QStringLiteral("GEODESICAS"), 8, 100, 330, 150);
-    QLabel* lbllat0 = etiqueta(geo, "lbllat(0)", QStringLiteral("Latitud (g m s)"), 10, 24, 140);
-    txtlat_ = caja(geo, "txtlat", 155, 22, 160);
-    QLabel* Lbllon = etiqueta(geo, "Lbllon", QStringLiteral("Longitud (g  m s)"), 10, 54, 140);
-    txtlon_ = caja(geo, "txtlon", 155, 52, 160);
-    QLabel* lblalt0 = etiqueta(geo, "lblalt(0)", QStringLiteral(" Altura (metros)"), 10, 84, 140);
-    txtalt_ = caja(geo, "txtalt", 155, 82, 160);
-    Label8_ = etiqueta(geo, "Label8", QString(), 10, 116, 140);
-    Labelca_ = etiqueta(geo, "Labelca", QString(), 155, 116, 165);
+// In the order the controls are made, frames before what they hold. Captions
+// wide enough for their text at 125% text scaling.
+constexpr Control controlesprincipal[] = {
+    {"Frame1", Clase::marco, "PUNTO", nullptr, 8, 8, 370, 84, 0, nullptr},
+    {"Label5", Clase::etiqueta, "Identificación", "Frame1", 10, 24, 112, 20, 0, "txtid"},
+    {"txtid", Clase::caja, "", "Frame1", 125, 22, 175, 24, 1, nullptr},
+    {"Label6", Clase::etiqueta, "Atrib.", "Frame1", 10, 54, 112, 20, 0, "lst_atrib"},
+    {"lst_atrib", Clase::lista, "", "Frame1", 125, 52, 175, 24, 16, nullptr},
+    {"Text7", Clase::caja, "", "Frame1", 310, 52, 50, 24, 27, nullptr},
 
-    botgac_ = boton(central, "botgac(0)", QStringLiteral(">>>"), 342, 190, 44);
-    botcag_ = boton(central, "botcag", QStringLiteral("<<<"), 342, 226, 44);
+    {"Frame2", Clase::marco, "ELIPSOIDE", nullptr, 390, 8, 370, 172, 0, nullptr},
+    {"elipsoide(1)", Clase::etiqueta, " Nombre", "Frame2", 10, 24, 72, 20, 0, "lst_Elipso"},
+    {"lst_Elipso", Clase::lista, "", "Frame2", 84, 22, 206, 24, 15, nullptr},
+    {"Text8", Clase::caja, "", "Frame2", 300, 22, 50, 24, 28, nullptr},
+    {"Label3(1)", Clase::etiqueta, "", "Frame2", 10, 54, 350, 20, 0, nullptr},
+    {"Label3(2)", Clase::etiqueta, "", "Frame2", 10, 78, 350, 20, 0, nullptr},
+    {"Label3(3)", Clase::etiqueta, "", "Frame2", 10, 102, 350, 20, 0, nullptr},
+    {"Label3(4)", Clase::etiqueta, "", "Frame2", 10, 126, 350, 20, 0, nullptr},
+    {"Label3(5)", Clase::etiqueta, "", "Frame2", 10, 150, 350, 20, 0, nullptr},
 
-    QGroupBox* car = marco("FraCartesianas(1)", QStringLiteral("CARTES. GEOCENTRICAS"), 390, 184, 370, 114);
-    QLabel* Lblx = etiqueta(car, "Lblx", QStringLiteral("x (metros)"), 10, 22, 90);
-    txtx_ = caja(car, "txtx", 110, 20, 240);
-    QLabel* Lbly = etiqueta(car, "Lbly", QStringLiteral("y (metros)"), 10, 52, 90);
-    txty_ = caja(car, "txty", 110, 50, 240);
-    QLabel* Lblz = etiqueta(car, "Lblz", QStringLiteral("z (metros)"), 10, 82, 90);
-    txtz_ = caja(car, "txtz", 110, 80, 240);
+    {"FraGeodésicas(0)", Clase::marco, "GEODESICAS", nullptr, 8, 100, 330, 150, 0, nullptr},
+    {"lbllat(0)", Clase::etiqueta, "Latitud (g m s)", "FraGeodésicas(0)", 10, 24, 140, 20, 0, "txtlat"},
+    {"txtlat", Clase::caja, "", "FraGeodésicas(0)", 155, 22, 160, 24, 2, nullptr},
+    {"Lbllon", Clase::etiqueta, "Longitud (g  m s)", "FraGeodésicas(0)", 10, 54, 140, 20, 0, "txtlon"},
+    {"txtlon", Clase::caja, "", "FraGeodésicas(0)", 155, 52, 160, 24, 3, nullptr},
+    {"lblalt(0)", Clase::etiqueta, " Altura (metros)", "FraGeodésicas(0)", 10, 84, 140, 20, 0, "txtalt"},
+    {"txtalt", Clase::caja, "", "FraGeodésicas(0)", 155, 82, 160, 24, 4, nullptr},
+    {"Label8", Clase::etiqueta, "", "FraGeodésicas(0)", 10, 116, 140, 20, 0, nullptr},
+    {"Labelca", Clase::etiqueta, "", "FraGeodésicas(0)", 155, 116, 165, 20, 0, nullptr},
 
-    lst_param_ = lista(central, "lst_param", 8, 304, 220);
-    botgagk_ = boton(central, "botgagk", QStringLiteral(">>>"), 236, 302, 50);
-    botgkag_ = boton(central, "botgkag", QStringLiteral("<<<"), 292, 302, 50);
+    {"botgac(0)", Clase::boton, ">>>", nullptr, 342, 190, 44, 28, 5, nullptr},
+    {"botcag", Clase::boton, "<<<", nullptr, 342, 226, 44, 28, 9, nullptr},
 
-    QGroupBox* gk = marco("FraGK(1)", QStringLiteral("MERCATOR TRANSVERSAL "), 8, 336, 752, 184);
-    etiqueta(gk, "Label2", QStringLiteral("Nombre"), 10, 24, 90);
-    Text9_ = caja(gk, "Text9", 110, 22, 50);
-    QLabel* lbllat1 = etiqueta(gk, "lbllat(1)", QStringLiteral("X (metros)"), 10, 56, 90);
-    Txtxgk_ = caja(gk, "Txtxgk", 110, 54, 200);
-    QLabel* Label1 = etiqueta(gk, "Label1", QStringLiteral("Y (metros)"), 10, 88, 90);
-    Txtygk_ = caja(gk, "Txtygk", 110, 86, 200);
-    for (int i = 1; i <= 5; ++i) {
-        const std::string nombre = "Label4(" + std::to_string(i) + ")";
-        Label4_[static_cast<std::size_t>(i)] = etiqueta(gk, nombre.c_str(), QString(), 390, 22 + 24 * (i - 1), 350);
-    }
-    // Captions wide enough for their text at 125% text scaling, and a gap
-    // before the values.
-    Label4_[8] = etiqueta(gk, "Label4(8)", QString(), 10, 122, 140);
-    Label4_[6] = etiqueta(gk, "Label4(6)", QString(), 160, 122, 210);
-    Label4_[9] = etiqueta(gk, "Label4(9)", QString(), 10, 148, 140);
-    Label4_[7] = etiqueta(gk, "Label4(7)", QString(), 160, 148, 210);
+    {"FraCartesianas(1)", Clase::marco, "CARTES. GEOCENTRICAS", nullptr, 390, 184, 370, 114, 0, nullptr},
+    {"Lblx", Clase::etiqueta, "x (metros)", "FraCartesianas(1)", 10, 22, 90, 20, 0, "txtx"},
+    {"txtx", Clase::caja, "", "FraCartesianas(1)", 110, 20, 240, 24, 6, nullptr},
+    {"Lbly", Clase::etiqueta, "y (metros)", "FraCartesianas(1)", 10, 52, 90, 20, 0, "txty"},
+    {"txty", Clase::caja, "", "FraCartesianas(1)", 110, 50, 240, 24, 7, nullptr},
+    {"Lblz", Clase::etiqueta, "z (metros)", "FraCartesianas(1)", 10, 82, 90, 20, 0, "txtz"},
+    {"txtz", Clase::caja, "", "FraCartesianas(1)", 110, 80, 240, 24, 8, nullptr},
 
-    QGroupBox* f3 = marco("Frame3", QStringLiteral("ARCHIVO"), 8, 526, 600, 76);
-    Text1_ = caja(f3, "Text1", 10, 22, 580);
-    Label7_ = etiqueta(f3, "Label7", QString(), 10, 50, 580);
-    botguardar_ = boton(central, "botguardar", QStringLiteral("Guardar"), 620, 532, 140);
-    botcerrar_ = boton(central, "botcerrar", QStringLiteral("Cerrar"), 620, 568, 140);
+    {"lst_param", Clase::lista, "", nullptr, 8, 304, 220, 24, 10, nullptr},
+    {"botgagk", Clase::boton, ">>>", nullptr, 236, 302, 50, 28, 11, nullptr},
+    {"botgkag", Clase::boton, "<<<", nullptr, 292, 302, 50, 28, 14, nullptr},
+
+    {"FraGK(1)", Clase::marco, "MERCATOR TRANSVERSAL ", nullptr, 8, 336, 752, 184, 0, nullptr},
+    {"Label2", Clase::etiqueta, "Nombre", "FraGK(1)", 10, 24, 90, 20, 0, nullptr},
+    {"Text9", Clase::caja, "", "FraGK(1)", 110, 22, 50, 24, 29, nullptr},
+    {"lbllat(1)", Clase::etiqueta, "X (metros)", "FraGK(1)", 10, 56, 90, 20, 0, "Txtxgk"},
+    {"Txtxgk", Clase::caja, "", "FraGK(1)", 110, 54, 200, 24, 12, nullptr},
+    {"Label1", Clase::etiqueta, "Y (metros)", "FraGK(1)", 10, 88, 90, 20, 0, "Txtygk"},
+    {"Txtygk", Clase::caja, "", "FraGK(1)", 110, 86, 200, 24, 13, nullptr},
+    {"Label4(1)", Clase::etiqueta, "", "FraGK(1)", 390, 22, 350, 20, 0, nullptr},
+    {"Label4(2)", Clase::etiqueta, "", "FraGK(1)", 390, 46, 350, 20, 0, nullptr},
+    {"Label4(3)", Clase::etiqueta, "", "FraGK(1)", 390, 70, 350, 20, 0, nullptr},
+    {"Label4(4)", Clase::etiqueta, "", "FraGK(1)", 390, 94, 350, 20, 0, nullptr},
+    {"Label4(5)", Clase::etiqueta, "", "FraGK(1)", 390, 118, 350, 20, 0, nullptr},
+    {"Label4(8)", Clase::etiqueta, "", "FraGK(1)", 10, 122, 140, 20, 0, nullptr},
+    {"Label4(6)", Clase::etiqueta, "", "FraGK(1)", 160, 122, 210, 20, 0, nullptr},
+    {"Label4(9)", Clase::etiqueta, "", "FraGK(1)", 10, 148, 140, 20, 0, nullptr},
+    {"Label4(7)", Clase::etiqueta, "", "FraGK(1)", 160, 148, 210, 20, 0, nullptr},
+
+    {"Frame3", Clase::marco, "ARCHIVO", nullptr, 8, 526, 600, 76, 0, nullptr},
+    {"Text1", Clase::caja, "", "Frame3", 10, 22, 580, 24, 19, nullptr},
+    {"Label7", Clase::etiqueta, "", "Frame3", 10, 50, 580, 20, 0, nullptr},
+    {"botguardar", Clase::boton, "Guardar", nullptr, 620, 532, 140, 28, 17, nullptr},
+    {"botcerrar", Clase::boton, "Cerrar", nullptr, 620, 568, 140, 28, 18, nullptr},
 
     // The frame list, inside the narrow width: the user chooses the frame of
     // the point there before the window widens.
-    Frame4_ = marco("Frame4", QStringLiteral("M.de Refer. Actual"), 8, 608, 370, 58);
-    lst_partra_ = lista(Frame4_, "lst_partra", 10, 24, 220);
+    {"Frame4", Clase::marco, "M.de Refer. Actual", nullptr, 8, 608, 370, 58, 0, nullptr},
+    {"lst_partra", Clase::lista, "", "Frame4", 10, 24, 220, 24, 20, nullptr},
+    // The rest of the panel, right of the narrow width, shown only when wide.
+    {"Frame41", Clase::marco, "M.de Refer. Destino", nullptr, 775, 8, 240, 60, 0, nullptr},
+    {"Text2", Clase::caja, "", "Frame41", 10, 24, 220, 24, 21, nullptr},
+    {"Text3", Clase::caja, "", nullptr, 785, 74, 220, 24, 22, nullptr},
+    {"Label9", Clase::etiqueta, "", nullptr, 785, 106, 230, 20, 0, nullptr},
+    {"Label10", Clase::etiqueta, "", nullptr, 785, 128, 230, 20, 0, nullptr},
+    {"Label14", Clase::etiqueta, "", nullptr, 785, 150, 230, 20, 0, nullptr},
+    {"Label15", Clase::etiqueta, "", nullptr, 785, 172, 230, 20, 0, nullptr},
+    {"Label16", Clase::etiqueta, "", nullptr, 785, 194, 230, 20, 0, nullptr},
+    {"Label17", Clase::etiqueta, "", nullptr, 785, 216, 230, 20, 0, nullptr},
+    {"Label18", Clase::etiqueta, "", nullptr, 785, 238, 230, 20, 0, nullptr},
+    {"Frame5", Clase::marco, "Transformadas", nullptr, 775, 266, 240, 120, 0, nullptr},
+    {"Label19", Clase::etiqueta, "x (m)", "Frame5", 10, 24, 52, 20, 0, nullptr},
+    {"Text4", Clase::caja, "", "Frame5", 64, 22, 166, 24, 23, nullptr},
+    {"Label20", Clase::etiqueta, "y (m)", "Frame5", 10, 54, 52, 20, 0, nullptr},
+    {"Text5", Clase::caja, "", "Frame5", 64, 52, 166, 24, 24, nullptr},
+    {"Label21", Clase::etiqueta, "z (m)", "Frame5", 10, 84, 52, 20, 0, nullptr},
+    {"Text6", Clase::caja, "", "Frame5", 64, 82, 166, 24, 25, nullptr},
+    {"bottransfiere", Clase::boton, "<---Transfiere", nullptr, 775, 396, 240, 28, 26, nullptr},
+};
+
+QWidget* crea(const Control& c, QWidget* padre) {
+    const QString texto = QString::fromUtf8(c.texto);
+    QWidget* w = nullptr;
+    switch (c.clase) {
+        case Clase::marco: w = new QGroupBox(texto, padre); break;
+        case Clase::etiqueta: w = new QLabel(texto, padre); break;
+        case Clase::caja: w = new QLineEdit(padre); break;
+        case Clase::lista: w = new QComboBox(padre); break;
+        case Clase::boton: {
+            auto* b = new QPushButton(texto, padre);
+            controles::pulsaconenter(b);
+            w = b;
+            break;
+        }
+    }
+    w->setObjectName(QString::fromUtf8(c.nombre));
+    w->setGeometry(c.x, c.y, c.ancho, c.alto);
+    return w;
+}
+
+}  // namespace
+
+void Forconversion::construye() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    creacontroles(central);
+    tomacontroles();
+    preparalistamarcos();
+    for (QLineEdit* cuenta : {Text7_, Text8_, Text9_}) cuenta->setReadOnly(true);
+    nombraparalectores();
+    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_})
+        campo->installEventFilter(this);
+    conecta();
+}
+
+// Every control of the table, in its frame, with its caption's buddy, and
+// the Tab order the table gives.
+void Forconversion::creacontroles(QWidget* central) {
+    std::map<std::string, QWidget*> hechos;
+    std::map<int, QWidget*> orden;
+    for (const Control& c : controlesprincipal) {
+        QWidget* w = crea(c, c.grupo ? hechos.at(c.grupo) : central);
+        hechos[c.nombre] = w;
+        if (c.tab > 0) orden[c.tab] = w;
+    }
+    for (const Control& c : controlesprincipal)
+        if (c.rotula) static_cast<QLabel*>(hechos.at(c.nombre))->setBuddy(hechos.at(c.rotula));
+    for (auto i = orden.begin(), siguiente = std::next(i); siguiente != orden.end(); ++i, ++siguiente)
+        setTabOrder(i->second, siguiente->second);
+}
+
+template <class T>
+T* Forconversion::hijo(const char* nombre) const {
+    return findChild<T*>(QString::fromUtf8(nombre));
+}
+
+void Forconversion::tomacontroles() {
+    for (auto [campo, nombre] : {std::pair{&txtid_, "txtid"}, {&Text7_, "Text7"}, {&Text8_, "Text8"}, {&Text9_, "Text9"},
+                                 {&Text1_, "Text1"}, {&txtlat_, "txtlat"}, {&txtlon_, "txtlon"}, {&txtalt_, "txtalt"},
+                                 {&txtx_, "txtx"}, {&txty_, "txty"}, {&txtz_, "txtz"}, {&Txtxgk_, "Txtxgk"},
+                                 {&Txtygk_, "Txtygk"}, {&Text2_, "Text2"}, {&Text3_, "Text3"}, {&Text4_, "Text4"},
+                                 {&Text5_, "Text5"}, {&Text6_, "Text6"}})
+        *campo = hijo<QLineEdit>(nombre);
+    for (auto [lista, nombre] : {std::pair{&lst_atrib_, "lst_atrib"}, {&lst_Elipso_, "lst_Elipso"},
+                                 {&lst_param_, "lst_param"}, {&lst_partra_, "lst_partra"}})
+        *lista = hijo<QComboBox>(nombre);
+    for (auto [boton, nombre] : {std::pair{&botgac_, "botgac(0)"}, {&botcag_, "botcag"}, {&botgagk_, "botgagk"},
+                                 {&botgkag_, "botgkag"}, {&botguardar_, "botguardar"}, {&botcerrar_, "botcerrar"},
+                                 {&bottransfiere_, "bottransfiere"}})
+        *boton = hijo<QPushButton>(nombre);
+    for (auto [etiqueta, nombre] : {std::pair{&Label8_, "Label8"}, {&Labelca_, "Labelca"}, {&Label7_, "Label7"},
+                                    {&Label9_, "Label9"}, {&Label10_, "Label10"}, {&Label14_, "Label14"},
+                                    {&Label15_, "Label15"}, {&Label16_, "Label16"}, {&Label17_, "Label17"},
+                                    {&Label18_, "Label18"}})
+        *etiqueta = hijo<QLabel>(nombre);
+    for (std::size_t i = 1; i <= 5; ++i) Label3_[i] = hijo<QLabel>(("Label3(" + std::to_string(i) + ")").c_str());
+    for (std::size_t i = 1; i <= 9; ++i) Label4_[i] = hijo<QLabel>(("Label4(" + std::to_string(i) + ")").c_str());
+    Frame4_ = hijo<QGroupBox>("Frame4");
+    Frame41_ = hijo<QGroupBox>("Frame41");
+    Frame5_ = hijo<QGroupBox>("Frame5");
+    panel_ = {Frame41_, Text3_, Label9_, Label10_, Label14_, Label15_, Label16_, Label17_, Label18_, Frame5_,
+              bottransfiere_};
+}
+
+void Forconversion::preparalistamarcos() {
     // Its text can be set apart from its entries (one blank, the destination name).
     lst_partra_->setEditable(true);
     lst_partra_->setInsertPolicy(QComboBox::NoInsert);
@@ -182,60 +275,26 @@ void Forconversion::construye() {
     lst_partra_->lineEdit()->setReadOnly(true);
     lst_partra_->lineEdit()->installEventFilter(this);
     lst_partra_->installEventFilter(this);
-    // The rest of the panel, right of the narrow width, shown only when wide.
-    Frame41_ = marco("Frame41", QStringLiteral("M.de Refer. Destino"), 775, 8, 240, 60);
-    Text2_ = caja(Frame41_, "Text2", 10, 24, 220);
-    Text3_ = caja(central, "Text3", 785, 74, 220);
-    Label9_ = etiqueta(central, "Label9", QString(), 785, 106, 230);
-    Label10_ = etiqueta(central, "Label10", QString(), 785, 128, 230);
-    Label14_ = etiqueta(central, "Label14", QString(), 785, 150, 230);
-    Label15_ = etiqueta(central, "Label15", QString(), 785, 172, 230);
-    Label16_ = etiqueta(central, "Label16", QString(), 785, 194, 230);
-    Label17_ = etiqueta(central, "Label17", QString(), 785, 216, 230);
-    Label18_ = etiqueta(central, "Label18", QString(), 785, 238, 230);
-    Frame5_ = marco("Frame5", QStringLiteral("Transformadas"), 775, 266, 240, 120);
-    etiqueta(Frame5_, "Label19", QStringLiteral("x (m)"), 10, 24, 52);
-    Text4_ = caja(Frame5_, "Text4", 64, 22, 166);
-    etiqueta(Frame5_, "Label20", QStringLiteral("y (m)"), 10, 54, 52);
-    Text5_ = caja(Frame5_, "Text5", 64, 52, 166);
-    etiqueta(Frame5_, "Label21", QStringLiteral("z (m)"), 10, 84, 52);
-    Text6_ = caja(Frame5_, "Text6", 64, 82, 166);
-    bottransfiere_ = boton(central, "bottransfiere", QStringLiteral("<---Transfiere"), 775, 396, 240);
-    panel_ = {Frame41_, Text3_, Label9_, Label10_, Label14_, Label15_, Label16_, Label17_, Label18_, Frame5_,
-              bottransfiere_};
+}
 
-    for (QLineEdit* cuenta : {Text7_, Text8_, Text9_}) cuenta->setReadOnly(true);
-    nombraparalectores({{Label5, txtid_}, {Label6, lst_atrib_}, {elipsoide1, lst_Elipso_}, {lbllat0, txtlat_},
-                        {Lbllon, txtlon_}, {lblalt0, txtalt_}, {Lblx, txtx_}, {Lbly, txty_}, {Lblz, txtz_},
-                        {lbllat1, Txtxgk_}, {Label1, Txtygk_}});
-
-    const std::vector<QWidget*> orden = {
-        txtid_, txtlat_, txtlon_, txtalt_, botgac_, txtx_, txty_, txtz_, botcag_, lst_param_, botgagk_,
-        Txtxgk_, Txtygk_, botgkag_, lst_Elipso_, lst_atrib_, botguardar_, botcerrar_, Text1_, lst_partra_,
-        Text2_, Text3_, Text4_, Text5_, Text6_, bottransfiere_, Text7_, Text8_, Text9_};
-    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i], orden[i + 1]);
-
-    for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_})
-        campo->installEventFilter(this);
-
+void Forconversion::conecta() {
     QObject::connect(lst_Elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_click(i); });
     QObject::connect(lst_param_, &QComboBox::activated, this, [this](int i) { lst_param_click(i); });
     QObject::connect(lst_partra_, &QComboBox::activated, this, [this](int i) { lst_partra_click(i); });
-    QObject::connect(botcag_, &QPushButton::clicked, this, [this] { botcag_Click(); });
-    QObject::connect(botgac_, &QPushButton::clicked, this, [this] { botgac_Click(); });
-    QObject::connect(botgagk_, &QPushButton::clicked, this, [this] { botgagk_Click(); });
-    QObject::connect(botgkag_, &QPushButton::clicked, this, [this] { botgkag_Click(); });
-    QObject::connect(botguardar_, &QPushButton::clicked, this, [this] { botguardar_Click(); });
-    QObject::connect(botcerrar_, &QPushButton::clicked, this, [this] { botcerrar_Click(); });
-    QObject::connect(bottransfiere_, &QPushButton::clicked, this, [this] { bottransfiere_Click(); });
+    const std::pair<QPushButton*, void (Forconversion::*)()> botones[] = {
+        {botcag_, &Forconversion::botcag_Click},         {botgac_, &Forconversion::botgac_Click},
+        {botgagk_, &Forconversion::botgagk_Click},       {botgkag_, &Forconversion::botgkag_Click},
+        {botguardar_, &Forconversion::botguardar_Click}, {botcerrar_, &Forconversion::botcerrar_Click},
+        {bottransfiere_, &Forconversion::bottransfiere_Click}};
+    for (const auto& [boton, accion] : botones)
+        QObject::connect(boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
 }
 
 // Screen readers, voice control and automation tools name a field by the
 // caption before it (its buddy); fields and buttons without a caption of
 // their own get a name that says what they hold or do, and the labels that
 // show a value are named by their caption and the value.
-void Forconversion::nombraparalectores(std::initializer_list<std::pair<QLabel*, QWidget*>> rotulados) {
-    for (const auto& [rotulo, campo] : rotulados) rotulo->setBuddy(campo);
+void Forconversion::nombraparalectores() {
     const std::pair<QWidget*, const char*> nombres[] = {
         {Text7_, "Cantidad de atributos"},
         {Text8_, "Cantidad de elipsoides"},
@@ -260,37 +319,59 @@ void Forconversion::nombraparalectores(std::initializer_list<std::pair<QLabel*, 
     controles::rotulavalor(Label4_[7], Label4_[9]);
 }
 
+namespace {
+
+// A menu of the bar or a submenu: its action carries the menu's name too.
+template <class Padre>
+QMenu* menu(Padre* padre, const char* nombre, const QString& titulo) {
+    QMenu* m = padre->addMenu(titulo);
+    m->setObjectName(QString::fromUtf8(nombre));
+    m->menuAction()->setObjectName(QString::fromUtf8(nombre));
+    return m;
+}
+
+QAction* item(QMenu* padre, const char* nombre, const QString& titulo) {
+    QAction* a = padre->addAction(titulo);
+    a->setObjectName(QString::fromUtf8(nombre));
+    return a;
+}
+
+}  // namespace
+
+// Items that open a window ask the program for it.
+void Forconversion::pide(QMenu* padre, const char* nombre, const QString& titulo, const PedidoVentana& pedido) {
+    QObject::connect(item(padre, nombre, titulo), &QAction::triggered, this, [this, pedido] {
+        if (abre_) abre_(pedido);
+    });
+}
+
 void Forconversion::construyemenu() {
     auto* barra = new BarraMenus(this);
     setMenuBar(barra);
-    const auto menu = [](QMenuBar* b, const char* nombre, const QString& titulo) {
-        QMenu* m = b->addMenu(titulo);
-        m->setObjectName(QString::fromUtf8(nombre));
-        m->menuAction()->setObjectName(QString::fromUtf8(nombre));
-        return m;
-    };
-    const auto submenu = [](QMenu* padre, const char* nombre, const QString& titulo) {
-        QMenu* m = padre->addMenu(titulo);
-        m->setObjectName(QString::fromUtf8(nombre));
-        m->menuAction()->setObjectName(QString::fromUtf8(nombre));
-        return m;
-    };
-    // Items whose windows are not part of this version exist, disabled.
-    const auto item = [](QMenu* padre, const char* nombre, const QString& titulo, bool activo) {
-        QAction* a = padre->addAction(titulo);
-        a->setObjectName(QString::fromUtf8(nombre));
-        a->setEnabled(activo);
-        return a;
-    };
-    QMenu* archivo = menu(barra, "mnuArchivo", QStringLiteral("&Archivo"));
-    // Items that open a window ask the program for it.
-    const auto pide = [&](QMenu* padre, const char* nombre, const QString& titulo, PedidoVentana pedido) {
-        QAction* a = item(padre, nombre, titulo, true);
-        QObject::connect(a, &QAction::triggered, this, [this, pedido] {
-            if (abre_) abre_(pedido);
-        });
-    };
-    QMenu* procesando = submenu(archivo, "mnuprocesando", QStringLiteral("&Procesar Archivo de  Coordenadas"));
+    menuarchivo(menu(barra, "mnuArchivo", QStringLiteral("&Archivo")));
+
+    QMenu* vistas = menu(barra, "mnuvista", QStringLiteral("&Vista"));
+    pide(vistas, "mnuvisgeo", QStringLiteral("Coordenadas geodésicas"), {Ventana::visgeo, {}, {}});
+    pide(vistas, "mnuviscar", QStringLiteral("Coordenadas geocéntricas"), {Ventana::viscar, {}, {}});
+    pide(vistas, "mnuvispla", QStringLiteral("coordenadas planas"), {Ventana::vispla, {}, {}});
+
+    menumodificar(menu(barra, "mnuModificar", QStringLiteral("&Modificar")));
+
+    QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));
+    pide(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), {Ventana::marcos, {}, {}});
+    mnutra_ = item(transformaciones, "mnutra", QStringLiteral("&Transformación p/punto"));
+    QObject::connect(mnutra_, &QAction::triggered, this, [this] { mnutra_Click(); });
+    pide(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"),
+         {Ventana::transformacionarchivo, {}, {}});
+
+    QMenu* ayuda = menu(barra, "mnuAyuda", QStringLiteral("&Ayuda"));
+    pide(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), {Ventana::acerca, {}, {}});
+    ayuda->addSeparator()->setObjectName(QStringLiteral("separa"));
+    pide(ayuda, "mnumanual", QStringLiteral("Guía del usuario"), {Ventana::manual, {}, {}});
+}
+
+void Forconversion::menuarchivo(QMenu* archivo) {
+    QMenu* procesando = menu(archivo, "mnuprocesando", QStringLiteral("&Procesar Archivo de  Coordenadas"));
     // In the order of the processing modes: geodetic, geocentric, plane data.
     const std::array<std::pair<const char*, QString>, 3> itemsproceso = {{
         {"mnuprocesandog", QStringLiteral("Datos: B,L,h")},
@@ -304,37 +385,22 @@ void Forconversion::construyemenu() {
          {Ventana::generar, QStringLiteral("generar"), QString()});
     pide(archivo, "mnuatrib", QStringLiteral("Seleccionar por atributo"), {Ventana::poratributos, {}, {}});
     archivo->addSeparator()->setObjectName(QStringLiteral("separador(1)"));
-    QAction* salir = item(archivo, "mnuSalir", QStringLiteral("&Salir"), true);
+    QAction* salir = item(archivo, "mnuSalir", QStringLiteral("&Salir"));
     QObject::connect(salir, &QAction::triggered, this, [this] { plataforma_.terminaprograma(); });
+}
 
-    QMenu* vistas = menu(barra, "mnuvista", QStringLiteral("&Vista"));
-    pide(vistas, "mnuvisgeo", QStringLiteral("Coordenadas geodésicas"), {Ventana::visgeo, {}, {}});
-    pide(vistas, "mnuviscar", QStringLiteral("Coordenadas geocéntricas"), {Ventana::viscar, {}, {}});
-    pide(vistas, "mnuvispla", QStringLiteral("coordenadas planas"), {Ventana::vispla, {}, {}});
-
-    QMenu* modificar = menu(barra, "mnuModificar", QStringLiteral("&Modificar"));
-    QMenu* elipsoides = submenu(modificar, "mnuListElip", QStringLiteral("&Listado de Elipsoides"));
+// The catalogue editors, each in its add and delete modes, and the decimals.
+void Forconversion::menumodificar(QMenu* modificar) {
+    QMenu* elipsoides = menu(modificar, "mnuListElip", QStringLiteral("&Listado de Elipsoides"));
     pide(elipsoides, "mnuListElipAgr", QStringLiteral("&Agregar"), {Ventana::elipsoide0, QStringLiteral("eliagr"), {}});
     pide(elipsoides, "mnuListElipBor", QStringLiteral("&Borrar"), {Ventana::elipsoides, QStringLiteral("elibor"), {}});
-    QMenu* parametros = submenu(modificar, "mnuListParam", QStringLiteral("&Listado de Represent. plana"));
+    QMenu* parametros = menu(modificar, "mnuListParam", QStringLiteral("&Listado de Represent. plana"));
     pide(parametros, "mnuListParAgr", QStringLiteral("&Agregar"), {Ventana::parametros, QStringLiteral("eliagr"), {}});
     pide(parametros, "mnuListParBor", QStringLiteral("&Borrar"), {Ventana::parametros, QStringLiteral("elibor"), {}});
-    QMenu* atributos = submenu(modificar, "mnuListAtr", QStringLiteral("&Listado de Atributos"));
+    QMenu* atributos = menu(modificar, "mnuListAtr", QStringLiteral("&Listado de Atributos"));
     pide(atributos, "mnuListAtrAgr", QStringLiteral("&Agregar"), {Ventana::atributos, QStringLiteral("eliagr"), {}});
     pide(atributos, "mnuListAtrBor", QStringLiteral("&Borrar"), {Ventana::atributos, QStringLiteral("elibor"), {}});
     pide(modificar, "mnudeci", QStringLiteral("&Decimales"), {Ventana::decimales, {}, {}});
-
-    QMenu* transformaciones = menu(barra, "mnutmr", QStringLiteral("&Transformaciones"));
-    pide(transformaciones, "mnucmr", QStringLiteral("&Actualización de M.R."), {Ventana::marcos, {}, {}});
-    mnutra_ = item(transformaciones, "mnutra", QStringLiteral("&Transformación p/punto"), true);
-    QObject::connect(mnutra_, &QAction::triggered, this, [this] { mnutra_Click(); });
-    pide(transformaciones, "mnutraar", QStringLiteral("&Transformación desde archivo"),
-         {Ventana::transformacionarchivo, {}, {}});
-
-    QMenu* ayuda = menu(barra, "mnuAyuda", QStringLiteral("&Ayuda"));
-    pide(ayuda, "mnuacerca", QStringLiteral("Acerca de....."), {Ventana::acerca, {}, {}});
-    ayuda->addSeparator()->setObjectName(QStringLiteral("separa"));
-    pide(ayuda, "mnumanual", QStringLiteral("Guía del usuario"), {Ventana::manual, {}, {}});
 }
 
 // ---- Start-up and clearing ---------------------------------------------
@@ -382,7 +448,9 @@ void Forconversion::habilita(QLineEdit* campo) {
 void Forconversion::borra() {
     for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_, txtx_, txty_, txtz_, Txtxgk_, Txtygk_}) campo->setText(blanco);
     txtid_->setFocus();
-    for (QLabel* l : {Label4_[6], Label4_[7], Label4_[8], Label4_[9], Label8_, Labelca_}) l->setText(blanco);
+    borraplana();
+    Label8_->setText(blanco);
+    poncoef(std::nullopt);
 }
 
 void Forconversion::borracar() {
@@ -392,13 +460,13 @@ void Forconversion::borracar() {
 void Forconversion::borrapla() {
     Txtxgk_->setText(blanco);
     Txtygk_->setText(blanco);
-    for (QLabel* l : {Label4_[6], Label4_[7], Label4_[8], Label4_[9]}) l->setText(blanco);
+    borraplana();
 }
 
 void Forconversion::borrageo() {
     for (QLineEdit* campo : {txtlat_, txtlon_, txtalt_}) campo->setText(blanco);
     Label8_->setText(blanco);
-    Labelca_->setText(blanco);
+    poncoef(std::nullopt);
 }
 
 void Forconversion::avisa(const QString& texto) {
@@ -452,9 +520,7 @@ void Forconversion::botcag_Click() {
     txtalt_->setText(vista(g->altura));
     Txtxgk_->setText(blanco);
     Txtygk_->setText(blanco);
-    const auto c = coefalt(textode(txtlat_), numerode(txtalt_), estado_.elipsoide);
-    Label8_->setText(QStringLiteral("coef. de altura="));
-    Labelca_->setText(c ? vista(redondea(*c, 8)) : blanco);
+    poncoefaltura();
 }
 
 void Forconversion::botgac_Click() {
@@ -473,10 +539,7 @@ void Forconversion::botgagk_Click() {
     if (!p) return nocalculable();
     Txtxgk_->setText(vista(p->x));
     Txtygk_->setText(vista(p->y));
-    Label4_[6]->setText(vista(redondea(p->factorescala, 8)));
-    Label4_[7]->setText(aqt(reparacoma(p->convergencia)));
-    Label4_[8]->setText(QStringLiteral("mod. deform.="));
-    Label4_[9]->setText(QStringLiteral("conv.de merid.="));
+    ponplana(*p, QStringLiteral("mod. deform.="));
 }
 
 void Forconversion::botgkag_Click() { convierteplanas(); }
@@ -500,12 +563,10 @@ bool Forconversion::convierteplanas() {
         nocalculable();
         return false;
     }
-    Label4_[6]->setText(vista(redondea(p->factorescala, 8)));
-    Label4_[7]->setText(aqt(reparacoma(p->convergencia)));
-    Label4_[8]->setText(QStringLiteral("mod.de deform.="));
-    Label4_[9]->setText(QStringLiteral("conv.de merid.="));
+    ponplana(*p, QStringLiteral("mod.de deform.="));
+    // Height zero: the height coefficient is one.
     Label8_->setText(QStringLiteral("coef. de altura="));
-    Labelca_->setText(QStringLiteral("1"));
+    poncoef(1);
     return true;
 }
 
@@ -532,7 +593,7 @@ void Forconversion::teclaen(QLineEdit* campo) {
         borracar();
         borrapla();
         if (campo == txtlon_) txtalt_->setText(QStringLiteral("0"));
-        Labelca_->setText(QString());
+        poncoef(std::nullopt, QString());
         Label8_->setText(QString());
     } else if (campo == txtx_ || campo == txty_ || campo == txtz_) {
         borrapla();
@@ -603,9 +664,37 @@ void Forconversion::txtlon_LostFocus() {
 
 void Forconversion::txtalt_LostFocus() {
     if (txtalt_->text() == blanco) txtalt_->setText(QStringLiteral("0"));
+    poncoefaltura();
+}
+
+// The height coefficient of the point on screen, shown and kept.
+void Forconversion::poncoefaltura() {
     Label8_->setText(QStringLiteral("coef. de altura="));
     const auto c = coefalt(textode(txtlat_), numerode(txtalt_), estado_.elipsoide);
-    Labelca_->setText(c ? vista(redondea(*c, 8)) : blanco);
+    poncoef(c ? std::optional<double>(redondea(*c, 8)) : std::nullopt);
+}
+
+// The values only labels show are kept as computed, for saving: a label
+// holds the text of the value or, without one, sinvalor.
+void Forconversion::poncoef(std::optional<double> coef, const QString& sinvalor) {
+    calculados_.coefaltura = coef && std::isfinite(*coef) ? *coef : 0;
+    Labelca_->setText(coef ? vista(*coef) : sinvalor);
+}
+
+void Forconversion::ponplana(const Planas& p, const QString& rotulofactor) {
+    const double factor = redondea(p.factorescala, 8);
+    calculados_.factorescala = std::isfinite(factor) ? factor : 0;
+    calculados_.convergencia = reparacoma(p.convergencia);
+    Label4_[6]->setText(vista(factor));
+    Label4_[7]->setText(aqt(calculados_.convergencia));
+    Label4_[8]->setText(rotulofactor);
+    Label4_[9]->setText(QStringLiteral("conv.de merid.="));
+}
+
+void Forconversion::borraplana() {
+    calculados_.factorescala = 0;
+    calculados_.convergencia.clear();
+    for (QLabel* l : {Label4_[6], Label4_[7], Label4_[8], Label4_[9]}) l->setText(blanco);
 }
 
 // ---- Saving ------------------------------------------------------------
@@ -633,8 +722,8 @@ void Forconversion::botguardar_Click() {
         textode(txtid_), elegido(lst_atrib_),
         sinblancosiniciales(textode(txtlat_)), sinblancosiniciales(textode(txtlon_)),
         numerode(txtalt_), numerode(txtx_), numerode(txty_), numerode(txtz_),
-        numerode(Txtxgk_), numerode(Txtygk_), numerode(Label4_[6]),
-        sinblancosiniciales(acp1252(Label4_[7]->text())), numerode(Labelca_),
+        numerode(Txtxgk_), numerode(Txtygk_), calculados_.factorescala,
+        sinblancosiniciales(calculados_.convergencia), calculados_.coefaltura,
         elegido(lst_Elipso_), elegido(lst_param_)};
     std::string linea;
     grabapunto(linea, registro);

@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "catalogos/carga.hpp"
@@ -24,9 +26,12 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace rumbal {
+
+struct Planas;
 
 class Forconversion : public QMainWindow {
 public:
@@ -74,8 +79,17 @@ protected:
 
 private:
     void construye();
+    void creacontroles(QWidget* central);
+    template <class T>
+    T* hijo(const char* nombre) const;
+    void tomacontroles();
+    void preparalistamarcos();
+    void nombraparalectores();
+    void conecta();
     void construyemenu();
-    void nombraparalectores(std::initializer_list<std::pair<QLabel*, QWidget*>> rotulados);
+    void menuarchivo(QMenu* archivo);
+    void menumodificar(QMenu* modificar);
+    void pide(QMenu* padre, const char* nombre, const QString& titulo, const PedidoVentana& pedido);
     void Form_Load();
     void ponancho(int twips);
     void habilita(QLineEdit* campo);
@@ -85,6 +99,10 @@ private:
     void avisa(const QString& texto);
     void nocalculable();
     bool convierteplanas();  // botgkag's conversion; false when refused (said)
+    void poncoefaltura();
+    void poncoef(std::optional<double> coef, const QString& sinvalor = QStringLiteral(" "));
+    void ponplana(const Planas& p, const QString& rotulofactor);
+    void borraplana();
 
     EstadoPrograma& estado_;
     Plataforma& plataforma_;
@@ -92,7 +110,13 @@ private:
     std::function<void()> recarga_;
     std::function<void(const PedidoVentana&)> abre_;
     int anchotwips_ = anchoangosto;
-    bool enaccion_ = false;  // a leave action is running: its own focus moves are not leaves
+    bool enaccion_ = false;
+    // The last values computed that only labels show: what "Guardar" writes.
+    struct {
+        double factorescala = 0;
+        std::string convergencia;  // as shown, Windows-1252
+        double coefaltura = 0;
+    } calculados_;  // a leave action is running: its own focus moves are not leaves
 
     QLineEdit *txtid_, *Text7_, *Text8_, *Text9_, *Text1_;
     QComboBox *lst_atrib_, *lst_Elipso_, *lst_param_, *lst_partra_;

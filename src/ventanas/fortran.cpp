@@ -59,6 +59,30 @@ Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma
                                         "Text4", "Label6", Text6_, "Text6"));
     izquierda->addLayout(marcos);
 
+    izquierda->addWidget(construyeparametros());
+
+    auto* botones = new QHBoxLayout;
+    botguamr_ = controles::boton(this, "botguamr", QStringLiteral("Guardar"));
+    botermr_ = controles::boton(this, "botermr", QStringLiteral("Terminar"));
+    botones->addWidget(botguamr_);
+    botones->addWidget(botermr_);
+    izquierda->addLayout(botones);
+    Label10_ = controles::etiqueta(this, "Label10", QString());
+    izquierda->addWidget(Label10_);
+
+    fila->addWidget(construyelista());
+
+    Text5_->installEventFilter(this);
+    Text6_->installEventFilter(this);
+    controles::abreconteclas(lst_elipso_);  // a choice hides the list at once
+    botguamr_->installEventFilter(this);
+    QObject::connect(lst_elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_Click(i); });
+    QObject::connect(botguamr_, &QPushButton::clicked, this, [this] { botguamr_Click(); });
+    QObject::connect(botermr_, &QPushButton::clicked, this, [this] { botermr_Click(); });
+}
+
+// The seven parameters from A to B, their captions above their boxes.
+QGroupBox* Fortran::construyeparametros() {
     QGroupBox* Frame1 = marco(this, "Frame1", QStringLiteral("PARAMETROS DE TRANSFORMACION"));
     auto* parametros = new QGridLayout(Frame1);
     parametros->addWidget(controles::etiqueta(Frame1, "Label7", QStringLiteral("De Marco A a Marco B")), 0, 0, 1, 6);
@@ -81,17 +105,11 @@ Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma
     Label4->setBuddy(Text3_);
     parametros->addWidget(Label4, 5, 0);
     parametros->addWidget(Text3_, 6, 0, 1, 2);
-    izquierda->addWidget(Frame1);
+    return Frame1;
+}
 
-    auto* botones = new QHBoxLayout;
-    botguamr_ = controles::boton(this, "botguamr", QStringLiteral("Guardar"));
-    botermr_ = controles::boton(this, "botermr", QStringLiteral("Terminar"));
-    botones->addWidget(botguamr_);
-    botones->addWidget(botermr_);
-    izquierda->addLayout(botones);
-    Label10_ = controles::etiqueta(this, "Label10", QString());
-    izquierda->addWidget(Label10_);
-
+// The catalogue's ellipsoids, shown beside the window only while choosing.
+QGroupBox* Fortran::construyelista() {
     Frame4_ = marco(this, "Frame4", QStringLiteral("Listado de elipsoides "));
     auto* lista = new QGridLayout(Frame4_);
     lst_elipso_ = controles::lista(Frame4_, "lst_elipso");
@@ -99,15 +117,7 @@ Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma
     Label9_ = controles::etiqueta(Frame4_, "Label9", QString());
     lista->addWidget(Label9_, 1, 0, 1, 2);
     lista->setRowStretch(2, 1);
-    fila->addWidget(Frame4_);
-
-    Text5_->installEventFilter(this);
-    Text6_->installEventFilter(this);
-    controles::abreconteclas(lst_elipso_);  // a choice hides the list at once
-    botguamr_->installEventFilter(this);
-    QObject::connect(lst_elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_Click(i); });
-    QObject::connect(botguamr_, &QPushButton::clicked, this, [this] { botguamr_Click(); });
-    QObject::connect(botermr_, &QPushButton::clicked, this, [this] { botermr_Click(); });
+    return Frame4_;
 }
 
 bool Fortran::Form_Load() {

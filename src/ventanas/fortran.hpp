@@ -39,6 +39,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    QGroupBox* construyeparametros();
+    QGroupBox* construyelista();
     void eligepara(int marco);
     void muestralista(bool visible);
 

@@ -1,21 +1,24 @@
 #include "ventanas/texto_qt.hpp"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QList>
+
+#include "textos/codigo_1252.hpp"
 
 namespace rumbal {
 
+// Through the code page's one table (textos/codigo_1252), character by
+// character: every character of the code page is one UTF-16 unit.
 QString aqt(const std::string& cp1252) {
-    QStringDecoder decodificador("windows-1252");
-    return decodificador.decode(QByteArrayView(cp1252.data(), static_cast<qsizetype>(cp1252.size())));
+    QString texto(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
+    for (std::size_t i = 0; i < cp1252.size(); ++i)
+        texto[static_cast<qsizetype>(i)] = QChar(static_cast<char16_t>(caracter1252(static_cast<unsigned char>(cp1252[i]))));
+    return texto;
 }
 
 std::string acp1252(const QString& texto) {
-    QStringEncoder codificador("windows-1252", QStringConverter::Flag::ConvertInvalidToNull);
-    const QByteArray bytes = codificador.encode(texto);
-    std::string s(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    for (char& c : s)
-        if (c == '\0') c = '?';
+    std::string s;
+    s.reserve(static_cast<std::size_t>(texto.size()));
+    for (const uint c : texto.toUcs4()) s += byte1252(static_cast<char32_t>(c)).value_or('?');
     return s;
 }
 

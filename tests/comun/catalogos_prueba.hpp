@@ -13,8 +13,7 @@ namespace rumbal::prueba {
 enum class Marcos { deprueba, predeterminados };
 
 inline void copiacatalogos(const std::filesystem::path& carpeta, Marcos marcos = Marcos::deprueba) {
-    for (const Catalogo* c : {&catalogoelipsoides, &catalogorepresentaciones, &catalogoatributos, &catalogodecimales,
-                              &catalogomarcos}) {
+    for (const Catalogo* c : catalogosdelprograma) {
         const bool deprueba = c == &catalogomarcos && marcos == Marcos::deprueba;
         const std::filesystem::path origen(deprueba ? RUMBAL_DATOS_PRUEBA : RUMBAL_DATOS_FUENTE);
         std::filesystem::copy_file(origen / c->archivo, carpeta / c->archivo,

@@ -9,12 +9,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "comun/carpeta_temporal.hpp"
-#include "programa/programa.hpp"
 #include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
-#include "ventanas/forconversion.hpp"
-#include "ventanas/plataforma_falsa.hpp"
 
 using namespace rumbal;
 using namespace rumbal::prueba;
@@ -102,8 +98,8 @@ private slots:
         Forconversion* p = programa->principal();
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
         QVERIFY(elige(p, "lst_param", QStringLiteral("Faja 5")));
-        control<QLineEdit>(p, "txtlat")->setText(QStringLiteral("-34 36 12.5"));
-        control<QLineEdit>(p, "txtlon")->setText(QStringLiteral("-58 22 54.3"));
+        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
+        pon(p, "txtlon", QStringLiteral("-58 22 54.3"));
         p->botgagk_Click();
         QCOMPARE(nombreaccesible(control(p, "Label4(6)")),
                  QStringLiteral("mod. deform.= ") + texto(p, "Label4(6)"));

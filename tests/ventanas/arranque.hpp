@@ -36,18 +36,25 @@ public:
 };
 
 // A QtTest class whose every test starts its own program: init() calls
-// arranca(), cleanup() termina().
+// arranca(), cleanup() termina(). A test that changes the catalogues first
+// calls prepara(), then abre().
 class PruebaConPrograma : public QObject {
 protected:
-    bool arranca(Marcos marcos = Marcos::deprueba) {
+    void prepara(Marcos marcos = Marcos::deprueba) {
         arranque = std::make_unique<Arranque>(marcos);
         carpeta = &arranque->carpeta;
         plataforma = &arranque->plataforma;
         programa = arranque->programa.get();
-        return arranque->abre();
+    }
+    bool abre() { return arranque->abre(); }
+    bool arranca(Marcos marcos = Marcos::deprueba) {
+        prepara(marcos);
+        return abre();
     }
     void termina() { arranque.reset(); }
     QWidget* menu(const char* item, Ventana ventana) { return arranque->menu(item, ventana); }
+    std::string ruta(const char* nombre) const { return (*carpeta / nombre).string(); }
+    QString qruta(const char* nombre) const { return QString::fromStdString(ruta(nombre)); }
 
     std::unique_ptr<Arranque> arranque;
     CarpetaTemporal* carpeta = nullptr;

@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include "ventanas/conductor.hpp"
-#include "ventanas/formanual.hpp"
 #include "ventanas/arranque.hpp"
 
 using namespace rumbal;
@@ -108,28 +107,13 @@ private slots:
         QVERIFY2(renglones > 9, qPrintable(QString::number(renglones)));
     }
 
-    // A folder named with a trailing separator is shown without it.
-    void carpetaSinSeparadorFinal() {
-        EstadoPrograma estado;
-        estado.carpeta = carpeta->ruta() / "";
-        QVERIFY(estado.carpeta.string().ends_with('/'));
-        Formanual w(estado, *plataforma);
-        QVERIFY(w.Form_Load());
-        QCOMPARE(texto(&w, "Label1"), textoguia(carpetaqt()));
-    }
-
-    void salirCierraYDejaLaPrincipal_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("ventana");
-        QTest::newRow("acerca") << "mnuacerca" << static_cast<int>(Ventana::acerca);
-        QTest::newRow("manual") << "mnumanual" << static_cast<int>(Ventana::manual);
-    }
+    void salirCierraYDejaLaPrincipal_data() { abreConSusTitulos_data(); }
     void salirCierraYDejaLaPrincipal() {
         QFETCH(QString, item);
         QFETCH(int, ventana);
         QPointer<Forconversion> p = programa->principal();
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
-        control<QLineEdit>(p, "txtlat")->setText(QStringLiteral("-34 36 12.5"));
+        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
         const QStringList antes = estadoprincipal(p);
         QPointer<QWidget> w = abre(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);

@@ -4,7 +4,9 @@
 // reading a caption. A control that is missing ends the test run at once.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -27,6 +29,13 @@ inline QString texto(QWidget* ventana, const char* nombre) {
     return control<QLineEdit>(ventana, nombre)->text();
 }
 
+// The texts of several labels or boxes, in the order named.
+inline QStringList textos(QWidget* ventana, std::initializer_list<const char*> nombres) {
+    QStringList t;
+    for (const char* n : nombres) t << texto(ventana, n);
+    return t;
+}
+
 // Chooses an entry by its text, as a click in the open list does.
 inline bool elige(QWidget* ventana, const char* lista, const QString& entrada) {
     auto* l = control<QComboBox>(ventana, lista);
@@ -42,5 +51,38 @@ inline void pulsa(QWidget* ventana, const char* boton) {
 }
 
 inline bool habilitado(QWidget* ventana, const char* nombre) { return control(ventana, nombre)->isEnabled(); }
+
+inline void pon(QWidget* ventana, const char* caja, const QString& texto) {
+    control<QLineEdit>(ventana, caja)->setText(texto);
+}
+
+// Types into a field as a user does: the focus, the keys, then Tab to leave it.
+inline void teclea(QWidget* ventana, const char* campo, const QString& teclas, bool tab = true) {
+    QLineEdit* f = control<QLineEdit>(ventana, campo);
+    f->setFocus(Qt::TabFocusReason);
+    f->selectAll();
+    QTest::keyClick(f, Qt::Key_Delete);
+    QTest::keyClicks(f, teclas);
+    if (tab) QTest::keyClick(f, Qt::Key_Tab);
+}
+
+// The caption of a frame, a label, a button or a menu item.
+inline QString rotulo(QWidget* ventana, const char* nombre) {
+    const QString n = QString::fromUtf8(nombre);
+    if (auto* g = ventana->findChild<QGroupBox*>(n)) return g->title();
+    if (auto* l = ventana->findChild<QLabel*>(n)) return l->text();
+    if (auto* b = ventana->findChild<QAbstractButton*>(n)) return b->text();
+    if (auto* a = ventana->findChild<QAction*>(n)) return a->text();
+    qFatal("%s no tiene un rótulo %s", qPrintable(ventana->objectName()), nombre);
+}
+
+// Every caption of a window against its literal text: the names that differ.
+inline QStringList rotulosdistintos(QWidget* ventana, std::initializer_list<std::pair<const char*, const char*>> esperados) {
+    QStringList distintos;
+    for (const auto& [nombre, texto] : esperados)
+        if (rotulo(ventana, nombre) != QString::fromUtf8(texto))
+            distintos << QStringLiteral("%1: \"%2\"").arg(QString::fromUtf8(nombre), rotulo(ventana, nombre));
+    return distintos;
+}
 
 }  // namespace rumbal::prueba

@@ -6,12 +6,8 @@
 #include <QtTest>
 
 #include "catalogos/carga.hpp"
-#include "comun/carpeta_temporal.hpp"
-#include "programa/programa.hpp"
 #include "ventanas/arranque.hpp"
 #include "ventanas/conductor.hpp"
-#include "ventanas/forconversion.hpp"
-#include "ventanas/plataforma_falsa.hpp"
 
 using namespace rumbal;
 using namespace rumbal::prueba;
@@ -24,7 +20,6 @@ class PruebaEditores : public PruebaConPrograma {
     Q_OBJECT
 
     std::string archivo(const char* nombre) { return lee(*carpeta / nombre); }
-    void pon(QWidget* w, const char* caja, const QString& texto) { control<QLineEdit>(w, caja)->setText(texto); }
 
 private slots:
     void init() { QVERIFY(arranca()); }
@@ -36,8 +31,9 @@ private slots:
         QPointer<QWidget> entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
         QVERIFY(entrada);
         QCOMPARE(entrada->windowTitle(), QStringLiteral("Nuevo Elipsoide"));
-        QCOMPARE(texto(entrada, "Label3(1)"), QStringLiteral("Ingrese los datos y clikee Aceptar"));
-        QCOMPARE(texto(entrada, "Label1(4)"), QStringLiteral("Aplast. inverso"));
+        QCOMPARE(rotulosdistintos(entrada, {{"Label3(1)", "Ingrese los datos y clikee Aceptar"},
+                                            {"Label1(4)", "Aplast. inverso"}}),
+                 QStringList());
         pon(entrada, "Text1(1)", QStringLiteral("Mi WGS"));
         pon(entrada, "Text1(2)", QStringLiteral("6378137"));
         pon(entrada, "Text1(3)", QStringLiteral("298.257223563"));
@@ -47,13 +43,8 @@ private slots:
         QWidget* w = programa->ventana(Ventana::elipsoides);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Elipsoides"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Agregar"));
-        QCOMPARE(texto(w, "Text1(1)"), QStringLiteral("Mi WGS"));
-        QCOMPARE(texto(w, "Text1(3)"), QStringLiteral("6356752.31424518"));
-        QCOMPARE(texto(w, "Text1(4)"), QStringLiteral("0.00335281066474748"));
-        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("0.00669437999014111"));
-        QCOMPARE(texto(w, "Text1(6)"), QStringLiteral("0.00673949674227625"));
-        QVERIFY(!habilitado(w, "lst_elipso"));
+        QCOMPARE(textos(w, {"Label3", "Text1(1)", "Text1(6)"}),
+                 QStringList({"Para confirmar clikee Agregar", "Mi WGS", "0.00673949674227625"}));
         QVERIFY(!habilitado(w, "BotBorEli"));
         pulsa(w, "BotAgrEli");
         const std::string wgs84 = antes.substr(0, antes.find("\r\n") + 2);
@@ -119,10 +110,9 @@ private slots:
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione el nombre de la rep.plana a borrar"));
         QVERIFY(!habilitado(w, "BotAgrPar"));
         QVERIFY(elige(w, "lst_param", QStringLiteral("UTM 19 S")));
-        QCOMPARE(texto(w, "Text1(2)"), QStringLiteral("-69"));
-        QCOMPARE(texto(w, "Text1(4)"), QStringLiteral("0"));        // origin latitude
-        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("10000000"));  // false northing
-        QCOMPARE(texto(w, "Text1(6)"), QStringLiteral("0.9996"));
+        // Origin latitude in box 4, false northing in box 5.
+        QCOMPARE(QStringList({texto(w, "Text1(2)"), texto(w, "Text1(4)"), texto(w, "Text1(5)"), texto(w, "Text1(6)")}),
+                 QStringList({"-69", "0", "10000000", "0.9996"}));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Para confirmar clikee Borrar"));
         pulsa(w, "BotBorPar");
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Se borró una repres.plana"));
@@ -200,16 +190,12 @@ private slots:
         QWidget* w = menu("mnucmr", Ventana::marcos);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Actualización de Marcos de Referencia"));
-        QCOMPARE(texto(w, "Text2"), QStringLiteral("DHDN"));
-        QCOMPARE(texto(w, "Text5"), QStringLiteral("Bessel 1841"));
-        QCOMPARE(texto(w, "Text1(0)"), QStringLiteral("598.1"));
-        QCOMPARE(texto(w, "Text1(3)"), QStringLiteral("-0.202"));
-        QCOMPARE(texto(w, "Text1(5)"), QStringLiteral("2.455"));
-        QCOMPARE(texto(w, "Text3"), QStringLiteral("6.7"));
-        QCOMPARE(texto(w, "Text4"), QStringLiteral("ETRS89"));
-        QCOMPARE(texto(w, "Text6"), QStringLiteral("GRS 80"));
-        QCOMPARE(texto(w, "Label1(4)"), QStringLiteral("Rx (\")"));
-        QCOMPARE(texto(w, "Label1(3)"), QStringLiteral("Rz (\")"));
+        QStringList cajas;
+        for (const char* n : {"Text2", "Text5", "Text1(0)", "Text1(3)", "Text1(5)", "Text3", "Text4", "Text6"})
+            cajas << texto(w, n);
+        QCOMPARE(cajas, QStringList({"DHDN", "Bessel 1841", "598.1", "-0.202", "2.455", "6.7", "ETRS89", "GRS 80"}));
+        // Rz's caption is Label1(3), Rx's Label1(4).
+        QCOMPARE(rotulosdistintos(w, {{"Label1(3)", "Rz (\")"}, {"Label1(4)", "Rx (\")"}}), QStringList());
         QVERIFY(control(w, "Frame4")->isHidden());
     }
 
@@ -240,12 +226,11 @@ private slots:
         for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), valores[i]);
         pon(w, "Text3", QStringLiteral("3"));
         pulsa(w, "botguamr");
-        QCOMPARE(archivo("marref.txt"), std::string("\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n"
-                                                    "\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n"));
+        const std::string par = "\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n";
+        QCOMPARE(archivo("marref.txt"), par);
         QCOMPARE(texto(w, "Label10"), QStringLiteral("Marcos de Referencia actualizados"));
         pulsa(w, "botguamr");  // twice: still two lines
-        QCOMPARE(archivo("marref.txt").size(), std::string("\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n"
-                                                           "\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n").size());
+        QCOMPARE(archivo("marref.txt"), par);
         pulsa(w, "botermr");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());

@@ -11,12 +11,9 @@
 #include "ventanas/textos_cuenta.hpp"
 #include "ventanas/textos_parametros.hpp"
 #include "ventanas/textos_ayuda.hpp"
-#include "ventanas/vistas.hpp"
 #include "ventanas/zona.hpp"
 #include "ventanas/disenos_editores.hpp"
 #include "textos/campos.hpp"
-
-#include <algorithm>
 
 #include <limits>
 
@@ -38,16 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Titulo{"propla", "abrir el archivo de coordenadas planas"},
                       // A mode the window does not know leaves the title without its word.
                       Titulo{"generar", "abrir el archivo de coordenadas "},
-                      Titulo{"eliagr", "abrir el archivo de coordenadas "},
-                      Titulo{"", "abrir el archivo de coordenadas "},
                       Titulo{"PROGEO", "abrir el archivo de coordenadas "}));
-
-TEST(ModosProceso, CadaModoLeeSusDatos) {
-    EXPECT_EQ(buscamodo("progeo")->datos, ModoDatos::geodesicas);
-    EXPECT_EQ(buscamodo("procar")->datos, ModoDatos::cartesianas);
-    EXPECT_EQ(buscamodo("propla")->datos, ModoDatos::planas);
-    EXPECT_EQ(buscamodo("generar"), nullptr);
-}
 
 TEST(TextosCuenta, DosBlancosTrasLaFlecha) {
     EXPECT_EQ(textocuenta(12, " puntos calculados"), "--->  12 puntos calculados");
@@ -119,19 +107,6 @@ TEST(CicloArchivos, TransformarYVistaAbrenDesdeElPrincipio) {
     EXPECT_FALSE(v.correr());  // "Listar" waits for a file
 }
 
-TEST(Vistas, CabecerasYColumnasVanJuntas) {
-    for (const ConjuntoVista* c : {&vistageodesica, &vistacartesiana, &vistaplana})
-        EXPECT_EQ(c->cabeceras.size(), c->columnas.size()) << c->nombre;
-    EXPECT_EQ(vistacartesiana.cabeceras[3], "y (metros) ");
-    EXPECT_EQ(vistaplana.cabeceras[3], "Y (metros) ");
-}
-
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
-
 TEST(TextosParametros, ElipsoideWgs84) {
     const Elipsoide wgs84{6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625};
     const std::array<std::string, 5> cortos = {"Semieje mayor = 6378137 m. ", "Semieje menor = 6356752.31424518 m.",
@@ -161,12 +136,6 @@ TEST(TextosParametros, TransformacionEnRadianes) {
     EXPECT_EQ(textostransformacion(Transformacion{})[6], " k= 0 ppm");
 }
 
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
-
 using Punto = std::tuple<double, double, double, bool>;  // latitude, longitude, central meridian, shown
 class DentroDeLaZona : public ::testing::TestWithParam<Punto> {};
 
@@ -185,12 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Punto{0, std::numeric_limits<double>::quiet_NaN(), 0, false},
                       Punto{0, std::numeric_limits<double>::infinity(), 0, false}));
 
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
-
 // What the boxes hold, in screen order, and the line the editor appends.
 TEST(DisenosEditores, RepresentacionGuardaLosAngulosSeparados) {
     const Renglon r = renglondecajas(editorrepresentaciones, {"Z", "-60 30", "500 m", "-90", "0", "0.5"});
@@ -207,18 +170,6 @@ TEST(DisenosEditores, NumerosPorLecturaInicial) {
     std::string linea;
     grabalinea(linea, r);
     EXPECT_EQ(linea, "\"\",0,6356752.3,0,.001,0\r\n");
-}
-
-TEST(DisenosEditores, CadaCajaUnCampoDistinto) {
-    for (const DisenoEditor* d : {&editorelipsoides, &editorrepresentaciones, &editoratributos}) {
-        std::vector<bool> usado(d->catalogo->formato.size(), false);
-        for (const CajaEditor& c : d->cajas) {
-            ASSERT_LT(c.campo, usado.size()) << d->nombre;
-            EXPECT_FALSE(usado[c.campo]) << d->nombre << " " << c.caja;
-            usado[c.campo] = true;
-        }
-        EXPECT_EQ(std::count(usado.begin(), usado.end(), true), static_cast<long>(usado.size())) << d->nombre;
-    }
 }
 
 // The guide document's path and the folder in the guide text, whatever
@@ -243,16 +194,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Carpeta{"/", "/", "/Rumbal 1.0.1 Guía del usuario.pdf"},
                       Carpeta{"/mis cosas/Año 2024", "/mis cosas/Año 2024",
                               "/mis cosas/Año 2024/Rumbal 1.0.1 Guía del usuario.pdf"}));
-
-TEST(TextoGuia, CincoParrafosSeparadosPorUnRenglonVacio) {
-    const std::string texto = textoguia("/opt/rumbal");
-    std::size_t separaciones = 0;
-    for (std::size_t i = texto.find("\r\n\r\n"); i != std::string::npos; i = texto.find("\r\n\r\n", i + 4))
-        ++separaciones;
-    EXPECT_EQ(separaciones, 4u);
-    EXPECT_EQ(texto.find('\n'), texto.find("\r\n\r\n") + 1);
-    EXPECT_TRUE(texto.starts_with("Rumbal 1.0.1 es un programa"));
-}
 
 }  // namespace
 }  // namespace rumbal

@@ -23,20 +23,6 @@ using namespace rumbal;
 class PruebaPlataformaQt : public QObject {
     Q_OBJECT
 
-    // Closes the modal widget that shows up next, with accept or reject.
-    static void cierracuandoaparezca(bool acepta, QString* titulo, int* ancho = nullptr) {
-        auto* temporizador = new QTimer;
-        QObject::connect(temporizador, &QTimer::timeout, temporizador, [temporizador, acepta, titulo, ancho] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
-            *titulo = modal->windowTitle();
-            if (ancho) *ancho = modal->width();
-            if (auto* d = qobject_cast<QDialog*>(modal)) acepta ? d->accept() : d->reject();
-            temporizador->deleteLater();
-        });
-        temporizador->start(20);
-    }
-
     // Runs haz on the modal dialog that shows up next (which haz must close).
     static void alaparecer(std::function<void(QDialog*)> haz) {
         auto* temporizador = new QTimer;
@@ -55,7 +41,11 @@ private slots:
         PlataformaQt plataforma(carpeta / "save.wav");
         QString titulo;
         int ancho = 0;
-        cierracuandoaparezca(true, &titulo, &ancho);
+        alaparecer([&](QDialog* d) {
+            titulo = d->windowTitle();
+            ancho = d->width();
+            d->accept();
+        });
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
         QCOMPARE(titulo, QStringLiteral("Rumbal"));
         // Wide enough for its title, short as the text is.
@@ -66,7 +56,10 @@ private slots:
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
         QString titulo;
-        cierracuandoaparezca(false, &titulo);
+        alaparecer([&](QDialog* d) {
+            titulo = d->windowTitle();
+            d->reject();
+        });
         const auto ruta = plataforma.abrearchivo(nullptr, QStringLiteral("Elija el archivo que desea abrir"),
                                                  QStringLiteral("Texto(*.txt)|*.txt"));
         QVERIFY(!ruta.has_value());

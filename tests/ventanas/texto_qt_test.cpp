@@ -11,10 +11,11 @@ namespace rumbal {
 namespace {
 
 TEST(TextoQt, Windows1252EnAmbosSentidos) {
-    // Bytes 0x80 to 0x9F are where Windows-1252 and Latin-1 differ.
-    const std::string bytes = "\x80 \x8C \x93x\x94 \xE9\xF1\xD1 V\xE9rtice";
+    // Bytes 0x80 to 0x9F are where Windows-1252 and Latin-1 differ; 0x81 is
+    // undefined and crosses as the control character U+0081.
+    const std::string bytes = "\x80 \x8C \x93x\x94 \xE9\xF1\xD1 V\xE9rtice \x81";
     const QString texto = aqt(bytes);
-    EXPECT_EQ(texto, QStringLiteral("€ Œ “x” éñÑ Vértice"));
+    EXPECT_EQ(texto, QStringLiteral("€ Œ “x” éñÑ Vértice \u0081"));
     EXPECT_EQ(acp1252(texto), bytes);
 }
 
