@@ -4,10 +4,11 @@
 # description pass their validators, the manual page reads without warnings,
 # the defaults are the build's, and the installed rumbal-lote fills the
 # user's folder on its first run and writes the build's bytes.
-# Arguments: the build folder, the source folder.
+# Arguments: the build folder, the source folder, the desktop entry's name.
 set -euo pipefail
 build=$1
 fuente=$2
+id=$3
 raiz=$(mktemp -d)
 trap 'rm -rf "$raiz"' EXIT
 fallas=0
@@ -15,7 +16,6 @@ falla() { echo "FALLA: $*"; fallas=$((fallas + 1)); }
 
 DESTDIR="$raiz" cmake --install "$build" --prefix /usr >/dev/null
 usr=$raiz/usr
-id=ar.rumbal.Rumbal
 
 desktop-file-validate "$usr/share/applications/$id.desktop" || falla "desktop-file-validate"
 grep -qx 'Exec=rumbal' "$usr/share/applications/$id.desktop" || falla "la entrada del menú no arranca rumbal"
