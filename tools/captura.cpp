@@ -7,10 +7,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 #include <deque>
 #include <fstream>
@@ -18,6 +23,8 @@
 #include "programa/programa.hpp"
 #include "ventanas/forconversion.hpp"
 #include "ventanas/forvis.hpp"
+#include "ventanas/modos_proceso.hpp"
+#include "ventanas/plataforma_qt.hpp"
 #include "ventanas/ventana_archivos.hpp"
 
 namespace {
@@ -167,10 +174,48 @@ bool editores(Captura& c) {
     return bien;
 }
 
+// The desktop's own file dialog of the processing window's "Abrir", Qt's
+// texts in Spanish, as a user first meets it: in the documents folder, here a
+// folder of data files made for the picture.
+bool dialogo(const QString& carpeta, const QTemporaryDir& trabajo, const QStringList& archivos) {
+    const QString documentos = trabajo.filePath(QStringLiteral("Documentos"));
+    const QString configuracion = trabajo.filePath(QStringLiteral("configuracion"));
+    QDir().mkpath(documentos);
+    QDir().mkpath(configuracion);
+    for (const QString& a : archivos) QFile::copy(a, documentos + QLatin1Char('/') + QFileInfo(a).fileName());
+    QFile dirs(configuracion + QStringLiteral("/user-dirs.dirs"));
+    if (!dirs.open(QIODevice::WriteOnly)) return false;
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + documentos.toUtf8() + "\"\n");
+    dirs.close();
+    qputenv("XDG_CONFIG_HOME", configuracion.toUtf8());
+    rumbal::PlataformaQt plataforma(QCoreApplication::applicationDirPath().toStdString() + "/save.wav");
+    bool bien = false;
+    auto* espera = new QTimer;
+    QObject::connect(espera, &QTimer::timeout, [&bien, espera, carpeta] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        espera->stop();
+        espera->deleteLater();
+        if (!QTest::qWaitForWindowExposed(d)) qWarning("el diálogo no se muestra");
+        d->resize(760, 440);
+        if (auto* lista = d->findChild<QTreeView*>(QStringLiteral("treeView")))
+            lista->header()->resizeSections(QHeaderView::ResizeToContents);  // every column whole
+        QTest::qWait(300);
+        bien = d->grab().save(carpeta + QStringLiteral("/dialogo-archivo.png"));
+        d->reject();
+    });
+    espera->start(50);
+    plataforma.abrearchivo(nullptr, QString::fromUtf8(rumbal::titulodatos("progeo")),
+                           rumbal::VentanaArchivos::filtrodatos);
+    return bien;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rumbal"));
+    rumbal::PlataformaQt::instalatraduccion();
     if (argc < 2) return 2;
     const QString carpeta = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir trabajo;
@@ -238,5 +283,6 @@ int main(int argc, char** argv) {
         v->close();
     }
     bien = editores(c) && bien;
+    bien = dialogo(carpeta, trabajo, {datos, resultados, cartesianas, transformadas}) && bien;
     return bien ? 0 : 1;
 }

@@ -7,5 +7,6 @@ tools/dependencias.sh xvfb xauth fonts-dejavu-core >/dev/null
 cmake -S . -B build/normal -G Ninja >/dev/null
 cmake --build build/normal --target rumbal-captura >/dev/null
 mkdir -p docs
-xvfb-run -a -s "-screen 0 1280x800x24" build/normal/bin/rumbal-captura docs
+# A Spanish-speaking desktop: the file dialog's dates and file types in Spanish.
+LANG=es_AR.UTF-8 xvfb-run -a -s "-screen 0 1280x800x24" build/normal/bin/rumbal-captura docs
 ls docs/*.png

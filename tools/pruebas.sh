@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Xvfb, a window manager and xdotool drive the real program in one test;
-# pdftotext reads the user guide the build prints.
-tools/dependencias.sh xvfb xauth openbox xdotool x11-utils fonts-dejavu-core poppler-utils
+# pdftotext reads the user guide the build prints; the validators of the
+# desktop entry and the software centre's description, and man, check the
+# installed files.
+tools/dependencias.sh xvfb xauth openbox xdotool x11-utils fonts-dejavu-core poppler-utils \
+  desktop-file-utils appstream man-db
 export CTEST_OUTPUT_ON_FAILURE=1
 
 cmake -S . -B build/normal -G Ninja -DRUMBAL_WERROR=ON >/dev/null

@@ -25,7 +25,7 @@ public:
     // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*" as Qt writes file types.
     static QString filtroqt(const QString& filtro);
 
-    // Qt's own texts (the file dialog's "Buscar en", "Abrir", "Cancelar", the
+    // Qt's own texts (the file dialog's "Ver en", "Abrir", "Cancelar", the
     // message box's "Aceptar") in Spanish, from Debian's Qt translations;
     // false when they are not installed (Qt's English texts stay).
     static bool instalatraduccion();

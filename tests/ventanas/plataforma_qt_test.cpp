@@ -12,6 +12,7 @@
 #include <functional>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -78,6 +79,26 @@ private slots:
         });
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
         QCOMPARE(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
+    }
+
+    // The file dialog's own captions and buttons, from the same translations.
+    void dialogoDeArchivosEnEspanol() {
+        QVERIFY(PlataformaQt::instalatraduccion());
+        prueba::CarpetaTemporal carpeta;
+        PlataformaQt plataforma(carpeta / "save.wav");
+        QStringList textos;
+        alaparecer([&](QDialog* d) {
+            for (const char* nombre : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                if (auto* etiqueta = d->findChild<QLabel*>(QString::fromLatin1(nombre)))
+                    textos << etiqueta->text().remove(QLatin1Char('&'));
+            if (auto* caja = d->findChild<QDialogButtonBox*>())
+                for (QAbstractButton* b : caja->buttons()) textos << b->text().remove(QLatin1Char('&'));
+            d->reject();
+        });
+        QVERIFY(!plataforma.abrearchivo(nullptr, QStringLiteral("abrir"), QStringLiteral("Texto(*.txt)|*.txt")));
+        QCOMPARE(textos, (QStringList{QStringLiteral("Ver en:"), QStringLiteral("Nombre de fichero:"),
+                                      QStringLiteral("Ficheros de tipo:"), QStringLiteral("Abrir"),
+                                      QStringLiteral("Cancelar")}));
     }
 
     // The dialog opens in the documents folder, never beside the program, and
