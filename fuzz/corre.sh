@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs one fuzz target for a number of seconds on its seeds and dictionary.
+#
+#   bash fuzz/corre.sh build/fuzz/bin/fuzz_NOMBRE SEGUNDOS [libFuzzer options]
+#
+# The corpus grows in a fresh copy of fuzz/semillas/NOMBRE in a temporary
+# folder, removed afterwards, so the repository stays as it is; with
+# RUMBAL_FUZZ_CORPUS=folder it grows there instead and is kept (the seeds are
+# copied in first). A crash, a sanitizer report, a broken property, a hang of
+# 10 s or 2 GB of memory ends the run with a failure, and the input is kept as
+# hallazgos/NOMBRE-... beside the program.
+set -euo pipefail
+programa=$1
+segundos=$2
+shift 2
+nombre=$(basename "$programa")
+nombre=${nombre#fuzz_}
+fuente=$(cd "$(dirname "$0")" && pwd)
+hallazgos=$(cd "$(dirname "$programa")" && pwd)/hallazgos
+mkdir -p "$hallazgos"
+
+if [[ -n ${RUMBAL_FUZZ_CORPUS:-} ]]; then
+  corpus=$RUMBAL_FUZZ_CORPUS
+  mkdir -p "$corpus"
+else
+  corpus=$(mktemp -d)
+  trap 'rm -rf "$corpus"' EXIT
+fi
+cp "$fuente/semillas/$nombre"/* "$corpus/"
+
+opciones=(-max_total_time="$segundos" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1
+          -artifact_prefix="$hallazgos/$nombre-")
+[[ -f $fuente/$nombre.dict ]] && opciones+=(-dict="$fuente/$nombre.dict")
+"$programa" "${opciones[@]}" "$@" "$corpus"
+echo "corpus: $(find "$corpus" -type f | wc -l) entradas, $(du -sk "$corpus" | cut -f1) KB"
