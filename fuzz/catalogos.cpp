@@ -26,15 +26,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder of this process, made at the first input and removed at its end.
+// The folder of this process, made at the first input and removed at its end
+// (fuzz/corre.sh puts it in a folder of its own, removed even after a crash).
 class Carpeta {
 public:
     Carpeta() {
-        // In memory where there is a tmpfs: replacing a catalogue flushes it
-        // to the disk, which on a disk takes most of the time of an input.
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string plantilla = (base / "rumbal-fuzz-XXXXXX").string();
+        std::string plantilla = (fs::temp_directory_path() / "rumbal-fuzz-XXXXXX").string();
         VERIFICA(::mkdtemp(plantilla.data()) != nullptr);
         ruta_ = plantilla;
     }

@@ -19,17 +19,24 @@ fuente=$(cd "$(dirname "$0")" && pwd)
 hallazgos=$(cd "$(dirname "$programa")" && pwd)/hallazgos
 mkdir -p "$hallazgos"
 
+# A scratch folder for the run and whatever the target writes (TMPDIR), in
+# memory where there is a tmpfs: the catalogue target flushes files to the
+# disk at every input.
+base=${TMPDIR:-/tmp}
+[[ -d /dev/shm && -w /dev/shm ]] && base=/dev/shm
+trabajo=$(mktemp -d -p "$base" rumbal-fuzz-XXXXXX)
+trap 'rm -rf "$trabajo"' EXIT
+export TMPDIR=$trabajo
 if [[ -n ${RUMBAL_FUZZ_CORPUS:-} ]]; then
   corpus=$RUMBAL_FUZZ_CORPUS
-  mkdir -p "$corpus"
 else
-  corpus=$(mktemp -d)
-  trap 'rm -rf "$corpus"' EXIT
+  corpus=$trabajo/corpus
 fi
+mkdir -p "$corpus"
 cp "$fuente/semillas/$nombre"/* "$corpus/"
 
 opciones=(-max_total_time="$segundos" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1
           -artifact_prefix="$hallazgos/$nombre-")
 [[ -f $fuente/$nombre.dict ]] && opciones+=(-dict="$fuente/$nombre.dict")
 "$programa" "${opciones[@]}" "$@" "$corpus"
-echo "corpus: $(find "$corpus" -type f | wc -l) entradas, $(du -sk "$corpus" | cut -f1) KB"
+echo "corpus: $(find "$corpus" -type f | wc -l) entradas, $(cat "$corpus"/* | wc -c) bytes"
