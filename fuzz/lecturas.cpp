@@ -19,6 +19,7 @@
 
 #include "comun.hpp"
 #include "geodesia/angulos.hpp"
+#include "geodesia/dominio.hpp"
 #include "textos/lectura_numero.hpp"
 #include "textos/numero_texto.hpp"
 #include "textos/redondeo.hpp"
@@ -38,6 +39,7 @@ struct LectorAngulo {
 const LectorAngulo lectoresdeangulo[] = {
     {[](std::string_view t) -> std::optional<double> { return gmsagra(t); }, false},
     {[](std::string_view t) -> std::optional<double> { return texarad(t); }, false},
+    {dominio::leeangulo, true},
 };
 
 // The value of a whole number text by the standard library: nothing when it
@@ -120,17 +122,23 @@ void angulos(std::string_view t) {
         VERIFICA(mismodoble(gmsagra("-" + std::string(t)), -grados));
         VERIFICA(mismodoble(gmsagra("+" + std::string(t)), grados));
     }
+    // The strict reading of a data file's angle takes what gmsagra reads.
+    if (const auto estricto = dominio::leeangulo(t)) VERIFICA(mismodoble(*estricto, grados));
     // The first comma reads as a period.
     const std::size_t coma = t.find(',');
     if (coma != std::string_view::npos && t.find(',', coma + 1) == std::string_view::npos)
         VERIFICA(mismodoble(gmsagra(reparacoma(std::string(t))), grados));
 
-    // An angle written in the layout reads back within half its last decimal.
+    // An angle written in the layout reads back within half its last
+    // decimal, strictly too.
     if (std::isfinite(grados) && std::fabs(grados) <= 360) {
         for (int n = 0; n <= 6; ++n) {
             const std::string texto = gratex(grados, n);
             VERIFICA(!texto.empty());
             VERIFICA(std::fabs(gmsagra(texto) - grados) <= 0.5 * std::pow(10.0, -n) / 3600 + 1e-12);
+            const auto estricto = dominio::leeangulo(texto);
+            VERIFICA(estricto.has_value());
+            VERIFICA(mismodoble(*estricto, gmsagra(texto)));
         }
     }
 }

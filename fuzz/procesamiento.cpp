@@ -6,7 +6,6 @@
 // whole line ending in CR LF per record, of fifteen fields of the kinds the
 // complete point file holds.
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -18,7 +17,6 @@
 #include "catalogos/carga.hpp"
 #include "comun.hpp"
 #include "textos/lector_campos.hpp"
-#include "textos/lectura_numero.hpp"
 
 using namespace rumbal;
 using namespace rumbal::fuzz;
@@ -57,12 +55,6 @@ Proceso proceso(ModoDatos modo, const char* representacion) {
     return p;
 }
 
-// A number written as a text above the largest double (see serelee), which
-// reads back as a text.
-bool numeroenorme(const ValorCampo& v) {
-    return !conhallazgos() && v.estexto() && !leenumeroestricto(v.texto()) && std::isinf(leenumero(v.texto()));
-}
-
 bool textosinblancoinicial(const ValorCampo& v) {
     return v.estexto() && !v.texto().empty() && v.texto().front() != ' ';
 }
@@ -72,7 +64,7 @@ void verificalinea(const std::vector<ValorCampo>& c, const Proceso& p) {
     VERIFICA(textosinblancoinicial(c[collatitud]));
     VERIFICA(textosinblancoinicial(c[collongitud]));
     for (Columna n : {colaltura, colx, coly, colz, colxplana, colyplana, colfactor, colcoefaltura})
-        VERIFICA(c[n].esnumero() || numeroenorme(c[n]));
+        VERIFICA(c[n].esnumero());
     VERIFICA(c[colconvergencia].estexto());
     if (p.nombrerepresentacion.empty()) {
         VERIFICA(c[colconvergencia].texto().empty());

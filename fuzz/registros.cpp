@@ -2,10 +2,12 @@
 //
 // The first byte says how to read: its low four bits are the fields of a
 // record less one (1 to 16 fields: every record size of the system and
-// more); bit 6 reads whole lines instead, as catalogues are read; with bit 7
-// the second byte b places the end of the reader's 64 KiB memory b bytes into
-// the rest, by putting blank lines before it, so fields, quotes and CR LF pairs
-// fall across a refill. The rest is the file.
+// more); bit 4 passes over a UTF-8 byte-order mark first; bit 6 reads whole
+// lines instead, as catalogues are read; with bit 7 the second byte b places
+// the end of the reader's 64 KiB memory b bytes into the rest, by putting
+// blank lines before it, so fields, quotes and CR LF pairs fall across a
+// refill, or with bit 5 blanks on the first line, so that line grows past
+// the longest a line may be. The rest is the file.
 //
 // Records are read until the end or the first failure. Each record must be
 // the same when passed over instead of read, and when read by a new reader
@@ -75,15 +77,18 @@ void verificaescritura(const std::vector<ValorCampo>& campos, bool renglon) {
     VERIFICA(!lector.quedandatos());
 }
 
-void leerenglones(const std::string& bytes) {
+bool empiezaconmarca(const std::string& bytes) { return bytes.rfind("\xEF\xBB\xBF", 0) == 0; }
+
+void leerenglones(const std::string& bytes, bool marca) {
     std::istringstream entrada(bytes);
     LectorCampos lector(entrada);
+    if (marca) VERIFICA(lector.saltamarcautf8() == empiezaconmarca(bytes));
     std::vector<ValorCampo> campos;
     while (lector.quedandatos()) {
         const Lectura l = lector.leerenglon(campos);
         VERIFICA(lector.linearegistro() <= lector.linea());
         if (l != Lectura::correcta) {
-            VERIFICA(l == Lectura::comillassincerrar);
+            VERIFICA(l == Lectura::comillassincerrar || l == Lectura::renglonlargo);
             break;
         }
         VERIFICA(!campos.empty());
@@ -94,9 +99,13 @@ void leerenglones(const std::string& bytes) {
     VERIFICA(lector.desplazamiento() <= static_cast<std::int64_t>(bytes.size()));
 }
 
-void leeregistros(const std::string& bytes, std::size_t n) {
+void leeregistros(const std::string& bytes, std::size_t n, bool marca) {
     std::istringstream entrada(bytes), entradasaltada(bytes);
     LectorCampos lector(entrada), saltador(entradasaltada);
+    if (marca) {
+        VERIFICA(lector.saltamarcautf8() == empiezaconmarca(bytes));
+        VERIFICA(saltador.saltamarcautf8() == empiezaconmarca(bytes));
+    }
     std::vector<ValorCampo> campos, deretomado;
     for (int registro = 0;; ++registro) {
         const bool quedan = lector.quedandatos();
@@ -113,7 +122,10 @@ void leeregistros(const std::string& bytes, std::size_t n) {
         VERIFICA(lector.linearegistro() <= lector.linea());
         if (l == Lectura::correcta) VERIFICA(saltador.lugar() == lector.lugar());
 
-        if (registro < retomados) {
+        // A reader resumed inside a line counts the line's length from where
+        // it starts, so it does not see that line grow past the limit.
+        const bool largoinvisible = l == Lectura::renglonlargo && !conhallazgos();
+        if (registro < retomados && !largoinvisible) {
             std::istringstream otra(bytes);
             otra.seekg(lugar.byte);
             LectorCampos retomado(otra, lugar);
@@ -142,13 +154,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     std::string bytes;
     if (modo & 0x80) {
         if (tamano < 2) return 0;
-        bytes.assign(memoriadellector - datos[1], '\n');
+        bytes.assign(memoriadellector - datos[1], modo & 0x20 ? ' ' : '\n');
         inicio = 2;
     }
     bytes.append(reinterpret_cast<const char*>(datos) + inicio, tamano - inicio);
+    const bool marca = modo & 0x10;
     if (modo & 0x40)
-        leerenglones(bytes);
+        leerenglones(bytes, marca);
     else
-        leeregistros(bytes, 1 + (modo & 0x0F));
+        leeregistros(bytes, 1 + (modo & 0x0F), marca);
     return 0;
 }
