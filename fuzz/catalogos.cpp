@@ -124,12 +124,6 @@ Renglon renglondeentrada(const T& entrada) {
     return renglonde(entrada);
 }
 
-bool renglonreleido(const Renglon& r) {
-    for (const ValorCampo& v : r)
-        if (v.esnumero() && !serelee(v.numero())) return false;
-    return true;
-}
-
 // One catalogue: loads or fails as it should; when it loads, replaced by its
 // own entries and appended to, it reads back as those entries.
 template <class T, class Carga>
@@ -142,8 +136,6 @@ void unatabla(const Catalogo& c, const std::string& bytes, Carga carga, std::siz
     }
     const std::vector<T> entradas = std::move(r.valor());
     VERIFICA(entradas.size() >= minimo && entradas.size() <= c.capacidad);
-    for (const T& e : entradas)
-        if (!renglonreleido(renglondeentrada(e))) return;
 
     if (seagrega && !entradas.empty() && entradas.size() < maximoentradas) {
         const auto a = agregaentrada(carpeta(), c, renglondeentrada(entradas.front()), entradas.size());
@@ -173,7 +165,6 @@ void decimales(const std::string& bytes) {
         verificaerror(r.error(), catalogodecimales, bytes);
         return;
     }
-    if (!renglonreleido(renglonde(r.valor()))) return;
     VERIFICA(reemplazaarchivo(carpeta(), catalogodecimales, {renglonde(r.valor())}).bien());
     auto releidos = cargadecimales(carpeta());
     VERIFICA(releidos.bien());

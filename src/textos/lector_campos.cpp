@@ -32,7 +32,7 @@ LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
       alprincipiodelinea_(desde.alprincipiodelinea),
       linea_(desde.linea),
       linearegistro_(desde.linea),
-      iniciorenglon_(desde.byte) {}
+      iniciorenglon_(desde.iniciorenglon) {}
 
 bool LectorCampos::saltamarcautf8() {
     if (desplazamiento() != 0 || mira() != 0xEF || fin_ < 3) return false;

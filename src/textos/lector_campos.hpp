@@ -55,6 +55,7 @@ struct LugarLectura {
     std::int64_t byte = 0;   // offset from the start of the stream
     std::int64_t linea = 1;  // line from 1
     bool alprincipiodelinea = true;  // the previous field ended its line (quedandatos() differs within a line)
+    std::int64_t iniciorenglon = 0;  // offset where the current line starts (its length is limited)
 
     bool operator==(const LugarLectura&) const = default;
 };
@@ -97,7 +98,7 @@ public:
     // Offset in the stream of the next byte to read, and the place to resume
     // at when the reader stands between records.
     std::int64_t desplazamiento() const { return base_ + static_cast<std::int64_t>(posicion_); }
-    LugarLectura lugar() const { return {desplazamiento(), linea_, alprincipiodelinea_}; }
+    LugarLectura lugar() const { return {desplazamiento(), linea_, alprincipiodelinea_, iniciorenglon_}; }
 
     // True when the stream failed for a reason other than its end.
     bool fallolectura() const { return fallo_; }

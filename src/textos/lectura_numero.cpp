@@ -47,7 +47,16 @@ std::optional<double> valorde(std::string_view numero) {
     }
     double valor = 0;
     const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
-    if (r.ec == std::errc::result_out_of_range) return std::nullopt;
+    if (r.ec == std::errc::result_out_of_range) {
+        // The largest doubles (from 1.797693134862315E+308 up) are written
+        // with 15 digits as 1.79769313486232E+308, just past the largest
+        // double: that text reads back as the largest double.
+        long double ancho = 0;
+        const auto l = std::from_chars(numero.data(), numero.data() + numero.size(), ancho);
+        if (l.ec != std::errc{} || ancho > 1.79769313486232E+308L || ancho < 1) return std::nullopt;
+        valor = std::numeric_limits<double>::max();
+        return negativo ? -valor : valor;
+    }
     if (r.ec != std::errc{}) return 0.0;
     return negativo ? -valor : valor;
 }

@@ -11,7 +11,9 @@
 //
 // Strict number reading (where a whole text must be one number): blanks around
 // the number are allowed, nothing else; an empty text, any other text and a
-// number outside the range of a double are a failure.
+// number outside the range of a double are a failure. The 15-digit text of the
+// largest doubles, 1.79769313486232E+308, just past the range, reads as the
+// largest double, so every number the system writes reads back.
 
 #include <optional>
 #include <string>

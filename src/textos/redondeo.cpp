@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace rumbal {
 
@@ -70,7 +71,10 @@ double redondea15(double x) {
     auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), x,
                                  std::chars_format::scientific, 14);
     double resultado = x;
-    std::from_chars(texto.data(), escrito.ptr, resultado);
+    // The largest doubles round past the range; their text reads back as the
+    // largest double.
+    if (std::from_chars(texto.data(), escrito.ptr, resultado).ec == std::errc::result_out_of_range)
+        return std::copysign(std::numeric_limits<double>::max(), x);
     return resultado;
 }
 

@@ -177,7 +177,7 @@ TEST(IndiceRegistros, UnRegistroQueEmpiezaAMitadDeLinea) {
     const Indexado x = indexado(bytes, 1);
     ASSERT_EQ(x.indice.registros, 3);
     const auto segundo = static_cast<std::int64_t>(bytes.find("\"P2\""));
-    EXPECT_EQ(x.indice.lugares[1], (LugarLectura{segundo, 1, false}));
+    EXPECT_EQ(x.indice.lugares[1], (LugarLectura{segundo, 1, false, 0}));
     std::istringstream entrada(bytes);
     EXPECT_EQ(leefilas(entrada, x.indice, columnascartesianas, 1, 1),
               (std::vector<Fila>{{"P2", "Vértice, 2", "2766523.123", "-4487345.456", "-3597523.789"}}));

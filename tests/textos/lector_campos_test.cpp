@@ -20,7 +20,7 @@ TEST(LugarDeLectura, ByteLineaYPrincipioDeLinea) {
         lugares.push_back(lector.lugar());
         ASSERT_EQ(lector.saltacampos(2), Lectura::correcta);
     }
-    EXPECT_EQ(lugares, (std::vector<LugarLectura>{{0, 1, true}, {9, 3, true}, {13, 4, true}, {17, 4, false}}));
+    EXPECT_EQ(lugares, (std::vector<LugarLectura>{{0, 1, true, 0}, {9, 3, true, 7}, {13, 4, true, 13}, {17, 4, false, 13}}));
     EXPECT_EQ(lector.desplazamiento(), 20);
     EXPECT_EQ(lector.linea(), 5);
 }
@@ -119,6 +119,22 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRegistros{"sin_fin_de_linea", "1,\"a\"\r\n2,\"b\"", 2},
                       CasoRegistros{"mas_alla_de_la_memoria", muchaslineas(), 2}),
     [](const auto& caso) { return caso.param.nombre; });
+
+// A line longer than the limit is refused wherever a reader takes it up: a
+// reader resumed between two records of that line measures it from its start.
+TEST(LectorCampos, RetomadoEnUnRenglonLargoLoVeLargo) {
+    const std::string bytes = std::string(65530, ' ') + "1,2,3,4\r\n";
+    std::istringstream a(bytes);
+    LectorCampos primero(a);
+    std::vector<ValorCampo> c;
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(primero.leecampos(1, c), Lectura::correcta);
+    const LugarLectura lugar = primero.lugar();
+    EXPECT_EQ(primero.leecampos(1, c), Lectura::renglonlargo);
+    std::istringstream b(bytes);
+    b.seekg(lugar.byte);
+    LectorCampos retomado(b, lugar);
+    EXPECT_EQ(retomado.leecampos(1, c), Lectura::renglonlargo);
+}
 
 }  // namespace
 }  // namespace rumbal

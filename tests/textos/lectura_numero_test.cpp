@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -44,6 +45,17 @@ TEST(LecturaEstricta, TodoElTextoUnNumero) {
     EXPECT_EQ(leenumeroestricto("1E-05"), 1e-05);
     for (const char* malo : {"12.5x", "", "   ", "1 2", "12,5", "1E999", "abc", ".", "-"})
         EXPECT_FALSE(leenumeroestricto(malo).has_value()) << '"' << malo << '"';
+}
+
+// The 15-digit text of the largest doubles is just past the range of a double:
+// it reads as the largest double, so what is written reads back as a number.
+TEST(LecturaEstricta, ElTextoDeLosMayoresDoblesEsElMayor) {
+    const double maximo = std::numeric_limits<double>::max();
+    EXPECT_EQ(leenumeroestricto("1.79769313486232E+308"), maximo);
+    EXPECT_EQ(leenumeroestricto("-1.79769313486232E+308"), -maximo);
+    EXPECT_EQ(leenumero("1.79769313486232E+308"), maximo);
+    EXPECT_FALSE(leenumeroestricto("1.79769313486233E+308").has_value());
+    EXPECT_FALSE(leenumeroestricto("1E-999").has_value());
 }
 
 TEST(ReparacionDeComa, SoloLaPrimera) {
