@@ -49,10 +49,7 @@ std::string conlineasenblanco() {
     return "\r\n" + s + "\r\n  \r\n";
 }
 
-std::string sinfindelinea() {
-    std::string s = archivo(3);
-    return s.substr(0, s.size() - 2);
-}
+std::string sinfindelinea() { std::string s = archivo(3); return s.substr(0, s.size() - 2); }
 
 std::string comaalfinal() {
     // A comma after the fifteenth field: the next record starts with the empty
@@ -68,10 +65,7 @@ std::string comillasincerrar() {
     return archivo(2) + tercero + archivo(2);
 }
 
-std::string terminadentro() {
-    const std::string nueve = archivo(1, {9});
-    return archivo(3) + nueve.substr(0, nueve.find('\n') + 1);
-}
+std::string terminadentro() { const std::string nueve = archivo(1, {9}); return archivo(3) + nueve.substr(0, nueve.find('\n') + 1); }
 
 std::string muchos() {
     std::string s;
@@ -85,33 +79,19 @@ std::string muchos() {
     return s;
 }
 
-struct CasoArchivo {
-    std::string nombre;
-    std::string bytes;
-};
+struct CasoArchivo { std::string nombre; std::string bytes; };
 
 void PrintTo(const CasoArchivo& c, std::ostream* os) { *os << c.nombre; }
 
 const CasoArchivo archivos[] = {
-    {"comas_entre_comillas", archivo(5)},
-    {"lineas_en_blanco", conlineasenblanco()},
-    {"solo_cr", archivo(5, {columnaspunto}, "\r")},
-    {"solo_lf", archivo(5, {columnaspunto}, "\n")},
-    {"lineas_de_16_y_14", archivo(6, {16, 14})},
-    {"lineas_de_14_y_16", archivo(6, {14, 16})},
-    {"archivo_de_columnas", archivo(5, {5})},
-    {"sin_fin_de_linea", sinfindelinea()},
-    {"coma_al_final", comaalfinal()},
-    {"comilla_sin_cerrar", comillasincerrar()},
-    {"termina_dentro_de_un_registro", terminadentro()},
-    {"sin_registros", "\r\n  \r\n"},
-    {"mil_registros", muchos()},
+    {"comas_entre_comillas", archivo(5)}, {"lineas_en_blanco", conlineasenblanco()}, {"solo_cr", archivo(5, {columnaspunto}, "\r")},
+    {"solo_lf", archivo(5, {columnaspunto}, "\n")}, {"lineas_de_16_y_14", archivo(6, {16, 14})},
+    {"lineas_de_14_y_16", archivo(6, {14, 16})}, {"archivo_de_columnas", archivo(5, {5})}, {"sin_fin_de_linea", sinfindelinea()},
+    {"coma_al_final", comaalfinal()}, {"comilla_sin_cerrar", comillasincerrar()}, {"termina_dentro_de_un_registro", terminadentro()},
+    {"sin_registros", "\r\n  \r\n"}, {"mil_registros", muchos()},
 };
 
-struct Listado {
-    std::vector<Fila> filas;
-    Recuento recuento;
-};
+struct Listado { std::vector<Fila> filas; Recuento recuento; };
 
 Listado listado(const std::string& bytes, std::span<const std::size_t> columnas) {
     std::istringstream entrada(bytes);
@@ -157,11 +137,8 @@ TEST_P(IndiceComoListado, CadaFilaYTodasJuntas) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, IndiceComoListado,
-                         ::testing::Combine(::testing::ValuesIn(archivos), ::testing::Values(1, 3, 64)),
-                         [](const auto& caso) {
-                             return std::get<0>(caso.param).nombre + "_cada_" + std::to_string(std::get<1>(caso.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(Casos, IndiceComoListado, ::testing::Combine(::testing::ValuesIn(archivos), ::testing::Values(1, 3, 64)),
+                         [](const auto& caso) { return std::get<0>(caso.param).nombre + "_cada_" + std::to_string(std::get<1>(caso.param)); });
 
 TEST(IndiceRegistros, LosMensajesDeUnRegistroQueNoSePuedeLeer) {
     const Indexado a = indexado(comillasincerrar(), 64);
@@ -186,10 +163,7 @@ TEST(IndiceRegistros, UnRegistroQueEmpiezaAMitadDeLinea) {
 TEST(IndiceRegistros, AvanceYCancelacion) {
     const std::string bytes = archivo(10000, {columnaspunto}, "\n");
     std::vector<std::int64_t> avisos;
-    const Indexado todo = indexado(bytes, 64, [&](std::int64_t r) {
-        avisos.push_back(r);
-        return true;
-    });
+    const Indexado todo = indexado(bytes, 64, [&](std::int64_t r) { avisos.push_back(r); return true; });
     EXPECT_EQ(todo.recuento.estado, Estado::completo);
     EXPECT_EQ(todo.recuento.registros, 10000);
     EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));

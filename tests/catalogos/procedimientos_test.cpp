@@ -19,8 +19,16 @@ std::string atributos(int n) {
     return s;
 }
 
-TEST(AgregarEntrada, ConDiecinueveAgregaLaVeinte) {
+// Each test in a fresh folder.
+class EnCarpeta : public ::testing::Test {
+protected:
     CarpetaTemporal carpeta;
+};
+class AgregarEntrada : public EnCarpeta {};
+class BorrarEntrada : public EnCarpeta {};
+class Reemplazo : public EnCarpeta {};
+
+TEST_F(AgregarEntrada, ConDiecinueveAgregaLaVeinte) {
     escribe(carpeta / "atributos.txt", atributos(19));
     const auto r = agregaentrada(carpeta.ruta(), catalogoatributos, renglondeatributo("Nuevo, con coma"), 19);
     ASSERT_TRUE(r.bien());
@@ -31,8 +39,7 @@ TEST(AgregarEntrada, ConDiecinueveAgregaLaVeinte) {
     EXPECT_EQ(cargados.valor().back(), "Nuevo, con coma");
 }
 
-TEST(AgregarEntrada, ConVeinteNoEscribeNada) {
-    CarpetaTemporal carpeta;
+TEST_F(AgregarEntrada, ConVeinteNoEscribeNada) {
     escribe(carpeta / "atributos.txt", atributos(20));
     const auto r = agregaentrada(carpeta.ruta(), catalogoatributos, renglondeatributo("Otro"), 20);
     ASSERT_TRUE(r.bien());
@@ -42,43 +49,33 @@ TEST(AgregarEntrada, ConVeinteNoEscribeNada) {
               "El listado ya tiene el m\xE1ximo de elementos admitidos (20), clickee O.K. y Terminar");
 }
 
-TEST(AgregarEntrada, ArchivoVacioOInexistenteRecibeLaPrimera) {
-    CarpetaTemporal carpeta;
+TEST_F(AgregarEntrada, ArchivoVacioOInexistenteRecibeLaPrimera) {
     const EntradaElipsoide e{"WGS 84", {6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625}};
     ASSERT_TRUE(agregaentrada(carpeta.ruta(), catalogoelipsoides, renglonde(e), 0).bien());
     EXPECT_EQ(lee(carpeta / "elipsoide.txt"),
               "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111,.00673949674227625\r\n");
 }
 
-TEST(AgregarEntrada, UltimaLineaSinFinNoSeJuntaConLaNueva) {
-    CarpetaTemporal carpeta;
+TEST_F(AgregarEntrada, UltimaLineaSinFinNoSeJuntaConLaNueva) {
     escribe(carpeta / "atributos.txt", "\"a\"\r\n\"b\"");
     ASSERT_TRUE(agregaentrada(carpeta.ruta(), catalogoatributos, renglondeatributo("c"), 2).bien());
     EXPECT_EQ(lee(carpeta / "atributos.txt"), "\"a\"\r\n\"b\"\r\n\"c\"\r\n");
 }
 
-TEST(BorrarEntrada, BorraTodasLasDelNombreYConservaElOrden) {
-    CarpetaTemporal carpeta;
-    escribe(carpeta / "parametros.txt",
-            "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n"
-            "\"X\",\"-69\",2500000,0,\"-90\",1\r\n"
-            "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n"
-            "\"X\",\"-63\",4500000,0,\"-90\",1.0\r\n"
-            "\"x\",\"-60\",5500000,0,\"-90\",1.00\r\n");
+TEST_F(BorrarEntrada, BorraTodasLasDelNombreYConservaElOrden) {
+    escribe(carpeta / "parametros.txt", "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n" "\"X\",\"-69\",2500000,0,\"-90\",1\r\n"
+            "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n" "\"X\",\"-63\",4500000,0,\"-90\",1.0\r\n" "\"x\",\"-60\",5500000,0,\"-90\",1.00\r\n");
     const auto r = borraentrada(carpeta.ruta(), catalogorepresentaciones, "X");
     ASSERT_TRUE(r.bien());
     ASSERT_EQ(r.valor().size(), 3u);
     EXPECT_EQ(r.valor()[2][0], ValorCampo("x"));
     // Numbers copied are written anew from the values read.
     EXPECT_EQ(lee(carpeta / "parametros.txt"),
-              "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n"
-              "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n"
-              "\"x\",\"-60\",5500000,0,\"-90\",1\r\n");
+              "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n" "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n" "\"x\",\"-60\",5500000,0,\"-90\",1\r\n");
     EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
-TEST(BorrarEntrada, LaUltimaDejaUnArchivoVacio) {
-    CarpetaTemporal carpeta;
+TEST_F(BorrarEntrada, LaUltimaDejaUnArchivoVacio) {
     escribe(carpeta / "atributos.txt", "\"solo\"\r\n");
     const auto r = borraentrada(carpeta.ruta(), catalogoatributos, "solo");
     ASSERT_TRUE(r.bien());
@@ -87,8 +84,7 @@ TEST(BorrarEntrada, LaUltimaDejaUnArchivoVacio) {
     EXPECT_EQ(lee(carpeta / "atributos.txt"), "");
 }
 
-TEST(BorrarEntrada, UnTransitorioViejoSeDescarta) {
-    CarpetaTemporal carpeta;
+TEST_F(BorrarEntrada, UnTransitorioViejoSeDescarta) {
     escribe(carpeta / "atributos.txt", "\"a\"\r\n\"b\"\r\n");
     escribe(carpeta / "transi.txt", "\"basura de un borrado interrumpido\"\r\n");
     ASSERT_TRUE(borraentrada(carpeta.ruta(), catalogoatributos, "a").bien());
@@ -96,8 +92,7 @@ TEST(BorrarEntrada, UnTransitorioViejoSeDescarta) {
     EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
-TEST(BorrarEntrada, CatalogoMalformadoNoSeToca) {
-    CarpetaTemporal carpeta;
+TEST_F(BorrarEntrada, CatalogoMalformadoNoSeToca) {
     const std::string malo = "\"a\"\r\n\"b\r\n";
     escribe(carpeta / "atributos.txt", malo);
     const auto r = borraentrada(carpeta.ruta(), catalogoatributos, "a");
@@ -106,10 +101,9 @@ TEST(BorrarEntrada, CatalogoMalformadoNoSeToca) {
     EXPECT_EQ(lee(carpeta / "atributos.txt"), malo);
 }
 
-class ReemplazoInterrumpido : public ::testing::TestWithParam<interno::Interrupcion> {};
+class ReemplazoInterrumpido : public EnCarpeta, public ::testing::WithParamInterface<interno::Interrupcion> {};
 
 TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
-    CarpetaTemporal carpeta;
     const std::string viejo = "\"DHDN\",\"Bessel 1841\",598.1,73.7,418.2,-.202,-.045,2.455,6.7\r\n"
                               "\"ETRS89\",\"GRS 80\",-598.1,-73.7,-418.2,.202,.045,-2.455,-6.7\r\n";
     escribe(carpeta / "marref.txt", viejo);
@@ -125,19 +119,15 @@ TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
     EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Etapas, ReemplazoInterrumpido,
-                         ::testing::Values(interno::Interrupcion::escrituraamedias,
-                                           interno::Interrupcion::antesderenombrar));
+INSTANTIATE_TEST_SUITE_P(Etapas, ReemplazoInterrumpido, ::testing::Values(interno::Interrupcion::escrituraamedias, interno::Interrupcion::antesderenombrar));
 
-TEST(Reemplazo, DecimalesEnUnRenglon) {
-    CarpetaTemporal carpeta;
+TEST_F(Reemplazo, DecimalesEnUnRenglon) {
     escribe(carpeta / "varios.txt", "4,4,3\r\n");
     ASSERT_TRUE(reemplazaarchivo(carpeta.ruta(), catalogodecimales, {renglonde(Decimales{2, 5, 0.5})}).bien());
     EXPECT_EQ(lee(carpeta / "varios.txt"), "2,5,.5\r\n");
 }
 
-TEST(Reemplazo, CarpetaQueNoSePuedeEscribir) {
-    CarpetaTemporal carpeta;
+TEST_F(Reemplazo, CarpetaQueNoSePuedeEscribir) {
     const auto r = reemplazaarchivo(carpeta / "no-existe", catalogodecimales, {renglonde(Decimales{2, 5, 3})});
     ASSERT_FALSE(r.bien());
     EXPECT_EQ(r.error().archivo, "varios.txt");

@@ -119,21 +119,16 @@ TEST(CartesianasAGeodesicas, ElipsoideImposibleNoDaNumerosFalsos) {
     EXPECT_FALSE(caracgeo(INFINITY, 1, 1, wgs84(), decimales453).has_value());
 }
 
-struct CasoArcotan {
-    double x, y, r;
-};
+struct CasoArcotan { double x, y, r; };
 
 class Arcotangente : public ::testing::TestWithParam<CasoArcotan> {};
 
 TEST_P(Arcotangente, CirculoCompleto) { EXPECT_EQ(arcotan(GetParam().x, GetParam().y), GetParam().r); }
 
-INSTANTIATE_TEST_SUITE_P(Casos, Arcotangente,
-                         ::testing::Values(CasoArcotan{-1, 0, 3.14159265358979}, CasoArcotan{0, 0, 0},
-                                           CasoArcotan{0, -5, -3.14159265358979 / 2},
-                                           CasoArcotan{-1, -1e-300, -3.14159265358979},
+INSTANTIATE_TEST_SUITE_P(Casos, Arcotangente, ::testing::Values(CasoArcotan{-1, 0, 3.14159265358979}, CasoArcotan{0, 0, 0},
+                                           CasoArcotan{0, -5, -3.14159265358979 / 2}, CasoArcotan{-1, -1e-300, -3.14159265358979},
                                            CasoArcotan{0, 5, 3.14159265358979 / 2}, CasoArcotan{1, 1, std::atan(1.0)},
-                                           CasoArcotan{-1, 1, std::atan(-1.0) + 3.14159265358979},
-                                           CasoArcotan{-1, -1, std::atan(1.0) - 3.14159265358979}));
+                                           CasoArcotan{-1, 1, std::atan(-1.0) + 3.14159265358979}, CasoArcotan{-1, -1, std::atan(1.0) - 3.14159265358979}));
 
 }  // namespace
 }  // namespace rumbal

@@ -36,27 +36,18 @@ TEST(CarpetaPrograma, LosPredeterminadosSonLosCincoCatalogosElSonidoYLaGuia) {
                                         "marref.txt", "save.wav", "Rumbal 1.0.1 Guía del usuario.pdf"}));
 }
 
-struct CasoUsuario {
-    const char* xdg;
-    const char* home;
-    const char* carpeta;
-};
+struct CasoUsuario { const char* xdg; const char* home; const char* carpeta; };
 
 TEST(CarpetaPrograma, CarpetaDelUsuario) {
     const CasoUsuario casos[] = {
-        {nullptr, "/home/ana", "/home/ana/.local/share/Rumbal"},
-        {"", "/home/ana", "/home/ana/.local/share/Rumbal"},
-        {"/datos/ana", "/home/ana", "/datos/ana/Rumbal"},
-        {"/datos/ana", nullptr, "/datos/ana/Rumbal"},
+        {nullptr, "/home/ana", "/home/ana/.local/share/Rumbal"}, {"", "/home/ana", "/home/ana/.local/share/Rumbal"},
+        {"/datos/ana", "/home/ana", "/datos/ana/Rumbal"}, {"/datos/ana", nullptr, "/datos/ana/Rumbal"},
         {"relativa/datos", "/home/ana", "relativa/datos/Rumbal"},
         {nullptr, "/home//ana/", "/home/ana/.local/share/Rumbal"},
-        {nullptr, "/home/ana/../beto", "/home/beto/.local/share/Rumbal"},
-        {nullptr, nullptr, "/.local/share/Rumbal"},
-        {nullptr, "", "/.local/share/Rumbal"},
+        {nullptr, "/home/ana/../beto", "/home/beto/.local/share/Rumbal"}, {nullptr, nullptr, "/.local/share/Rumbal"}, {nullptr, "", "/.local/share/Rumbal"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(carpetausuario(c.xdg, c.home), fs::path(c.carpeta))
-            << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << (c.home ? c.home : "(sin HOME)");
+        EXPECT_EQ(carpetausuario(c.xdg, c.home), fs::path(c.carpeta)) << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << (c.home ? c.home : "(sin HOME)");
 }
 
 // rumbal-lote names the folder without Qt; the program asks Qt. The same
@@ -75,22 +66,15 @@ TEST(CarpetaPrograma, LaMismaCarpetaQueDaQt) {
         if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1);
         else unsetenv("XDG_DATA_HOME");
         setenv("HOME", c.home, 1);
-        const fs::path qt =
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-        EXPECT_EQ(carpetausuario(c.xdg, c.home).lexically_normal(), qt.lexically_normal())
-            << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << c.home;
+        const fs::path qt = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+        EXPECT_EQ(carpetausuario(c.xdg, c.home).lexically_normal(), qt.lexically_normal()) << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << c.home;
     }
     if (habiaxdg) setenv("XDG_DATA_HOME", xdgantes.c_str(), 1);
     else unsetenv("XDG_DATA_HOME");
     setenv("HOME", homeantes.c_str(), 1);
 }
 
-struct CasoEleccion {
-    bool instalado;
-    bool escribible;
-    fs::path carpeta;
-    fs::path predeterminados;
-};
+struct CasoEleccion { bool instalado; bool escribible; fs::path carpeta; fs::path predeterminados; };
 
 TEST(CarpetaPrograma, Eleccion) {
     const CasoEleccion casos[] = {
@@ -100,24 +84,25 @@ TEST(CarpetaPrograma, Eleccion) {
         {false, false, "/home/ana/.local/share/Rumbal", "/obra/bin"},
         // Installed: the user's folder, from the installed defaults, whoever
         // may write beside the executable.
-        {true, false, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
-        {true, true, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
+        {true, false, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"}, {true, true, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
     };
     for (const auto& c : casos) {
-        const auto e =
-            eligecarpeta("/obra/bin", "/home/ana/.local/share/Rumbal", "../share/rumbal", c.instalado, c.escribible);
+        const auto e = eligecarpeta("/obra/bin", "/home/ana/.local/share/Rumbal", "../share/rumbal", c.instalado, c.escribible);
         EXPECT_EQ(e.carpeta, c.carpeta) << c.instalado << c.escribible;
         EXPECT_EQ(e.predeterminados, c.predeterminados) << c.instalado << c.escribible;
     }
 }
 
-TEST(CarpetaPrograma, LaRutaDeLosInstaladosEsLaDeLaInstalacion) {
-    EXPECT_EQ(relativainstalada(), "../share/rumbal");
-}
+TEST(CarpetaPrograma, LaRutaDeLosInstaladosEsLaDeLaInstalacion) { EXPECT_EQ(relativainstalada(), "../share/rumbal"); }
 
-TEST(CarpetaPrograma, PrimerArranqueCopiaTodoYNoDejaCopiasAMedias) {
+// A folder with the installed defaults, to fill the user's folder from.
+class Completar : public ::testing::Test {
+protected:
+    void SetUp() override { escribepredeterminados(t / "instalados"); }
     prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+};
+
+TEST_F(Completar, PrimerArranqueCopiaTodoYNoDejaCopiasAMedias) {
     const fs::path usuario = t.ruta() / "casa" / ".local" / "share" / "Rumbal";
     EXPECT_EQ(completacarpeta(usuario, t / "instalados"), std::nullopt);
     std::vector<std::string> hay;
@@ -130,9 +115,7 @@ TEST(CarpetaPrograma, PrimerArranqueCopiaTodoYNoDejaCopiasAMedias) {
         EXPECT_EQ(lee(usuario / nombre), "predeterminado " + nombre + "\r\n") << nombre;
 }
 
-TEST(CarpetaPrograma, LoDelUsuarioNoSeReemplazaYLoQueFaltaVuelve) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, LoDelUsuarioNoSeReemplazaYLoQueFaltaVuelve) {
     const fs::path usuario = t / "Rumbal";
     ASSERT_EQ(completacarpeta(usuario, t / "instalados"), std::nullopt);
     // The user edits one catalogue, deletes another and keeps a file of their own.
@@ -148,9 +131,7 @@ TEST(CarpetaPrograma, LoDelUsuarioNoSeReemplazaYLoQueFaltaVuelve) {
     EXPECT_EQ(lee(usuario / "resultados.txt"), "P1\r\n");
 }
 
-TEST(CarpetaPrograma, UnEnlaceDelUsuarioQuedaAunqueNoApunteANada) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, UnEnlaceDelUsuarioQuedaAunqueNoApunteANada) {
     fs::create_directories(t / "Rumbal");
     fs::create_symlink(t / "en-otro-disco" / "varios.txt", t / "Rumbal" / "varios.txt");
     EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
@@ -159,42 +140,32 @@ TEST(CarpetaPrograma, UnEnlaceDelUsuarioQuedaAunqueNoApunteANada) {
 }
 
 // The installed files are read-only; the copies must be the user's to change.
-TEST(CarpetaPrograma, LasCopiasPuedenModificarse) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, LasCopiasPuedenModificarse) {
     for (const auto& a : fs::directory_iterator(t / "instalados"))
         fs::permissions(a.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ASSERT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
     for (const char* nombre : catalogos) {
         const auto permisos = fs::status(t / "Rumbal" / nombre).permissions();
         EXPECT_EQ(permisos & (fs::perms::owner_read | fs::perms::owner_write),
-                  fs::perms::owner_read | fs::perms::owner_write)
-            << nombre;
+                  fs::perms::owner_read | fs::perms::owner_write) << nombre;
     }
 }
 
-TEST(CarpetaPrograma, UnPredeterminadoQueFaltaSePasaPorAlto) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, UnPredeterminadoQueFaltaSePasaPorAlto) {
     fs::remove(t / "instalados" / "save.wav");
     EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
     EXPECT_FALSE(fs::exists(t / "Rumbal" / "save.wav"));
     EXPECT_TRUE(fs::exists(t / "Rumbal" / "varios.txt"));
 }
 
-TEST(CarpetaPrograma, UnArchivoEnLugarDeLaCarpetaSeDice) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, UnArchivoEnLugarDeLaCarpetaSeDice) {
     escribe(t / "Rumbal", "no soy una carpeta");
     EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"),
-              "No se puede crear la carpeta del programa " + (t / "Rumbal").string() +
-                  ": ya existe y no es una carpeta");
+              "No se puede crear la carpeta del programa " + (t / "Rumbal").string() + ": ya existe y no es una carpeta");
     EXPECT_EQ(lee(t / "Rumbal"), "no soy una carpeta");
 }
 
-TEST(CarpetaPrograma, UnaCopiaQueNoPuedeEscribirseSeDice) {
-    prueba::CarpetaTemporal t;
-    escribepredeterminados(t / "instalados");
+TEST_F(Completar, UnaCopiaQueNoPuedeEscribirseSeDice) {
     fs::create_directories(t / "Rumbal");
     // A file in the way of the scratch copy's name cannot be made by anyone,
     // root included: the scratch name of this process is a folder.
@@ -202,8 +173,7 @@ TEST(CarpetaPrograma, UnaCopiaQueNoPuedeEscribirseSeDice) {
     const auto aviso = completacarpeta(t / "Rumbal", t / "instalados");
     ASSERT_TRUE(aviso.has_value());
     EXPECT_TRUE(aviso->starts_with("No se puede copiar " + (t / "instalados" / "elipsoide.txt").string() + " a " +
-                                   (t / "Rumbal" / "elipsoide.txt").string() + ": "))
-        << *aviso;
+                                   (t / "Rumbal" / "elipsoide.txt").string() + ": ")) << *aviso;
     EXPECT_FALSE(fs::exists(t / "Rumbal" / "elipsoide.txt"));
 }
 
@@ -258,8 +228,7 @@ TEST_F(Instalacion, SinLaCarpetaDelUsuarioPosibleSeDiceYSeSigueConElla) {
     escribe(t / "casa", "un archivo donde iría la carpeta");
     const auto c = preparacarpeta(bin, usuario, "../share/rumbal");
     EXPECT_EQ(c.carpeta, usuario);
-    EXPECT_TRUE(c.aviso.starts_with("No se puede crear la carpeta del programa " + usuario.string() + ": "))
-        << c.aviso;
+    EXPECT_TRUE(c.aviso.starts_with("No se puede crear la carpeta del programa " + usuario.string() + ": ")) << c.aviso;
 }
 
 // A build folder without write permission for the user: the user's folder,
@@ -276,8 +245,7 @@ std::string arrancasinpermiso(const fs::path& bin, const fs::path& usuario) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
         const auto c = preparacarpeta(bin, usuario, "../share/rumbal");
         const std::string respuesta = c.carpeta.string() + "|" + c.aviso;
-        const bool escrito = ::write(tubo[1], respuesta.data(), respuesta.size()) ==
-                             static_cast<ssize_t>(respuesta.size());
+        const bool escrito = ::write(tubo[1], respuesta.data(), respuesta.size()) == static_cast<ssize_t>(respuesta.size());
         ::_exit(escrito ? 0 : 4);
     }
     ::close(tubo[1]);
