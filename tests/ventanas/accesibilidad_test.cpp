@@ -76,20 +76,14 @@ private slots:
     }
 
     void nombresDeLaVentanaPrincipal_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("nombre");
-        QTest::newRow("latitud") << "txtlat" << "Latitud (g m s)";
-        QTest::newRow("longitud") << "txtlon" << "Longitud (g  m s)";
-        QTest::newRow("altura") << "txtalt" << " Altura (metros)";
-        QTest::newRow("x") << "txtx" << "x (metros)";
-        QTest::newRow("Y plana") << "Txtygk" << "Y (metros)";
-        QTest::newRow("elipsoides") << "lst_Elipso" << " Nombre";
-        QTest::newRow("cuenta") << "Text8" << "Cantidad de elipsoides";
-        QTest::newRow("x transformada") << "Text4" << "x transformada (metros)";
+        QTest::addColumn<QString>("control"); QTest::addColumn<QString>("nombre");
+        QTest::newRow("latitud") << "txtlat" << "Latitud (g m s)"; QTest::newRow("longitud") << "txtlon" << "Longitud (g  m s)";
+        QTest::newRow("altura") << "txtalt" << " Altura (metros)"; QTest::newRow("x") << "txtx" << "x (metros)";
+        QTest::newRow("Y plana") << "Txtygk" << "Y (metros)"; QTest::newRow("elipsoides") << "lst_Elipso" << " Nombre";
+        QTest::newRow("cuenta") << "Text8" << "Cantidad de elipsoides"; QTest::newRow("x transformada") << "Text4" << "x transformada (metros)";
     }
     void nombresDeLaVentanaPrincipal() {
-        QFETCH(QString, control);
-        QFETCH(QString, nombre);
+        QFETCH(QString, control); QFETCH(QString, nombre);
         QCOMPARE(nombreaccesible(programa->principal()->findChild<QWidget*>(control)), nombre);
     }
 
@@ -98,8 +92,7 @@ private slots:
         Forconversion* p = programa->principal();
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
         QVERIFY(elige(p, "lst_param", QStringLiteral("Faja 5")));
-        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
-        pon(p, "txtlon", QStringLiteral("-58 22 54.3"));
+        pon(p, {{"txtlat", QStringLiteral("-34 36 12.5")}, {"txtlon", QStringLiteral("-58 22 54.3")}});
         p->botgagk_Click();
         QCOMPARE(nombreaccesible(control(p, "Label4(6)")),
                  QStringLiteral("mod. deform.= ") + texto(p, "Label4(6)"));

@@ -46,14 +46,13 @@ inline bool elige(QWidget* ventana, const char* lista, const QString& entrada) {
     return true;
 }
 
-inline void pulsa(QWidget* ventana, const char* boton) {
-    QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
-}
+inline void pulsa(QWidget* ventana, const char* boton) { QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton); }
 
 inline bool habilitado(QWidget* ventana, const char* nombre) { return control(ventana, nombre)->isEnabled(); }
 
-inline void pon(QWidget* ventana, const char* caja, const QString& texto) {
-    control<QLineEdit>(ventana, caja)->setText(texto);
+inline void pon(QWidget* ventana, const char* caja, const QString& texto) { control<QLineEdit>(ventana, caja)->setText(texto); }
+inline void pon(QWidget* ventana, std::initializer_list<std::pair<const char*, QString>> cajas) {
+    for (const auto& [caja, texto] : cajas) pon(ventana, caja, texto);
 }
 
 // Types into a field as a user does: the focus, the keys, then Tab to leave it.

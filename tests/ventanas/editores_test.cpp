@@ -34,9 +34,7 @@ private slots:
         QCOMPARE(rotulosdistintos(entrada, {{"Label3(1)", "Ingrese los datos y clikee Aceptar"},
                                             {"Label1(4)", "Aplast. inverso"}}),
                  QStringList());
-        pon(entrada, "Text1(1)", QStringLiteral("Mi WGS"));
-        pon(entrada, "Text1(2)", QStringLiteral("6378137"));
-        pon(entrada, "Text1(3)", QStringLiteral("298.257223563"));
+        pon(entrada, {{"Text1(1)", "Mi WGS"}, {"Text1(2)", "6378137"}, {"Text1(3)", "298.257223563"}});
         pulsa(entrada, "BotAceEli");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(entrada.isNull());
@@ -49,8 +47,7 @@ private slots:
         pulsa(w, "BotAgrEli");
         const std::string wgs84 = antes.substr(0, antes.find("\r\n") + 2);
         QCOMPARE(archivo("elipsoide.txt"), antes + "\"Mi WGS\"" + wgs84.substr(wgs84.find(',')));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se Agregó un Elipsoide"));
-        QCOMPARE(texto(w, "Text1(1)"), QStringLiteral(" "));
+        QCOMPARE(textos(w, {"Label3", "Text1(1)"}), QStringList({"Se Agregó un Elipsoide", " "}));
         QVERIFY(!habilitado(w, "BotAgrEli"));
 
         QPointer<QWidget> viejo = programa->principal();
@@ -65,21 +62,14 @@ private slots:
     }
 
     void elipsoideQueNoSeDeriva_data() {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("r");
-        QTest::newRow("letras") << "seis" << "298";
-        QTest::newRow("vacío") << "6378137" << "";
-        QTest::newRow("1/f = 1") << "6378137" << "1";
-        QTest::newRow("1/f = 0") << "6378137" << "0";
-        QTest::newRow("a = 0") << "0" << "298";
+        QTest::addColumn<QString>("a"); QTest::addColumn<QString>("r");
+        QTest::newRow("letras") << "seis" << "298"; QTest::newRow("vacío") << "6378137" << ""; QTest::newRow("1/f = 1") << "6378137" << "1";
+        QTest::newRow("1/f = 0") << "6378137" << "0"; QTest::newRow("a = 0") << "0" << "298";
     }
     void elipsoideQueNoSeDeriva() {
-        QFETCH(QString, a);
-        QFETCH(QString, r);
+        QFETCH(QString, a); QFETCH(QString, r);
         QWidget* entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
-        pon(entrada, "Text1(1)", QStringLiteral("X"));
-        pon(entrada, "Text1(2)", a);
-        pon(entrada, "Text1(3)", r);
+        pon(entrada, {{"Text1(1)", "X"}, {"Text1(2)", a}, {"Text1(3)", r}});
         pulsa(entrada, "BotAceEli");
         QWidget* w = programa->ventana(Ventana::elipsoides);
         QVERIFY(w);
@@ -92,8 +82,7 @@ private slots:
         const std::string antes = archivo("parametros.txt");
         QWidget* w = menu("mnuListParAgr", Ventana::parametros);
         QCOMPARE(w->windowTitle(), QStringLiteral("Agregar Representación plana"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Ingrese los datos"));
-        QCOMPARE(texto(w, "Label1(4)"), QStringLiteral("Latitud del origen"));
+        QCOMPARE(textos(w, {"Label3", "Label1(4)"}), QStringList({"Ingrese los datos", "Latitud del origen"}));
         const QStringList valores = {"Z", "-60 30", "500 m", "-90", "0", "0.5"};
         for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i + 1)), valores[i]);
         control(w, "BotAgrPar")->setFocus();
@@ -131,19 +120,15 @@ private slots:
         const auto leidos = cargaatributos(carpeta->ruta());
         QVERIFY(leidos.bien());
         QCOMPARE(leidos.valor().back(), std::string("Poste, hormig\xF3n"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Se agregó un atributo"));
-        QCOMPARE(texto(w, "Text1"), QStringLiteral(" "));
+        QCOMPARE(textos(w, {"Label3", "Text1"}), QStringList({"Se agregó un atributo", " "}));
     }
 
     void capacidadDeVeinte_data() {
-        QTest::addColumn<int>("lineas");
-        QTest::addColumn<bool>("agrega");
-        QTest::newRow("19") << 19 << true;
-        QTest::newRow("20") << 20 << false;
+        QTest::addColumn<int>("lineas"); QTest::addColumn<bool>("agrega");
+        QTest::newRow("19") << 19 << true; QTest::newRow("20") << 20 << false;
     }
     void capacidadDeVeinte() {
-        QFETCH(int, lineas);
-        QFETCH(bool, agrega);
+        QFETCH(int, lineas); QFETCH(bool, agrega);
         std::string antes;
         for (int i = 1; i <= lineas; ++i) antes += "\"a" + std::to_string(i) + "\"\r\n";
         escribe(*carpeta / "atributos.txt", antes);
@@ -210,8 +195,7 @@ private slots:
         QCOMPARE(control(w, "Text6")->palette().color(QPalette::Base), QColor(192, 255, 192));
         QCOMPARE(w->focusWidget(), control(w, "lst_elipso"));
         QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
-        QCOMPARE(texto(w, "Text6"), QStringLiteral("WGS 84"));
-        QCOMPARE(texto(w, "Text5"), QStringLiteral("Bessel 1841"));
+        QCOMPARE(textos(w, {"Text6", "Text5"}), QStringList({"WGS 84", "Bessel 1841"}));
         QVERIFY(control(w, "Frame4")->isHidden());
         QCOMPARE(texto(w, "Label9"), QString());
         QVERIFY(control(w, "Text6")->palette().color(QPalette::Base) != QColor(192, 255, 192));
@@ -220,8 +204,7 @@ private slots:
 
     void marcosGuardaLaLineaDosNegada() {
         QPointer<QWidget> w = menu("mnucmr", Ventana::marcos);
-        pon(w, "Text2", QStringLiteral("A"));
-        pon(w, "Text4", QStringLiteral("B"));
+        pon(w, {{"Text2", "A"}, {"Text4", "B"}});
         const QStringList valores = {"1.5", "-2", "0", "0.1", "0", "-0.25"};
         for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), valores[i]);
         pon(w, "Text3", QStringLiteral("3"));

@@ -23,6 +23,7 @@ class PruebaForconversion : public PruebaConPrograma {
     QStringList textos(std::initializer_list<const char*> nombres) { return prueba::textos(w, nombres); }
     void elige(const char* lista, const QString& nombre) { QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre)); }
     void teclea(const char* campo, const QString& teclas, bool tab = true) { prueba::teclea(w, campo, teclas, tab); }
+    void teclea(std::initializer_list<std::pair<const char*, QString>> campos) { for (const auto& [campo, teclas] : campos) teclea(campo, teclas); }
     void pulsa(const char* boton) { prueba::pulsa(w, boton); }
     void transforma() { w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger(); }
     // The program started on the catalogues of the folder, its main window active.
@@ -32,12 +33,12 @@ class PruebaForconversion : public PruebaConPrograma {
         QApplication::setActiveWindow(w);
         return QTest::qWaitForWindowActive(w);
     }
+    // Started, with an ellipsoid chosen.
+    bool arranca(const char* elipsoide) { return arranca() && prueba::elige(w, "lst_Elipso", QString::fromUtf8(elipsoide)); }
     void preparapunto() {
         elige("lst_Elipso", QStringLiteral("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea("txtlat", QStringLiteral("-34 36 12.5"));
-        teclea("txtlon", QStringLiteral("-58 22 54.3"));
-        teclea("txtalt", QStringLiteral("25"));
+        teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
     }
 
 private slots:
@@ -61,8 +62,7 @@ private slots:
             QCOMPARE(c(campo)->text(), QString());
         }
         for (const char* n : {"botgac(0)", "botcag", "botgagk", "botgkag", "lst_param"}) QVERIFY2(!habilitado(w, n), n);
-        QVERIFY(habilitado(w, "lst_Elipso"));
-        QVERIFY(habilitado(w, "botguardar"));
+        for (const char* n : {"lst_Elipso", "botguardar"}) QVERIFY2(habilitado(w, n), n);
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
         QVERIFY(plataforma->mensajes.isEmpty());
         w->findChild<QAction*>(QStringLiteral("mnuSalir"))->trigger();
@@ -116,8 +116,7 @@ private slots:
     }
 
     void ordenDeTabulacion() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         c("txtid")->setFocus(Qt::TabFocusReason);
         const QStringList esperado = {"txtlat", "txtlon", "txtalt", "botgac(0)", "txtx", "txty", "txtz", "botcag", "lst_param"};
         for (const QString& nombre : esperado) {
@@ -137,15 +136,12 @@ private slots:
         QTest::addColumn<QString>("archivo");
         QTest::addColumn<QByteArray>("bytes");  // null: the file is missing
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("falta") << "varios.txt" << QByteArray()
-                               << "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del programa.";
+        QTest::newRow("falta") << "varios.txt" << QByteArray() << "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del programa.";
         QTest::newRow("malformado") << "elipsoide.txt" << QByteArray("\"WGS 84\",6378137,\"x\",1,1,1\r\n")
                                     << "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 3 (x) no es un número.";
     }
     void catalogoQueFaltaOMalformado() {
-        QFETCH(QString, archivo);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, mensaje);
+        QFETCH(QString, archivo); QFETCH(QByteArray, bytes); QFETCH(QString, mensaje);
         const auto camino = *carpeta / archivo.toStdString();
         if (bytes.isNull()) std::filesystem::remove(camino);
         else escribe(camino, bytes.toStdString());
@@ -156,8 +152,7 @@ private slots:
     }
 
     void eleccionDeElipsoideYRepresentacion() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         QCOMPARE(texto("Label3(4)"), QStringLiteral("1ra.excentricidad = 0.00669437999014111"));
         for (const char* campo : {"txtlat", "txtlon", "txtalt", "txtx", "txty", "txtz"}) {
             QVERIFY(c(campo)->isEnabled());
@@ -168,8 +163,7 @@ private slots:
         // The first choice of a representation keeps the fields; the second clears them.
         teclea("txtlat", QStringLiteral("-34"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 00 00"));
-        QCOMPARE(texto("Label4(2)"), QStringLiteral("Falso Este= 5500000 m."));
+        QCOMPARE(textos({"txtlat", "Label4(2)"}), QStringList({" -34 00 00", "Falso Este= 5500000 m."}));
         QVERIFY(c("Txtxgk")->isEnabled());
         elige("lst_param", QStringLiteral("Faja 4"));
         QCOMPARE(texto("txtlat"), QStringLiteral(" "));
@@ -195,11 +189,9 @@ private slots:
     }
 
     void dejarYPlanaBorraLasGeodesicas() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea("Txtxgk", QStringLiteral("6170171.746"));
-        teclea("Txtygk", QStringLiteral("5648443.249"));
+        teclea({{"Txtxgk", "6170171.746"}, {"Txtygk", "5648443.249"}});
         QCOMPARE(textos({"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
                  QStringList({" ", " ", " ", "1.0002715", "   -0 55 08.9822", "5648443.249"}));
     }
@@ -212,26 +204,20 @@ private slots:
         QCOMPARE(texto("txtz"), QStringLiteral("125"));
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Utilice el punto (.) como separador decimal")});
         QCOMPARE(plataforma->pitidos, 1);
-        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
-        QCOMPARE(texto("Txtxgk"), QStringLiteral(" "));
+        QCOMPARE(textos({"txtlat", "Txtxgk"}), QStringList({" ", " "}));
         teclea("txtalt", QStringLiteral("150"));
         teclea("txtlon", QStringLiteral("-58"), false);
-        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
-        QCOMPARE(texto("Labelca"), QString());
-        QCOMPARE(texto("Label8"), QString());
-        QCOMPARE(texto("txtx"), QStringLiteral(" "));
+        QCOMPARE(textos({"txtalt", "Labelca", "Label8", "txtx"}), QStringList({"0", "", "", " "}));
         teclea("txtx", QStringLiteral("1"), false);
         for (const char* campo : {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
             QCOMPARE(texto(campo), QStringLiteral(" "));
     }
 
     void rangoDeLatitudYLongitud() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         teclea("txtlat", QStringLiteral("- 90   01  00"));
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QCOMPARE(plataforma->mensajes[0],
-                 QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
+        QCOMPARE(plataforma->mensajes[0], QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
                                 "  -90 grados y menor o igual que 90 grados]"));
         QCOMPARE(texto("txtlat"), QStringLiteral(" -90 00 60"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtlat"));
@@ -247,20 +233,15 @@ private slots:
     }
 
     void alturaEnBlancoEsCero() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         c("txtalt")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(c("txtalt"), Qt::Key_Tab);
-        QCOMPARE(texto("txtalt"), QStringLiteral("0"));
-        QCOMPARE(texto("Labelca"), QStringLiteral("1"));
+        QCOMPARE(textos({"txtalt", "Labelca"}), QStringList({"0", "1"}));
     }
 
     void cartesianasEnCero() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
-        teclea("txtx", QStringLiteral("0"));
-        teclea("txty", QStringLiteral("0"));
-        teclea("txtz", QStringLiteral("0"));
+        QVERIFY(arranca("WGS 84"));
+        teclea({{"txtx", "0"}, {"txty", "0"}, {"txtz", "0"}});
         pulsa("botcag");
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Ingrese las coordenadas a convertir")});
         QCOMPARE(plataforma->pitidos, 1);
@@ -282,8 +263,7 @@ private slots:
         QCOMPARE(plataforma->pitidos, 1);
         QCOMPARE(plataforma->dialogos, QStringList{QStringLiteral("Elija el archivo que desea abrir | Texto(*.txt)|*.txt")});
         QCOMPARE(plataforma->sonidos, 1);
-        const std::string linea =
-            "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
+        const std::string linea = "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
             "5648443.249,1.0002715,\"-0 55 08.9822\",.99999608,\"WGS 84\",\"Faja 5\"\r\n";
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea);
         QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  1"));
@@ -293,8 +273,7 @@ private slots:
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea + linea);
         QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  2"));
         pulsa("botcerrar");
-        QCOMPARE(texto("Label7"), QStringLiteral(" "));
-        QCOMPARE(texto("Text1"), QStringLiteral(" "));
+        QCOMPARE(textos({"Label7", "Text1"}), QStringList({" ", " "}));
         // Cancelling the dialog writes nothing.
         pulsa("botguardar");
         QCOMPARE(plataforma->dialogos.size(), 2);
@@ -317,15 +296,12 @@ private slots:
     }
 
     void transformacionDelPunto() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         transforma();
         QCOMPARE(plataforma->mensajes,
                  QStringList{QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores")});
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
-        teclea("txtx", QStringLiteral("4027894.006"));
-        teclea("txty", QStringLiteral("307045.6"));
-        teclea("txtz", QStringLiteral("4919474.91"));
+        teclea({{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         transforma();
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
@@ -338,9 +314,7 @@ private slots:
         QCOMPARE(w->anchotwips(), 7685);
 
         elige("lst_Elipso", QStringLiteral("Bessel 1841"));
-        teclea("txtx", QStringLiteral("4027894.006"));
-        teclea("txty", QStringLiteral("307045.6"));
-        teclea("txtz", QStringLiteral("4919474.91"));
+        teclea({{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         transforma();
         elige("lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(w->anchotwips(), 10230);
@@ -360,10 +334,8 @@ private slots:
     }
 
     void transfiereAUnElipsoideQueNoEstaEligeElPrimero() {
-        escribe(*carpeta / "marref.txt",
-                        "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        escribe(*carpeta / "marref.txt", "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
+        QVERIFY(arranca("Bessel 1841"));
         teclea("txtx", QStringLiteral("10"));
         transforma();
         elige("lst_partra", QStringLiteral("A"));
@@ -373,8 +345,7 @@ private slots:
     }
 
     void guardarOcultaElPanel() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         teclea("txtx", QStringLiteral("10"));
         transforma();
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
@@ -385,8 +356,7 @@ private slots:
     }
 
     void recargaLeeOtraVezLosCatalogos() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         escribe(*carpeta / "atributos.txt", "\"uno\"\r\n");
         programa->recarga();
         w = programa->principal();
@@ -398,15 +368,13 @@ private slots:
     // ---- What a user met when trying the window -----------------------
 
     void listaDeMarcosDentroDeLaVentana() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        QVERIFY(arranca("Bessel 1841"));
         teclea("txtx", QStringLiteral("4027894.006"));
         transforma();
         auto* lista = c<QComboBox>("lst_partra");
         QVERIFY(lista->isVisible());
         const QRect donde(lista->mapTo(w, QPoint(0, 0)), lista->size());
-        QVERIFY2(w->rect().contains(donde), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y())
-                                                           .arg(donde.width()).arg(donde.height())));
+        QVERIFY2(w->rect().contains(donde), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y()).arg(donde.width()).arg(donde.height())));
         QCOMPARE(w->width(), 768);
         QTest::mouseClick(lista, Qt::LeftButton, {}, lista->rect().center());
         QTRY_VERIFY(lista->view()->isVisible());
@@ -423,19 +391,13 @@ private slots:
 
     void enterPulsaElBoton_data() {
         QTest::addColumn<QString>("boton");
-        QTest::newRow(">>>") << "botgac(0)";
-        QTest::newRow("<<<") << "botcag";
-        QTest::newRow("Guardar") << "botguardar";
-        QTest::newRow("Cerrar") << "botcerrar";
+        QTest::newRow(">>>") << "botgac(0)"; QTest::newRow("<<<") << "botcag"; QTest::newRow("Guardar") << "botguardar"; QTest::newRow("Cerrar") << "botcerrar";
         QTest::newRow("<---Transfiere") << "bottransfiere";
     }
     void enterPulsaElBoton() {
         QFETCH(QString, boton);
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
-        teclea("txtlat", QStringLiteral("52 30 0"));
-        teclea("txtlon", QStringLiteral("13 20 0"));
-        teclea("txtalt", QStringLiteral("40"));
+        QVERIFY(arranca("Bessel 1841"));
+        teclea({{"txtlat", "52 30 0"}, {"txtlon", "13 20 0"}, {"txtalt", "40"}});
         pulsa("botgac(0)");
         const QString x = texto("txtx");
         c("Text1")->setText(QStringLiteral("ruta"));
@@ -458,24 +420,17 @@ private slots:
     }
 
     void planasEnBlancoOFueraDeLaZona_data() {
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("y");
-        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("x"); QTest::addColumn<QString>("y"); QTest::addColumn<QString>("mensaje");
         QTest::newRow("en blanco") << " " << " " << "Ingrese las coordenadas a convertir";
         QTest::newRow("solo X") << "6170000" << " " << "Ingrese las coordenadas a convertir";
         QTest::newRow("ceros") << "0" << "0" << "No se puede calcular el punto con los valores ingresados";
-        QTest::newRow("Y de mil kilómetros") << "6170000" << "1000000000"
-                                             << "No se puede calcular el punto con los valores ingresados";
+        QTest::newRow("Y de mil kilómetros") << "6170000" << "1000000000" << "No se puede calcular el punto con los valores ingresados";
     }
     void planasEnBlancoOFueraDeLaZona() {
-        QFETCH(QString, x);
-        QFETCH(QString, y);
-        QFETCH(QString, mensaje);
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QFETCH(QString, x); QFETCH(QString, y); QFETCH(QString, mensaje);
+        QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea("txtlat", QStringLiteral("-34 36 12.5"));
-        teclea("txtlon", QStringLiteral("-58 22 54.3"));
+        teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
         const QString latitud = texto("txtlat");
         c("Txtxgk")->setText(x);
         c("Txtygk")->setText(y);
@@ -495,11 +450,7 @@ private slots:
 
     // Captions and values never touch or clip, at the default text size and
     // at 125%.
-    void rotulosCabenEnSuLugar_data() {
-        QTest::addColumn<double>("escala");
-        QTest::newRow("100%") << 1.0;
-        QTest::newRow("125%") << 1.25;
-    }
+    void rotulosCabenEnSuLugar_data() { QTest::addColumn<double>("escala"); QTest::newRow("100%") << 1.0; QTest::newRow("125%") << 1.25; }
     void rotulosCabenEnSuLugar() {
         QFETCH(double, escala);
         const QFont original = QApplication::font();
@@ -511,9 +462,7 @@ private slots:
             elige("lst_Elipso", QStringLiteral("Bessel 1841"));
             elige("lst_param", QStringLiteral("Faja 5"));
             elige("lst_atrib", QStringLiteral("Esquina"));
-            teclea("txtlat", QStringLiteral("-34 36 12.5"));
-            teclea("txtlon", QStringLiteral("-58 22 54.3"));
-            teclea("txtalt", QStringLiteral("25"));
+            teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
             pulsa("botgac(0)");
             pulsa("botgagk");
             c("Txtygk")->setFocus(Qt::TabFocusReason);
@@ -538,11 +487,8 @@ private slots:
     // POSGAR 94 by the translations alone, (-148, 136, 90) m exactly.
     void transformaCampoInchauspeAPosgar94() {
         prepara(Marcos::predeterminados);
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("Internacional 1924"));
-        teclea("txtx", QStringLiteral("2755000.5"));
-        teclea("txty", QStringLiteral("-4475000.25"));
-        teclea("txtz", QStringLiteral("-3601000"));
+        QVERIFY(arranca("Internacional 1924"));
+        teclea({{"txtx", "2755000.5"}, {"txty", "-4475000.25"}, {"txtz", "-3601000"}});
         transforma();
         elige("lst_partra", QStringLiteral("Campo Inchauspe"));
         QVERIFY(plataforma->mensajes.isEmpty());
@@ -552,8 +498,7 @@ private slots:
 
     // One stray line in a catalogue and the program cannot start again.
     void guardarNoEscribeEnUnCatalogo() {
-        QVERIFY(arranca());
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(arranca("WGS 84"));
         teclea("txtx", QStringLiteral("10"));
         const std::string antes = lee(*carpeta / "elipsoide.txt");
         plataforma->respuestas.push_back(qruta("elipsoide.txt"));

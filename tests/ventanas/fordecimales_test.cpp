@@ -34,15 +34,13 @@ private slots:
     }
 
     void guardarEscribeUnRenglon_data() {
-        QTest::addColumn<QStringList>("cajas");
-        QTest::addColumn<QByteArray>("archivo");
+        QTest::addColumn<QStringList>("cajas"); QTest::addColumn<QByteArray>("archivo");
         QTest::newRow("metros a 2") << QStringList{"4", "4", "2"} << QByteArray("4,4,2\r\n");
         QTest::newRow("letras y vacío como 0") << QStringList{"abc", "", " 5"} << QByteArray("0,0,5\r\n");
         QTest::newRow("como se escribió") << QStringList{"1.5", "-2", "3 m"} << QByteArray("1.5,-2,3\r\n");
     }
     void guardarEscribeUnRenglon() {
-        QFETCH(QStringList, cajas);
-        QFETCH(QByteArray, archivo);
+        QFETCH(QStringList, cajas); QFETCH(QByteArray, archivo);
         QWidget* w = abre();
         for (int i = 0; i < 3; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), cajas[i]);
         pulsa(w, "BotDecGuar");
@@ -69,9 +67,7 @@ private slots:
         QVERIFY(p);
         QCOMPARE(programa->estado().decimales.metros, 2.0);
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
-        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
-        pon(p, "txtlon", QStringLiteral("-58 22 54.3"));
-        pon(p, "txtalt", QStringLiteral("25"));
+        pon(p, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
         p->botgac_Click();
         // Metres to two decimals now: 2755261.841 to three.
         QCOMPARE(texto(p, "txtx"), QStringLiteral("2755261.84"));

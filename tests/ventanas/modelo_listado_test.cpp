@@ -55,8 +55,7 @@ private slots:
         std::ifstream archivo(ruta(), std::ios::binary);
         Indexado x = indexa(archivo, 15);
         QCOMPARE(x.recuento.estado, Estado::completo);
-        modelo = std::make_unique<ModeloListado>(
-            cabeceras, std::vector<std::size_t>(columnasplanas.begin(), columnasplanas.end()));
+        modelo = std::make_unique<ModeloListado>(cabeceras, std::vector<std::size_t>(columnasplanas.begin(), columnasplanas.end()));
         modelo->muestra(std::move(x.indice), ruta());
     }
     void cleanup() {
@@ -84,9 +83,7 @@ private slots:
         QVERIFY(!modelo->index(0, 0).data(Qt::EditRole).isValid());
     }
 
-    void elmodelocumplesucontrato() {
-        QAbstractItemModelTester probador(modelo.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    }
+    void elmodelocumplesucontrato() { QAbstractItemModelTester probador(modelo.get(), QAbstractItemModelTester::FailureReportingMode::QtTest); }
 
     // The file cut inside record 500 after it was indexed.
     void archivocambiadomuestraceldasvacias() {

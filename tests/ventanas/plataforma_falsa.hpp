@@ -20,18 +20,14 @@ public:
         if (respuestas.empty()) return std::nullopt;
         const QString r = respuestas.front();
         respuestas.pop_front();
-        if (r.isNull()) return std::nullopt;
-        return std::optional<QString>(r);
+        return r.isNull() ? std::nullopt : std::optional<QString>(r);
     }
     void suena() override { ++sonidos; }
     void abredocumento(const QString& ruta) override { documentos << ruta; }
     void terminaprograma() override { terminado = true; }
 
-    QStringList mensajes;
-    QStringList dialogos;
-    QStringList documentos;
-    int pitidos = 0;
-    int sonidos = 0;
+    QStringList mensajes, dialogos, documentos;
+    int pitidos = 0, sonidos = 0;
     bool terminado = false;
     std::deque<QString> respuestas;  // a null text answers with a cancel
 };

@@ -19,9 +19,7 @@ TEST(TextoQt, Windows1252EnAmbosSentidos) {
     EXPECT_EQ(acp1252(texto), bytes);
 }
 
-TEST(TextoQt, CaracterSinLugarEnLaPaginaDeCodigos) {
-    EXPECT_EQ(acp1252(QStringLiteral("a\u4E2Db")), "a?b");
-}
+TEST(TextoQt, CaracterSinLugarEnLaPaginaDeCodigos) { EXPECT_EQ(acp1252(QStringLiteral("a\u4E2Db")), "a?b"); }
 
 TEST(PlataformaQt, TiposDeArchivo) {
     EXPECT_EQ(PlataformaQt::filtroqt(QStringLiteral("Texto(*.txt)|*.txt")), QStringLiteral("Texto(*.txt) (*.txt)"));

@@ -25,24 +25,14 @@ namespace {
 
 const QString filtrodatos = QStringLiteral("Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*");
 const QString filtroresultados = QStringLiteral("Texto(*.txt)|*.txt");
-const QString dialogoresultados =
-    QStringLiteral("abrir el archivo donde se grabarán los resultados | Texto(*.txt)|*.txt");
+const QString dialogoresultados = QStringLiteral("abrir el archivo donde se grabarán los resultados | Texto(*.txt)|*.txt");
 
 // Windows-1252 bytes: "V\xE9rtice" is the first default attribute.
-const std::string datosgeo =
-    "\"P1\",\"V\xE9rtice\",-34.5,-58.5,10\r\n"
-    "101,\"Esquina\",\"-34 36 12.5\",\"-58 22 54.3\",\r\n"
+const std::string datosgeo = "\"P1\",\"V\xE9rtice\",-34.5,-58.5,10\r\n" "101,\"Esquina\",\"-34 36 12.5\",\"-58 22 54.3\",\r\n"
     "\"P3\",\"\",\"-35 0 0\",\"-59 0 0\",25.123\r\n";
-const std::string datoscar =
-    "\"C1\",\"V\xE9rtice\",2766523.123,-4487345.456,-3597523.789\r\n"
-    "\"C2\",,2770000,-4480000,-3600000\r\n";
-const std::string datospla =
-    "\"Q1\",\"Esquina\",6171234.567,5633333.123\r\n"
-    "\"Q2\",\"\",6100000,5500000\r\n"
-    "7,\"\",6050000.5,5450000.25\r\n";
-const std::string datostransformar =
-    "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n"
-    "007,\"\",3900000,400000,5000000\r\n";
+const std::string datoscar = "\"C1\",\"V\xE9rtice\",2766523.123,-4487345.456,-3597523.789\r\n" "\"C2\",,2770000,-4480000,-3600000\r\n";
+const std::string datospla = "\"Q1\",\"Esquina\",6171234.567,5633333.123\r\n" "\"Q2\",\"\",6100000,5500000\r\n" "7,\"\",6050000.5,5450000.25\r\n";
+const std::string datostransformar = "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n" "007,\"\",3900000,400000,5000000\r\n";
 
 std::string completos() {
     std::string s;
@@ -81,9 +71,9 @@ class PruebaVentanasArchivos : public PruebaConPrograma {
             qFatal("faltan WGS 84 o Faja 5");
         return w;
     }
-    std::string conlotegeo() {
-        return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")});
-    }
+    std::string conlotegeo() { return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")}); }
+    // A run from its button to its end.
+    void corre(QWidget* w, const char* boton) { pulsa(w, boton); esperafin(w); }
     void esperafin(QWidget* w) {
         auto* v = static_cast<VentanaArchivos*>(w);
         QTRY_VERIFY_WITH_TIMEOUT(!v->encurso(), 60000);
@@ -96,18 +86,13 @@ private slots:
     // ---- Processing --------------------------------------------------
 
     void procesarDesdeElMenu_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("modo");
-        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("item"); QTest::addColumn<QString>("modo"); QTest::addColumn<QString>("titulo");
         QTest::newRow("B,L,h") << "mnuprocesandog" << "progeo" << "Procesar Archivo de Coordenadas Geodésicas";
-        QTest::newRow("x,y,z") << "mnuprocesandoc" << "procar"
-                               << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
+        QTest::newRow("x,y,z") << "mnuprocesandoc" << "procar" << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
         QTest::newRow("X,Y") << "mnuprocesandop" << "propla" << "Procesar Archivo de Coordenadas Planas";
     }
     void procesarDesdeElMenu() {
-        QFETCH(QString, item);
-        QFETCH(QString, modo);
-        QFETCH(QString, titulo);
+        QFETCH(QString, item); QFETCH(QString, modo); QFETCH(QString, titulo);
         QWidget* w = menu(qPrintable(item), Ventana::procesar);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), titulo);
@@ -116,8 +101,7 @@ private slots:
         QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
                                       {"label7", "Archivos de datos"}, {"Label8", "Archivos de resultados"}, {"Label9", ""}}),
                  QStringList());
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
+        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
         // A second choice brings the same window to the front, with the new mode and caption.
         QWidget* otra = menu("mnuprocesandoc", Ventana::procesar);
         QCOMPARE(otra, w);
@@ -132,32 +116,22 @@ private slots:
         QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
-        QCOMPARE(texto(w, "Label4(5)"), QStringLiteral("Factor Escala= 1"));
-        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Seleccione los archivos con el botón Abrir"));
+        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}), QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
         QVERIFY(!habilitado(w, "Label3(0)"));
         QVERIFY(habilitado(w, "botabrir"));
         QVERIFY(!habilitado(w, "botcalcular"));
     }
 
     void procesarIgualQueElLote_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QByteArray>("datos");
-        QTest::addColumn<QString>("lote");
-        QTest::addColumn<QString>("dialogo");
-        QTest::addColumn<int>("puntos");
-        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo"
-                                    << "abrir el archivo de coordenadas geodésicas" << 3;
+        QTest::addColumn<QString>("item"); QTest::addColumn<QByteArray>("datos"); QTest::addColumn<QString>("lote");
+        QTest::addColumn<QString>("dialogo"); QTest::addColumn<int>("puntos");
+        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo" << "abrir el archivo de coordenadas geodésicas" << 3;
         QTest::newRow("cartesianas") << "mnuprocesandoc" << QByteArray::fromStdString(datoscar) << "car"
                                      << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
-        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla"
-                                << "abrir el archivo de coordenadas planas" << 3;
+        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla" << "abrir el archivo de coordenadas planas" << 3;
     }
     void procesarIgualQueElLote() {
-        QFETCH(QString, item);
-        QFETCH(QByteArray, datos);
-        QFETCH(QString, lote);
-        QFETCH(QString, dialogo);
-        QFETCH(int, puntos);
+        QFETCH(QString, item); QFETCH(QByteArray, datos); QFETCH(QString, lote); QFETCH(QString, dialogo); QFETCH(int, puntos);
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
@@ -172,16 +146,14 @@ private slots:
         QCOMPARE(w->focusWidget(), control(w, "botcalcular"));
         QCOMPARE(programa->estado().rutaresultados.string(), ruta("resultados.txt"));
 
-        pulsa(w, "botcalcular");
-        esperafin(w);
+        corre(w, "botcalcular");
         QVERIFY(plataforma->mensajes.isEmpty());
         QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  %1 puntos calculados").arg(puntos));
         QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(puntos + 1));
         QVERIFY(!habilitado(w, "botcalcular"));
         QVERIFY(habilitado(w, "botabrir"));
         QVERIFY(!habilitado(w, "Text1"));
-        const std::string esperado = conlote({"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep",
-                                              "Faja 5", ruta("datos.txt")},
+        const std::string esperado = conlote({"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
                                              previo);
         QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
         QVERIFY(esperado.size() > previo.size() + 100);
@@ -192,8 +164,7 @@ private slots:
         QWidget* w = procesar();
         for (int vez = 1; vez <= 2; ++vez) {
             abre(w, "datos.txt", "resultados.txt");
-            pulsa(w, "botcalcular");
-            esperafin(w);
+            corre(w, "botcalcular");
             QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  3 puntos calculados"));
             QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(3 * vez));
         }
@@ -201,22 +172,9 @@ private slots:
         QCOMPARE(lee(ruta("resultados.txt")), una + una);
     }
 
-    void procesarArchivoVacio() {
-        escribe(ruta("datos.txt"), "");
-        escribe(ruta("resultados.txt"), "1\r\n2\r\n");
-        QWidget* w = procesar();
-        abre(w, "datos.txt", "resultados.txt");
-        pulsa(w, "botcalcular");
-        esperafin(w);
-        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  0 puntos calculados"));
-        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  2 puntos en el archivo de resultados"));
-        QCOMPARE(lee(ruta("resultados.txt")), std::string("1\r\n2\r\n"));
-    }
-
     void cancelarUnDialogo_data() {
         QTest::addColumn<int>("cancela");  // which dialog the user cancels
-        QTest::newRow("datos") << 1;
-        QTest::newRow("resultados") << 2;
+        QTest::newRow("datos") << 1; QTest::newRow("resultados") << 2;
     }
     void cancelarUnDialogo() {
         QFETCH(int, cancela);
@@ -242,22 +200,14 @@ private slots:
 
     // What "Abrir" refuses: said, nothing opened, no file touched.
     void abrirRechaza_data() {
-        QTest::addColumn<QString>("datos");
-        QTest::addColumn<QString>("resultados");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<int>("pitidos");
-        QTest::newRow("catálogo") << "datos.txt" << "elipsoide.txt"
-                                  << "No se pueden grabar resultados en un catálogo del programa: elija otro archivo" << 1;
+        QTest::addColumn<QString>("datos"); QTest::addColumn<QString>("resultados"); QTest::addColumn<QString>("mensaje"); QTest::addColumn<int>("pitidos");
+        QTest::newRow("catálogo") << "datos.txt" << "elipsoide.txt" << "No se pueden grabar resultados en un catálogo del programa: elija otro archivo" << 1;
         QTest::newRow("mismo archivo") << "datos.txt" << "datos.txt"
-                                       << "El archivo de resultados no puede ser el mismo archivo de datos: elija otro archivo"
-                                       << 1;
+                                       << "El archivo de resultados no puede ser el mismo archivo de datos: elija otro archivo" << 1;
         QTest::newRow("no se abre") << "no-existe.txt" << "resultados.txt" << "Error desconocido" << 0;
     }
     void abrirRechaza() {
-        QFETCH(QString, datos);
-        QFETCH(QString, resultados);
-        QFETCH(QString, mensaje);
-        QFETCH(int, pitidos);
+        QFETCH(QString, datos); QFETCH(QString, resultados); QFETCH(QString, mensaje); QFETCH(int, pitidos);
         escribe(ruta("datos.txt"), datosgeo);
         const std::string catalogo = lee(ruta("elipsoide.txt"));
         QWidget* w = procesar();
@@ -321,8 +271,7 @@ private slots:
         // The file transformation window closes every open file when it loads.
         QVERIFY(menu("mnutraar", Ventana::transformacionarchivo));
         pulsa(w, "botcalcular");
-        QCOMPARE(plataforma->mensajes,
-                 QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
         QVERIFY(!habilitado(w, "botcalcular"));
         QVERIFY(habilitado(w, "botabrir"));
     }
@@ -331,11 +280,9 @@ private slots:
         escribe(ruta("datos.txt"), "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
         QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
-        pulsa(w, "botcalcular");
-        esperafin(w);
+        corre(w, "botcalcular");
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QVERIFY2(plataforma->mensajes[0].startsWith(
-                     QStringLiteral("Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo.")),
+        QVERIFY2(plataforma->mensajes[0].startsWith(QStringLiteral("Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo.")),
                  qPrintable(plataforma->mensajes[0]));
         QVERIFY(plataforma->mensajes[0].contains(qruta("datos.txt")));
         QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  1 puntos calculados"));
@@ -350,9 +297,7 @@ private slots:
         QWidget* w = menu("mnuprocesandog", Ventana::procesar);
         QVERIFY(elige(w, "lst_elipso", QStringLiteral("Internacional 1924")));
         QCOMPARE(programa->estado().elipsoide.a, 6378388.0);
-        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
-        pon(p, "txtlon", QStringLiteral("-58 22 54.3"));
-        pon(p, "txtalt", QStringLiteral("25"));
+        pon(p, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
         p->botgac_Click();
         // Computed on Internacional 1924, the current ellipsoid, not on the
         // main window's WGS 84 (x = 2755261.841 there).
@@ -374,17 +319,14 @@ private slots:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Forconversion* p = programa->principal();
         elige(p, "lst_Elipso", QStringLiteral("Bessel 1841"));
-        pon(p, "txtx", QStringLiteral("4027894.006"));
-        pon(p, "txty", QStringLiteral("307045.6"));
-        pon(p, "txtz", QStringLiteral("4919474.91"));
+        pon(p, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         p->mnutra_Click();
         elige(p, "lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(programa->estado().transformacion.dx, 598.1);
         escribe(ruta("datos.txt"), datostransformar);
         w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
-        pulsa(w, "botcalcular");
-        esperafin(w);
+        corre(w, "botcalcular");
         QCOMPARE(lee(ruta("resultados.txt")), conlote({"transformar", "--marco", "DHDN", ruta("datos.txt")}));
     }
 
@@ -402,12 +344,10 @@ private slots:
         QVERIFY(control(w, "Frame41")->isVisible());
         QCOMPARE(texto(w, "Text3"), QStringLiteral("ETRS89"));
         // Dy's label is Label2.
-        QCOMPARE(texto(w, "Label2"), QStringLiteral("Dy= 73.7 m."));
-        QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Clikee el botón Abrir"));
+        QCOMPARE(textos(w, {"Label2", "Label4(0)"}), QStringList({"Dy= 73.7 m.", "Clikee el botón Abrir"}));
         QVERIFY(!habilitado(w, "Label1"));
         QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
-        QCOMPARE(texto(w, "Text3"), QStringLiteral("DHDN"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Dx= -598.1 m."));
+        QCOMPARE(textos(w, {"Text3", "Label3"}), QStringList({"DHDN", "Dx= -598.1 m."}));
     }
 
     void transformarIgualQueElLote() {
@@ -415,12 +355,9 @@ private slots:
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         elige(w, "lst_partra", QStringLiteral("DHDN"));
         abre(w, "datos.txt", "resultados.txt");
-        QCOMPARE(plataforma->dialogos,
-                 QStringList({QStringLiteral("abrir el archivo de coordenadas cartesianas | ") + filtrodatos,
-                              dialogoresultados}));
+        QCOMPARE(plataforma->dialogos, QStringList({QStringLiteral("abrir el archivo de coordenadas cartesianas | ") + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Clikee el botón Calcular"));
-        pulsa(w, "botcalcular");
-        esperafin(w);
+        corre(w, "botcalcular");
         QCOMPARE(textos(w, {"Label9", "Label10", "Text1", "Text2"}),
                  QStringList({"--->  2 puntos calculados", "--->  2 puntos en el archivo", " ", " "}));
         QCOMPARE(texto(w, "Label4(0)"), QString());
@@ -434,8 +371,7 @@ private slots:
         escribe(ruta("datos.txt"), "\"P1\",\"\",4000000,3000000,3800000\r\n\"P2\",,4000000.00049,3000000,3800000\r\n");
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
-        pulsa(w, "botcalcular");
-        esperafin(w);
+        corre(w, "botcalcular");
         QCOMPARE(lee(ruta("resultados.txt")),
                  std::string("\"P1\",\"\",4000000,3000000,3800000\r\n\"P2\",,4000000,3000000,3800000\r\n"));
     }
@@ -450,8 +386,7 @@ private slots:
                                       {"label7", "Archivo Completo"}, {"Label8", "Archivo a Generar"}}),
                  QStringList());
         QVERIFY(control(w, "Label2")->isHidden());
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botgenerar"));
+        for (const char* n : {"botabrir", "botgenerar"}) QVERIFY2(!habilitado(w, n), n);
         auto* lista = control<QListWidget>(w, "List1");
         QCOMPARE(lista->count(), 15);
         QCOMPARE(lista->item(14)->text(), QStringLiteral("Nombre Rep.Plana"));
@@ -472,16 +407,13 @@ private slots:
         QVERIFY(!habilitado(w, "List1"));
         QVERIFY(habilitado(w, "botabrir"));
         abre(w, "completo.txt", "generado.txt");
-        QCOMPARE(plataforma->dialogos,
-                 QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
+        QCOMPARE(plataforma->dialogos, QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
                               QStringLiteral("abrir el archivo a Generar | ") + filtroresultados}));
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(habilitado(w, "botgenerar"));
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Para procesar clikee Generar"));
-        pulsa(w, "botgenerar");
-        esperafin(w);
-        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  4 puntos generados"));
-        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  4 puntos en el archivo de resultados"));
+        corre(w, "botgenerar");
+        QCOMPARE(textos(w, {"Label9", "Label10"}), QStringList({"--->  4 puntos generados", "--->  4 puntos en el archivo de resultados"}));
         QVERIFY(!habilitado(w, "botabrir"));
         QCOMPARE(w->focusWidget(), control(w, "botterminar"));
         const std::string generado = lee(ruta("generado.txt"));
@@ -493,8 +425,7 @@ private slots:
     void finSinColumnasSeRechaza() {
         QWidget* w = menu("mnugenerar", Ventana::generar);
         pulsa(w, "botfin");
-        QCOMPARE(plataforma->mensajes,
-                 QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
+        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
         QCOMPARE(plataforma->pitidos, 1);
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(habilitado(w, "List1"));
@@ -517,17 +448,14 @@ private slots:
         QTRY_VERIFY(atributos->view()->isVisible());
         atributos->hidePopup();
         QVERIFY(elige(w, "lst_Atrib", QStringLiteral("Vértice")));
-        QCOMPARE(texto(w, "Label1"), QStringLiteral("atributo seleccionado"));
-        QCOMPARE(texto(w, "Label3"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
+        QCOMPARE(textos(w, {"Label1", "Label3"}), QStringList({"atributo seleccionado", "Seleccione los Archivos con el botón Abrir"}));
         QVERIFY(!habilitado(w, "lst_Atrib"));
         abre(w, "completo.txt", "generado.txt");
         QVERIFY(!habilitado(w, "Frame1"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Para procesar clikee Generar"));
-        pulsa(w, "botgenerar");
-        esperafin(w);
+        corre(w, "botgenerar");
         // P1 and P4; not P3, whose attribute differs in letter case.
-        QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  2 puntos generados"));
-        QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  3 puntos en el archivo de resultados"));
+        QCOMPARE(textos(w, {"Label9", "Label10"}), QStringList({"--->  2 puntos generados", "--->  3 puntos en el archivo de resultados"}));
         const std::string lineas = completos();
         const std::string p1 = lineas.substr(0, lineas.find("\r\n") + 2);
         const std::string p4 = lineas.substr(lineas.rfind("\"P4\""));
@@ -540,8 +468,7 @@ private slots:
 
     void cancelarAMitadDeUnaCorrida_data() {
         QTest::addColumn<bool>("cerrando");  // cancelled by closing the window
-        QTest::newRow("Cancelar") << false;
-        QTest::newRow("cerrar la ventana") << true;
+        QTest::newRow("Cancelar") << false; QTest::newRow("cerrar la ventana") << true;
     }
     void cancelarAMitadDeUnaCorrida() {
         QFETCH(bool, cerrando);
@@ -560,8 +487,7 @@ private slots:
         });
         pulsa(w, "botcalcular");
         QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
+        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
         QCOMPARE(texto(w, "Label9"), QString());
         // A processing item chosen during the run only brings the window to the front.
         QCOMPARE(menu("mnuprocesandop", Ventana::procesar), w.data());
