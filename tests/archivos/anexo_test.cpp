@@ -41,12 +41,17 @@ TEST_P(Anexar, AgregaRenglonesEnterosYLosCuenta) {
     EXPECT_EQ(lee(ruta), c.resultado);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, Anexar, ::testing::Values(CasoAnexo{"nuevo", "-", "1,2\r\n3,4\r\n", "1,2\r\n3,4\r\n", 2},
-                      CasoAnexo{"vacio", "", "1,2\r\n", "1,2\r\n", 1}, CasoAnexo{"conCRLF", "a\r\nb\r\n", "1,2\r\n", "a\r\nb\r\n1,2\r\n", 3},
-                      CasoAnexo{"sinFinDeRenglon", "a\r\nb", "1,2\r\n3\r\n", "a\r\nb\r\n1,2\r\n3\r\n", 4},
-                      CasoAnexo{"conLFSolo", "a\nb\n", "1,2\r\n", "a\nb\n1,2\r\n", 3}, CasoAnexo{"conCRSolo", "a\rb\r", "1,2\r\n", "a\rb\r1,2\r\n", 3},
-                      CasoAnexo{"renglonesEnBlanco", "\r\n\r\n", "1\r\n", "\r\n\r\n1\r\n", 3}, CasoAnexo{"nadaAgregado", "a", "", "a", 1}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Casos, Anexar,
+                         ::testing::Values(CasoAnexo{"nuevo", "-", "1,2\r\n3,4\r\n", "1,2\r\n3,4\r\n", 2},
+                                           CasoAnexo{"vacio", "", "1,2\r\n", "1,2\r\n", 1},
+                                           CasoAnexo{"conCRLF", "a\r\nb\r\n", "1,2\r\n", "a\r\nb\r\n1,2\r\n", 3},
+                                           CasoAnexo{"sinFinDeRenglon", "a\r\nb", "1,2\r\n3\r\n",
+                                                     "a\r\nb\r\n1,2\r\n3\r\n", 4},
+                                           CasoAnexo{"conLFSolo", "a\nb\n", "1,2\r\n", "a\nb\n1,2\r\n", 3},
+                                           CasoAnexo{"conCRSolo", "a\rb\r", "1,2\r\n", "a\rb\r1,2\r\n", 3},
+                                           CasoAnexo{"renglonesEnBlanco", "\r\n\r\n", "1\r\n", "\r\n\r\n1\r\n", 3},
+                                           CasoAnexo{"nadaAgregado", "a", "", "a", 1}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(Anexo, SinEscribirNadaNoCierraElUltimoRenglon) {
     prueba::CarpetaTemporal carpeta;
@@ -77,7 +82,9 @@ TEST_P(AnexoRechaza, SinCrearNada) {
     EXPECT_EQ(anexo.error().ruta, ruta);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, AnexoRechaza, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AnexoRechaza,
+    ::testing::Values(
         CasoRechazo{"carpeta", "CARPETA", "es una carpeta, no un archivo"},
         CasoRechazo{"tuberia", "CARPETA/tubo", "no es un archivo común (es un dispositivo, una tubería o un enchufe)"},
         CasoRechazo{"dispositivo", "/dev/null", "no es un archivo común (es un dispositivo, una tubería o un enchufe)"},

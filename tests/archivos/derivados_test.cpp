@@ -48,14 +48,17 @@ TEST(TransformarArchivo, IdaYVueltaConElParDeMarcos) {
 
 TEST(TransformarArchivo, CoordenadaQueNoEsNumero) {
     Recuento r;
-    const std::string s = transforma("\"A\",\"\",4000000,3000000,3800000\r\n\"B\",\"\",1,\"dos\",3\r\n", Transformacion{}, &r);
+    const std::string s =
+        transforma("\"A\",\"\",4000000,3000000,3800000\r\n\"B\",\"\",1,\"dos\",3\r\n", Transformacion{}, &r);
     EXPECT_EQ(r.estado, Estado::fallo);
     EXPECT_EQ(r.registros, 1);
     EXPECT_EQ(r.mensaje, "Registro 2 (renglón 2): la coordenada y (dos) no es un número.");
     EXPECT_EQ(s, "\"A\",\"\",4000000,3000000,3800000\r\n");
 }
 
-const std::string completo = "\"P1\",\"Esquina\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja 5\"\r\n"
+const std::string completo =
+    "\"P1\",\"Esquina\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja "
+    "5\"\r\n"
     "102,\"esquina\",\"-34 30 01\",\"-58 30 00\",,1,2,3,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n"
     "\"P3\",\"Esquina\",\"-34 30 02\",\"-58 30 00\",12,1,2,3,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n";
 

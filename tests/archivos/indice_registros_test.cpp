@@ -49,7 +49,10 @@ std::string conlineasenblanco() {
     return "\r\n" + s + "\r\n  \r\n";
 }
 
-std::string sinfindelinea() { std::string s = archivo(3); return s.substr(0, s.size() - 2); }
+std::string sinfindelinea() {
+    std::string s = archivo(3);
+    return s.substr(0, s.size() - 2);
+}
 
 std::string comaalfinal() {
     // A comma after the fifteenth field: the next record starts with the empty
@@ -65,7 +68,10 @@ std::string comillasincerrar() {
     return archivo(2) + tercero + archivo(2);
 }
 
-std::string terminadentro() { const std::string nueve = archivo(1, {9}); return archivo(3) + nueve.substr(0, nueve.find('\n') + 1); }
+std::string terminadentro() {
+    const std::string nueve = archivo(1, {9});
+    return archivo(3) + nueve.substr(0, nueve.find('\n') + 1);
+}
 
 std::string muchos() {
     std::string s;
@@ -79,19 +85,33 @@ std::string muchos() {
     return s;
 }
 
-struct CasoArchivo { std::string nombre; std::string bytes; };
+struct CasoArchivo {
+    std::string nombre;
+    std::string bytes;
+};
 
 void PrintTo(const CasoArchivo& c, std::ostream* os) { *os << c.nombre; }
 
 const CasoArchivo archivos[] = {
-    {"comas_entre_comillas", archivo(5)}, {"lineas_en_blanco", conlineasenblanco()}, {"solo_cr", archivo(5, {columnaspunto}, "\r")},
-    {"solo_lf", archivo(5, {columnaspunto}, "\n")}, {"lineas_de_16_y_14", archivo(6, {16, 14})},
-    {"lineas_de_14_y_16", archivo(6, {14, 16})}, {"archivo_de_columnas", archivo(5, {5})}, {"sin_fin_de_linea", sinfindelinea()},
-    {"coma_al_final", comaalfinal()}, {"comilla_sin_cerrar", comillasincerrar()}, {"termina_dentro_de_un_registro", terminadentro()},
-    {"sin_registros", "\r\n  \r\n"}, {"mil_registros", muchos()},
+    {"comas_entre_comillas", archivo(5)},
+    {"lineas_en_blanco", conlineasenblanco()},
+    {"solo_cr", archivo(5, {columnaspunto}, "\r")},
+    {"solo_lf", archivo(5, {columnaspunto}, "\n")},
+    {"lineas_de_16_y_14", archivo(6, {16, 14})},
+    {"lineas_de_14_y_16", archivo(6, {14, 16})},
+    {"archivo_de_columnas", archivo(5, {5})},
+    {"sin_fin_de_linea", sinfindelinea()},
+    {"coma_al_final", comaalfinal()},
+    {"comilla_sin_cerrar", comillasincerrar()},
+    {"termina_dentro_de_un_registro", terminadentro()},
+    {"sin_registros", "\r\n  \r\n"},
+    {"mil_registros", muchos()},
 };
 
-struct Listado { std::vector<Fila> filas; Recuento recuento; };
+struct Listado {
+    std::vector<Fila> filas;
+    Recuento recuento;
+};
 
 Listado listado(const std::string& bytes, std::span<const std::size_t> columnas) {
     std::istringstream entrada(bytes);
@@ -124,21 +144,25 @@ TEST_P(IndiceComoListado, MismosRegistrosYMismoFinal) {
 TEST_P(IndiceComoListado, CadaFilaYTodasJuntas) {
     const Indexado x = indexado(bytes(), paso());
     std::istringstream entrada(bytes());
-    for (const auto& columnas : {std::span<const std::size_t>(columnasgeodesicas),
-                                 std::span<const std::size_t>(columnascartesianas),
-                                 std::span<const std::size_t>(columnasplanas)}) {
+    for (const auto& columnas :
+         {std::span<const std::size_t>(columnasgeodesicas), std::span<const std::size_t>(columnascartesianas),
+          std::span<const std::size_t>(columnasplanas)}) {
         const std::vector<Fila> filas = listado(bytes(), columnas).filas;
         const auto n = static_cast<std::int64_t>(filas.size());
         for (std::int64_t i = 0; i < n; ++i)
             ASSERT_EQ(leefilas(entrada, x.indice, columnas, i, 1), std::vector<Fila>{filas[i]}) << "fila " << i;
         EXPECT_EQ(leefilas(entrada, x.indice, columnas, 0, n), filas);
-        EXPECT_EQ(leefilas(entrada, x.indice, columnas, n / 2, n), std::vector<Fila>(filas.begin() + n / 2, filas.end()));
+        EXPECT_EQ(leefilas(entrada, x.indice, columnas, n / 2, n),
+                  std::vector<Fila>(filas.begin() + n / 2, filas.end()));
         EXPECT_TRUE(leefilas(entrada, x.indice, columnas, n, 1).empty());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, IndiceComoListado, ::testing::Combine(::testing::ValuesIn(archivos), ::testing::Values(1, 3, 64)),
-                         [](const auto& caso) { return std::get<0>(caso.param).nombre + "_cada_" + std::to_string(std::get<1>(caso.param)); });
+INSTANTIATE_TEST_SUITE_P(Casos, IndiceComoListado,
+                         ::testing::Combine(::testing::ValuesIn(archivos), ::testing::Values(1, 3, 64)),
+                         [](const auto& caso) {
+                             return std::get<0>(caso.param).nombre + "_cada_" + std::to_string(std::get<1>(caso.param));
+                         });
 
 TEST(IndiceRegistros, LosMensajesDeUnRegistroQueNoSePuedeLeer) {
     const Indexado a = indexado(comillasincerrar(), 64);
@@ -163,7 +187,10 @@ TEST(IndiceRegistros, UnRegistroQueEmpiezaAMitadDeLinea) {
 TEST(IndiceRegistros, AvanceYCancelacion) {
     const std::string bytes = archivo(10000, {columnaspunto}, "\n");
     std::vector<std::int64_t> avisos;
-    const Indexado todo = indexado(bytes, 64, [&](std::int64_t r) { avisos.push_back(r); return true; });
+    const Indexado todo = indexado(bytes, 64, [&](std::int64_t r) {
+        avisos.push_back(r);
+        return true;
+    });
     EXPECT_EQ(todo.recuento.estado, Estado::completo);
     EXPECT_EQ(todo.recuento.registros, 10000);
     EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));

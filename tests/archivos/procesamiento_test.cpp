@@ -21,12 +21,18 @@ Proceso proceso(ModoDatos modo, bool conrepresentacion) {
     p.modo = modo;
     p.elipsoide = prueba::wgs84();
     p.nombreelipsoide = "WGS 84";
-    if (conrepresentacion) { p.representacion = prueba::faja5(); p.nombrerepresentacion = "Faja 5"; }
+    if (conrepresentacion) {
+        p.representacion = prueba::faja5();
+        p.nombrerepresentacion = "Faja 5";
+    }
     p.decimales = Decimales{4, 4, 3};
     return p;
 }
 
-struct Corrida { Recuento recuento; std::string resultados; };
+struct Corrida {
+    Recuento recuento;
+    std::string resultados;
+};
 
 Corrida corre(const std::string& datos, const Proceso& p, const std::string& previos = {}) {
     std::istringstream entrada(datos);
@@ -42,12 +48,14 @@ std::string n(double v) { return textonumero(v); }
 // The expected numbers come from the computation's own operations (tested on
 // their own); what is checked here is the record: kinds, order, trimming,
 // the comma of the convergence, the 8-decimal roundings, the names.
-std::string lineageodesica(const std::string& punto, const std::string& atributo, const std::string& lat, const std::string& lon, double h, bool planas) {
+std::string lineageodesica(const std::string& punto, const std::string& atributo, const std::string& lat,
+                           const std::string& lon, double h, bool planas) {
     const Elipsoide e = prueba::wgs84();
     const Decimales d{4, 4, 3};
     const auto c = *geoacar(lat, lon, h, e, d);
     std::string s = punto + "," + atributo + ",\"" + lat.substr(lat.find_first_not_of(' ')) + "\",\"" +
-                    lon.substr(lon.find_first_not_of(' ')) + "\"," + n(h) + "," + n(c.x) + "," + n(c.y) + "," + n(c.z) + ",";
+                    lon.substr(lon.find_first_not_of(' ')) + "\"," + n(h) + "," + n(c.x) + "," + n(c.y) + "," + n(c.z) +
+                    ",";
     if (planas) {
         const auto p = *geoapla(lat, lon, e, prueba::faja5(), d);
         std::string conv = p.convergencia.substr(p.convergencia.find_first_not_of(' '));
@@ -61,8 +69,11 @@ std::string lineageodesica(const std::string& punto, const std::string& atributo
 }
 
 TEST(ProcesarGeodesicas, IdentificadoresConSuClaseYAngulosEnAmbasFormas) {
-    const auto c = corre("\"P1\",\"Esquina\",-34.5,\"-58 22 54.3\",25\r\n" "101,,\"  -34 36 12.5\",\"-58.4\",\r\n"
-                         ",\"\",\"-34 36 12,5\",-58.4,\"\"\r\n", proceso(ModoDatos::geodesicas, true));
+    const auto c = corre(
+        "\"P1\",\"Esquina\",-34.5,\"-58 22 54.3\",25\r\n"
+        "101,,\"  -34 36 12.5\",\"-58.4\",\r\n"
+        ",\"\",\"-34 36 12,5\",-58.4,\"\"\r\n",
+        proceso(ModoDatos::geodesicas, true));
     ASSERT_EQ(c.recuento.estado, Estado::completo) << c.recuento.mensaje;
     EXPECT_EQ(c.recuento.registros, 3);
     const Decimales d{4, 4, 3};
@@ -87,7 +98,8 @@ TEST(ProcesarCartesianas, AngulosCalculadosConComa) {
     const auto g = *caracgeo(xyz.x, xyz.y, xyz.z, prueba::wgs84(), Decimales{4, 4, 3});
     EXPECT_EQ(c.resultados, "\"P\",\"a\",\"" + g.latitud.substr(1) + "\",\"" + g.longitud.substr(1) + "\"," +
                                 n(g.altura) + "," + n(xyz.x) + "," + n(xyz.y) + "," + n(xyz.z) + ",0,0,0,\"\"," +
-                                n(redondea(*coefalt(g.latitud, g.altura, prueba::wgs84()), 8)) + ",\"WGS 84\",\"\"\r\n");
+                                n(redondea(*coefalt(g.latitud, g.altura, prueba::wgs84()), 8)) +
+                                ",\"WGS 84\",\"\"\r\n");
     EXPECT_NE(c.resultados.find("\"-34 36 12,5"), std::string::npos);
 }
 
@@ -113,20 +125,28 @@ TEST(Procesar, ArchivoVacioNoAgregaNada) {
     EXPECT_EQ(c.resultados, "renglon previo\r\n");
 }
 
-struct CasoFalla { ModoDatos modo; std::string datos; const char* mensaje; };
+struct CasoFalla {
+    ModoDatos modo;
+    std::string datos;
+    const char* mensaje;
+};
 
-const char* const fuerazona = "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
-                               "plana (a más de 20 grados de su meridiano central, o en un polo).";
-const char* const fueratierra = "Registro 2 (renglón 2): las coordenadas x, y, z dan un punto fuera de la Tierra (a menos de "
-                                "6250000 m o a más de 6480000 m de su centro).";
+const char* const fuerazona =
+    "Registro 2 (renglón 2): las coordenadas X, Y dan un punto fuera de la zona de la representación "
+    "plana (a más de 20 grados de su meridiano central, o en un polo).";
+const char* const fueratierra =
+    "Registro 2 (renglón 2): las coordenadas x, y, z dan un punto fuera de la Tierra (a menos de "
+    "6250000 m o a más de 6480000 m de su centro).";
 
 class ProcesarFalla : public ::testing::TestWithParam<CasoFalla> {};
 
 TEST_P(ProcesarFalla, SeDetieneNombrandoRegistroYRenglonYConservaLoGrabado) {
     const auto& caso = GetParam();
-    const std::string bueno = caso.modo == ModoDatos::planas ? "\"P\",\"a\",6170171.746,5648443.249\r\n" : (caso.modo == ModoDatos::cartesianas
-                                                                     ? "\"P\",\"a\",2755261.841,-4475419.437,-3601759.93\r\n"
-                                                                     : "\"P\",\"a\",-34.5,-58.5,10\r\n");
+    const std::string bueno =
+        caso.modo == ModoDatos::planas
+            ? "\"P\",\"a\",6170171.746,5648443.249\r\n"
+            : (caso.modo == ModoDatos::cartesianas ? "\"P\",\"a\",2755261.841,-4475419.437,-3601759.93\r\n"
+                                                   : "\"P\",\"a\",-34.5,-58.5,10\r\n");
     const auto completo = corre(bueno, proceso(caso.modo, true));
     const auto c = corre(bueno + caso.datos, proceso(caso.modo, true));
     EXPECT_EQ(c.recuento.estado, Estado::fallo);
@@ -135,27 +155,41 @@ TEST_P(ProcesarFalla, SeDetieneNombrandoRegistroYRenglonYConservaLoGrabado) {
     EXPECT_EQ(c.resultados, completo.resultados);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, ProcesarFalla, ::testing::Values(
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",\"abc\",-58.5,10\r\n", "Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo."},
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ProcesarFalla,
+    ::testing::Values(
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",\"abc\",-58.5,10\r\n",
+                  "Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo."},
         CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,,10\r\n", "Registro 2 (renglón 2): falta la longitud."},
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58,\"diez\"\r\n", "Registro 2 (renglón 2): la altura (diez) no es un número."},
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58\r\n", "Registro 2 (renglón 2): el archivo termina dentro del registro."},
-        CasoFalla{ModoDatos::geodesicas, "\r\n\"Q\",\"a\",-34,-58,\"1\r\n", "Registro 2 (renglón 3): falta la comilla que cierra un texto."},
-        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,x2,3\r\n", "Registro 2 (renglón 2): la coordenada y (x2) no es un número."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58,\"diez\"\r\n",
+                  "Registro 2 (renglón 2): la altura (diez) no es un número."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34,-58\r\n",
+                  "Registro 2 (renglón 2): el archivo termina dentro del registro."},
+        CasoFalla{ModoDatos::geodesicas, "\r\n\"Q\",\"a\",-34,-58,\"1\r\n",
+                  "Registro 2 (renglón 3): falta la comilla que cierra un texto."},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,x2,3\r\n",
+                  "Registro 2 (renglón 2): la coordenada y (x2) no es un número."},
         CasoFalla{ModoDatos::planas, "\"Q\",\"a\",,5500000\r\n", "Registro 2 (renglón 2): falta la coordenada X."},
         // Values the computation cannot take.
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",91,-58.5,10\r\n", "Registro 2 (renglón 2): la latitud (91) está fuera de -90 a 90 grados."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",91,-58.5,10\r\n",
+                  "Registro 2 (renglón 2): la latitud (91) está fuera de -90 a 90 grados."},
         CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",\"-90 00 01\",-58.5,10\r\n",
                   "Registro 2 (renglón 2): la latitud (-90 00 01) está fuera de -90 a 90 grados."},
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,1000,10\r\n", "Registro 2 (renglón 2): la longitud (1000) está fuera de -360 a 360 grados."},
-        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-58.5,1e308\r\n", "Registro 2 (renglón 2): la altura (1E+308) está fuera de -100000 a 100000 m."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,1000,10\r\n",
+                  "Registro 2 (renglón 2): la longitud (1000) está fuera de -360 a 360 grados."},
+        CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-58.5,1e308\r\n",
+                  "Registro 2 (renglón 2): la altura (1E+308) está fuera de -100000 a 100000 m."},
         CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-58.5,-100000.001\r\n",
                   "Registro 2 (renglón 2): la altura (-100000.001) está fuera de -100000 a 100000 m."},
         CasoFalla{ModoDatos::geodesicas, "\"Q\",\"a\",-34.5,-100,10\r\n",
-                  "Registro 2 (renglón 2): el punto está a más de 20 grados del meridiano central de la " "representación plana."},
-        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,2,3\r\n", fueratierra}, CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1e308,2,3\r\n", fueratierra},
-        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",30000000,5500000\r\n", fuerazona}, CasoFalla{ModoDatos::planas, "\"Q\",\"a\",0,0\r\n", fuerazona},
-        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,0\r\n", fuerazona}, CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,1e9\r\n", fuerazona}));
+                  "Registro 2 (renglón 2): el punto está a más de 20 grados del meridiano central de la "
+                  "representación plana."},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1,2,3\r\n", fueratierra},
+        CasoFalla{ModoDatos::cartesianas, "\"Q\",\"a\",1e308,2,3\r\n", fueratierra},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",30000000,5500000\r\n", fuerazona},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",0,0\r\n", fuerazona},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,0\r\n", fuerazona},
+        CasoFalla{ModoDatos::planas, "\"Q\",\"a\",6170171.746,1e9\r\n", fuerazona}));
 
 // Latitude texts that only start like an angle: each is refused whole.
 class ProcesarAnguloMalformado : public ::testing::TestWithParam<const char*> {};
@@ -168,9 +202,12 @@ TEST_P(ProcesarAnguloMalformado, SeRechazaEntero) {
     EXPECT_TRUE(c.recuento.mensaje.ends_with(") no es un número ni un ángulo.")) << c.recuento.mensaje;
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, ProcesarAnguloMalformado, ::testing::Values("\"-34\xB0" "36'12.5\"", "\"34 36 12.5 S\"", "0x1p3", "1e-400", "-34.5abc",
-                                           "\"-34 360 1\"", "\"-34 36 61\"", "\"-34 60 00\"", "\"-34  36 12\"",
-                                           "\"- 34 36 12\"", "\"-34.5 30\"", "\"-34 36 12,5,1\"", "\"S 34\""));
+INSTANTIATE_TEST_SUITE_P(Casos, ProcesarAnguloMalformado,
+                         ::testing::Values("\"-34\xB0"
+                                           "36'12.5\"",
+                                           "\"34 36 12.5 S\"", "0x1p3", "1e-400", "-34.5abc", "\"-34 360 1\"",
+                                           "\"-34 36 61\"", "\"-34 60 00\"", "\"-34  36 12\"", "\"- 34 36 12\"",
+                                           "\"-34.5 30\"", "\"-34 36 12,5,1\"", "\"S 34\""));
 
 TEST(Procesar, SeCancelaDesdeElAvanceConservandoLoGrabado) {
     std::string datos;
@@ -178,7 +215,10 @@ TEST(Procesar, SeCancelaDesdeElAvanceConservandoLoGrabado) {
     std::istringstream entrada(datos);
     std::ostringstream salida;
     std::vector<std::int64_t> avisos;
-    const Recuento r = procesa(entrada, salida, proceso(ModoDatos::geodesicas, true), [&](std::int64_t n) { avisos.push_back(n); return n < 8192; });
+    const Recuento r = procesa(entrada, salida, proceso(ModoDatos::geodesicas, true), [&](std::int64_t n) {
+        avisos.push_back(n);
+        return n < 8192;
+    });
     EXPECT_EQ(r.estado, Estado::cancelado);
     EXPECT_EQ(r.registros, 8192);
     EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));
@@ -194,8 +234,9 @@ TEST_P(FallaEnUnBloqueGrande, ConservaExactamenteLoAnterior) {
     const int malo = GetParam();
     std::string datos, previos;
     for (int i = 1; i <= 10000; ++i) {
-        const std::string linea = i == malo ? "\"M\",\"a\",\"abc\",-58.5,10\r\n"
-                                            : std::to_string(i) + ",\"a\"," + std::to_string(-30 - i / 1000.0) + ",-58.5,10\r\n";
+        const std::string linea =
+            i == malo ? "\"M\",\"a\",\"abc\",-58.5,10\r\n"
+                      : std::to_string(i) + ",\"a\"," + std::to_string(-30 - i / 1000.0) + ",-58.5,10\r\n";
         datos += linea;
         if (i < malo) previos += linea;
     }
@@ -208,7 +249,8 @@ TEST_P(FallaEnUnBloqueGrande, ConservaExactamenteLoAnterior) {
     EXPECT_EQ(c.resultados, esperado.resultados);
 }
 
-INSTANTIATE_TEST_SUITE_P(Posiciones, FallaEnUnBloqueGrande, ::testing::Values(1, 2048, 2049, 4096, 4097, 5000, 7000, 10000));
+INSTANTIATE_TEST_SUITE_P(Posiciones, FallaEnUnBloqueGrande,
+                         ::testing::Values(1, 2048, 2049, 4096, 4097, 5000, 7000, 10000));
 
 }  // namespace
 }  // namespace rumbal

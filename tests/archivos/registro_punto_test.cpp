@@ -8,13 +8,16 @@ namespace rumbal {
 namespace {
 
 RegistroPunto sinplanas() {
-    return {"P1", "Mojón", "-34 36 12.5", "-58 22 54.3", 25.0, 2766613.957, -4495289.171, -3597813.486, 0.0, 0.0, 0.0, "", 0.99999608, "WGS 84", ""};
+    return {"P1", "Mojón", "-34 36 12.5", "-58 22 54.3", 25.0, 2766613.957, -4495289.171, -3597813.486, 0.0, 0.0,
+            0.0,  "",      0.99999608,    "WGS 84",      ""};
 }
 
 TEST(RegistroPunto, LineaDeQuinceCampos) {
     std::string s;
     grabapunto(s, sinplanas());
-    EXPECT_EQ(s, "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2766613.957,-4495289.171,-3597813.486," "0,0,0,\"\",.99999608,\"WGS 84\",\"\"\r\n");
+    EXPECT_EQ(s,
+              "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2766613.957,-4495289.171,-3597813.486,"
+              "0,0,0,\"\",.99999608,\"WGS 84\",\"\"\r\n");
 }
 
 TEST(RegistroPunto, CoeficienteUnoYFactorBajoUno) {

@@ -14,12 +14,15 @@ using prueba::escribe;
 class Catalogos : public ::testing::Test {
 protected:
     void SetUp() override {
-        escribe(carpeta / "elipsoide.txt", "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111,.00673949674227625\r\n"
-                "\"Internacional 1924\",6378388,6356911.94612795,.00336700336700337,.00672267002233196,.00676817019722309\r\n");
+        escribe(carpeta / "elipsoide.txt",
+                "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111,.00673949674227625\r\n"
+                "\"Internacional "
+                "1924\",6378388,6356911.94612795,.00336700336700337,.00672267002233196,.00676817019722309\r\n");
         escribe(carpeta / "parametros.txt", "\"Faja 5\",\"-60\",5500000,0,\"-90\",1\r\n");
         escribe(carpeta / "atributos.txt", "\"V\xE9rtice\"\r\n\"Esquina, norte\"\r\n101\r\n");
         escribe(carpeta / "varios.txt", "4,4,3\r\n");
-        escribe(carpeta / "marref.txt", "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n\"B\",\"Internacional 1924\",-1,-2,-3,-.1,-.2,-.3,-1.5\r\n");
+        escribe(carpeta / "marref.txt",
+                "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n\"B\",\"Internacional 1924\",-1,-2,-3,-.1,-.2,-.3,-1.5\r\n");
     }
     CarpetaTemporal carpeta;
 };
@@ -37,7 +40,8 @@ TEST_F(Catalogos, CargaLosCinco) {
     EXPECT_EQ(c.representaciones[0].valores.falsoeste, 5500000);
     EXPECT_EQ(c.representaciones[0].valores.latitudorigen, "-90");
     EXPECT_EQ(c.atributos, (std::vector<std::string>{"V\xE9rtice", "Esquina, norte", "101"}));
-    EXPECT_EQ((std::vector<double>{c.decimales.angulos, c.decimales.geograficas, c.decimales.metros}), (std::vector<double>{4, 4, 3}));
+    EXPECT_EQ((std::vector<double>{c.decimales.angulos, c.decimales.geograficas, c.decimales.metros}),
+              (std::vector<double>{4, 4, 3}));
     ASSERT_EQ(c.marcos.size(), 2u);
     EXPECT_EQ(c.marcos[1].elipsoide, "Internacional 1924");
     EXPECT_EQ(c.marcos[1].parametros.rz, -0.3);
@@ -51,7 +55,11 @@ TEST_F(Catalogos, RenglonesEnBlancoAlFinalNoCuentan) {
     EXPECT_EQ(r.valor().size(), 1u);
 }
 
-struct CasoMalo { const char* archivo; std::string bytes; const char* mensaje; };
+struct CasoMalo {
+    const char* archivo;
+    std::string bytes;
+    const char* mensaje;
+};
 
 class CatalogoMalformado : public Catalogos, public ::testing::WithParamInterface<CasoMalo> {};
 
@@ -71,31 +79,43 @@ std::string lineas(int n, const std::string& linea) {
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, CatalogoMalformado, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CatalogoMalformado,
+    ::testing::Values(
         CasoMalo{"elipsoide.txt", "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111\r\n",
                  "Error en el archivo \"elipsoide.txt\", renglón 1: tiene 5 campos y debe tener 6."},
         CasoMalo{"elipsoide.txt", "\"A\",1,1,0,0,0\r\n\"B\",6378137x,1,0,0,0\r\n",
                  "Error en el archivo \"elipsoide.txt\", renglón 2: el campo 2 (6378137x) no es un número."},
-        CasoMalo{"elipsoide.txt", "\"A\",1,1,0,,0\r\n", "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 5 está vacío."},
+        CasoMalo{"elipsoide.txt", "\"A\",1,1,0,,0\r\n",
+                 "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 5 está vacío."},
         CasoMalo{"parametros.txt", "\"Faja 5\",\"-60\",\"5500000\",0,\"-90\",1\r\n",
                  "Error en el archivo \"parametros.txt\", renglón 1: el campo 3 (5500000) no es un número."},
-        CasoMalo{"atributos.txt", "\"a\"\r\n\"b\r\n\"c\"\r\n", "Error en el archivo \"atributos.txt\", renglón 2: falta la comilla que cierra un texto."},
-        CasoMalo{"atributos.txt", lineas(22, "\"a\"\r\n"), "Error en el archivo \"atributos.txt\", renglón 22: tiene más entradas de las 21 que admite."},
-        CasoMalo{"atributos.txt", "\"a\",\"b\"\r\n", "Error en el archivo \"atributos.txt\", renglón 1: tiene 2 campos y debe tener 1."},
+        CasoMalo{"atributos.txt", "\"a\"\r\n\"b\r\n\"c\"\r\n",
+                 "Error en el archivo \"atributos.txt\", renglón 2: falta la comilla que cierra un texto."},
+        CasoMalo{"atributos.txt", lineas(22, "\"a\"\r\n"),
+                 "Error en el archivo \"atributos.txt\", renglón 22: tiene más entradas de las 21 que admite."},
+        CasoMalo{"atributos.txt", "\"a\",\"b\"\r\n",
+                 "Error en el archivo \"atributos.txt\", renglón 1: tiene 2 campos y debe tener 1."},
         CasoMalo{"marref.txt", "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n",
-                 "Error en el archivo \"marref.txt\", renglón 2: faltan renglones: debe tener dos, el marco de los " "datos y el marco de destino."},
+                 "Error en el archivo \"marref.txt\", renglón 2: faltan renglones: debe tener dos, el marco de los "
+                 "datos y el marco de destino."},
         CasoMalo{"marref.txt", lineas(4, "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n"),
                  "Error en el archivo \"marref.txt\", renglón 4: tiene más entradas de las 3 que admite."},
-        CasoMalo{"varios.txt", "", "Error en el archivo \"varios.txt\", renglón 1: falta el renglón con los tres números de decimales."},
-        CasoMalo{"varios.txt", "4,4,3\r\n5,5,5\r\n", "Error en el archivo \"varios.txt\", renglón 2: tiene más entradas de las 1 que admite."},
-        CasoMalo{"varios.txt", "4;4;3\r\n", "Error en el archivo \"varios.txt\", renglón 1: tiene 1 campo y debe tener 3."}));
+        CasoMalo{"varios.txt", "",
+                 "Error en el archivo \"varios.txt\", renglón 1: falta el renglón con los tres números de decimales."},
+        CasoMalo{"varios.txt", "4,4,3\r\n5,5,5\r\n",
+                 "Error en el archivo \"varios.txt\", renglón 2: tiene más entradas de las 1 que admite."},
+        CasoMalo{"varios.txt", "4;4;3\r\n",
+                 "Error en el archivo \"varios.txt\", renglón 1: tiene 1 campo y debe tener 3."}));
 
 TEST_F(Catalogos, ArchivoQueFalta) {
     std::filesystem::remove(carpeta / "varios.txt");
     const auto r = cargacatalogos(carpeta.ruta());
     ASSERT_FALSE(r.bien());
-    EXPECT_EQ(r.error().mensaje(), "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del "
-                                   "programa.\r\n(" + (carpeta / "varios.txt").string() + ")");
+    EXPECT_EQ(r.error().mensaje(),
+              "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del "
+              "programa.\r\n(" +
+                  (carpeta / "varios.txt").string() + ")");
 }
 
 TEST_F(Catalogos, UnaCarpetaEnLugarDelArchivo) {

@@ -18,7 +18,9 @@ TEST(DatosPorDefecto, CadaArchivoEsWindows1252ConCRLF) {
         ASSERT_FALSE(bytes.empty()) << nombre;
         EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << nombre;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == '\n') { ASSERT_EQ(bytes[i - 1], '\r') << nombre << " byte " << i; }
+            if (bytes[i] == '\n') {
+                ASSERT_EQ(bytes[i - 1], '\r') << nombre << " byte " << i;
+            }
             // No UTF-8 sequences: accented letters take one byte.
             ASSERT_NE(static_cast<unsigned char>(bytes[i]), 0xC3) << nombre << " byte " << i;
         }
@@ -39,8 +41,8 @@ TEST(DatosPorDefecto, ElipsoidesDerivadosComoLosDerivaElEditor) {
         const char* nombre;
         const char* a;
         const char* r;
-    } publicados[] = {{"WGS 84", "6378137", "298.257223563"},      {"GRS 80", "6378137", "298.257222101"},
-                      {"Internacional 1924", "6378388", "297"},    {"Bessel 1841", "6377397.155", "299.1528128"},
+    } publicados[] = {{"WGS 84", "6378137", "298.257223563"},        {"GRS 80", "6378137", "298.257222101"},
+                      {"Internacional 1924", "6378388", "297"},      {"Bessel 1841", "6377397.155", "299.1528128"},
                       {"Clarke 1866", "6378206.4", "294.978698214"}, {"Clarke 1880", "6378249.145", "293.465"}};
     const auto r = cargaelipsoides(fuente);
     ASSERT_TRUE(r.bien()) << r.error().mensaje();
@@ -82,7 +84,9 @@ TEST(DatosPorDefecto, FajasArgentinasYUTM) {
 // EPSG:15782, "Campo Inchauspe to POSGAR 94 (1)": translations only, and the
 // reverse line as the frame editor writes it.
 TEST(DatosPorDefecto, ParCampoInchauspePosgar94) {
-    EXPECT_EQ(prueba::lee(fuente / "marref.txt"), "\"Campo Inchauspe\",\"Internacional 1924\",-148,136,90,0,0,0,0\r\n" "\"POSGAR 94\",\"WGS 84\",148,-136,-90,0,0,0,0\r\n");
+    EXPECT_EQ(prueba::lee(fuente / "marref.txt"),
+              "\"Campo Inchauspe\",\"Internacional 1924\",-148,136,90,0,0,0,0\r\n"
+              "\"POSGAR 94\",\"WGS 84\",148,-136,-90,0,0,0,0\r\n");
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ TEST_F(AgregarEntrada, ConVeinteNoEscribeNada) {
 }
 
 TEST_F(AgregarEntrada, ArchivoVacioOInexistenteRecibeLaPrimera) {
-    const EntradaElipsoide e{"WGS 84", {6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625}};
+    const EntradaElipsoide e{"WGS 84",
+                             {6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625}};
     ASSERT_TRUE(agregaentrada(carpeta.ruta(), catalogoelipsoides, renglonde(e), 0).bien());
     EXPECT_EQ(lee(carpeta / "elipsoide.txt"),
               "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111,.00673949674227625\r\n");
@@ -63,15 +64,21 @@ TEST_F(AgregarEntrada, UltimaLineaSinFinNoSeJuntaConLaNueva) {
 }
 
 TEST_F(BorrarEntrada, BorraTodasLasDelNombreYConservaElOrden) {
-    escribe(carpeta / "parametros.txt", "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n" "\"X\",\"-69\",2500000,0,\"-90\",1\r\n"
-            "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n" "\"X\",\"-63\",4500000,0,\"-90\",1.0\r\n" "\"x\",\"-60\",5500000,0,\"-90\",1.00\r\n");
+    escribe(carpeta / "parametros.txt",
+            "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n"
+            "\"X\",\"-69\",2500000,0,\"-90\",1\r\n"
+            "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n"
+            "\"X\",\"-63\",4500000,0,\"-90\",1.0\r\n"
+            "\"x\",\"-60\",5500000,0,\"-90\",1.00\r\n");
     const auto r = borraentrada(carpeta.ruta(), catalogorepresentaciones, "X");
     ASSERT_TRUE(r.bien());
     ASSERT_EQ(r.valor().size(), 3u);
     EXPECT_EQ(r.valor()[2][0], ValorCampo("x"));
     // Numbers copied are written anew from the values read.
     EXPECT_EQ(lee(carpeta / "parametros.txt"),
-              "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n" "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n" "\"x\",\"-60\",5500000,0,\"-90\",1\r\n");
+              "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n"
+              "\"Faja 3\",\"-66\",3500000,0,\"-90\",1\r\n"
+              "\"x\",\"-60\",5500000,0,\"-90\",1\r\n");
     EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
@@ -104,8 +111,9 @@ TEST_F(BorrarEntrada, CatalogoMalformadoNoSeToca) {
 class ReemplazoInterrumpido : public EnCarpeta, public ::testing::WithParamInterface<interno::Interrupcion> {};
 
 TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
-    const std::string viejo = "\"DHDN\",\"Bessel 1841\",598.1,73.7,418.2,-.202,-.045,2.455,6.7\r\n"
-                              "\"ETRS89\",\"GRS 80\",-598.1,-73.7,-418.2,.202,.045,-2.455,-6.7\r\n";
+    const std::string viejo =
+        "\"DHDN\",\"Bessel 1841\",598.1,73.7,418.2,-.202,-.045,2.455,6.7\r\n"
+        "\"ETRS89\",\"GRS 80\",-598.1,-73.7,-418.2,.202,.045,-2.455,-6.7\r\n";
     escribe(carpeta / "marref.txt", viejo);
     const std::vector<Renglon> nuevo = {renglonde(EntradaMarco{"A", "WGS 84", {1, 2, 3, 4, 5, 6, 7}}),
                                         renglonde(EntradaMarco{"B", "WGS 84", {-1, -2, -3, -4, -5, -6, -7}})};
@@ -115,11 +123,14 @@ TEST_P(ReemplazoInterrumpido, QuedaElCatalogoViejo) {
     ASSERT_TRUE(cargamarcos(carpeta.ruta()).bien());
     // The next rewrite discards what the interrupted one left and completes.
     ASSERT_TRUE(reemplazaarchivo(carpeta.ruta(), catalogomarcos, nuevo).bien());
-    EXPECT_EQ(lee(carpeta / "marref.txt"), "\"A\",\"WGS 84\",1,2,3,4,5,6,7\r\n\"B\",\"WGS 84\",-1,-2,-3,-4,-5,-6,-7\r\n");
+    EXPECT_EQ(lee(carpeta / "marref.txt"),
+              "\"A\",\"WGS 84\",1,2,3,4,5,6,7\r\n\"B\",\"WGS 84\",-1,-2,-3,-4,-5,-6,-7\r\n");
     EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Etapas, ReemplazoInterrumpido, ::testing::Values(interno::Interrupcion::escrituraamedias, interno::Interrupcion::antesderenombrar));
+INSTANTIATE_TEST_SUITE_P(Etapas, ReemplazoInterrumpido,
+                         ::testing::Values(interno::Interrupcion::escrituraamedias,
+                                           interno::Interrupcion::antesderenombrar));
 
 TEST_F(Reemplazo, DecimalesEnUnRenglon) {
     escribe(carpeta / "varios.txt", "4,4,3\r\n");

@@ -13,10 +13,14 @@ class CarpetaTemporal {
 public:
     CarpetaTemporal() {
         std::random_device azar;
-        ruta_ = std::filesystem::temp_directory_path() / ("rumbal-prueba-" + std::to_string(azar()) + std::to_string(azar()));
+        ruta_ = std::filesystem::temp_directory_path() /
+                ("rumbal-prueba-" + std::to_string(azar()) + std::to_string(azar()));
         std::filesystem::create_directories(ruta_);
     }
-    ~CarpetaTemporal() { std::error_code ec; std::filesystem::remove_all(ruta_, ec); }
+    ~CarpetaTemporal() {
+        std::error_code ec;
+        std::filesystem::remove_all(ruta_, ec);
+    }
     CarpetaTemporal(const CarpetaTemporal&) = delete;
     CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
 
@@ -28,7 +32,8 @@ private:
 };
 
 inline void escribe(const std::filesystem::path& ruta, const std::string& bytes) {
-    std::ofstream(ruta, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(ruta, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string lee(const std::filesystem::path& ruta) {

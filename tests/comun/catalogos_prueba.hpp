@@ -16,7 +16,8 @@ inline void copiacatalogos(const std::filesystem::path& carpeta, Marcos marcos =
     for (const Catalogo* c : catalogosdelprograma) {
         const bool deprueba = c == &catalogomarcos && marcos == Marcos::deprueba;
         const std::filesystem::path origen(deprueba ? RUMBAL_DATOS_PRUEBA : RUMBAL_DATOS_FUENTE);
-        std::filesystem::copy_file(origen / c->archivo, carpeta / c->archivo, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(origen / c->archivo, carpeta / c->archivo,
+                                   std::filesystem::copy_options::overwrite_existing);
     }
 }
 

@@ -29,8 +29,7 @@ TEST(Radios, CincoDecimalesYValoresConocidos) {
     EXPECT_NEAR(calm("0", e), 6378137 * (1 - 0.00669437999014111), 1e-5);
     EXPECT_NEAR(caln("90", e), 6399593.6258, 1e-3);
     EXPECT_NEAR(calm("90", e), 6399593.6258, 1e-3);
-    EXPECT_EQ(calr("-34 36 12.5", e),
-              redondea(std::sqrt(caln("-34 36 12.5", e) * calm("-34 36 12.5", e)), 5));
+    EXPECT_EQ(calr("-34 36 12.5", e), redondea(std::sqrt(caln("-34 36 12.5", e) * calm("-34 36 12.5", e)), 5));
 }
 
 // x, y, z checked against the closed formulas evaluated independently in long
@@ -119,16 +118,21 @@ TEST(CartesianasAGeodesicas, ElipsoideImposibleNoDaNumerosFalsos) {
     EXPECT_FALSE(caracgeo(INFINITY, 1, 1, wgs84(), decimales453).has_value());
 }
 
-struct CasoArcotan { double x, y, r; };
+struct CasoArcotan {
+    double x, y, r;
+};
 
 class Arcotangente : public ::testing::TestWithParam<CasoArcotan> {};
 
 TEST_P(Arcotangente, CirculoCompleto) { EXPECT_EQ(arcotan(GetParam().x, GetParam().y), GetParam().r); }
 
-INSTANTIATE_TEST_SUITE_P(Casos, Arcotangente, ::testing::Values(CasoArcotan{-1, 0, 3.14159265358979}, CasoArcotan{0, 0, 0},
-                                           CasoArcotan{0, -5, -3.14159265358979 / 2}, CasoArcotan{-1, -1e-300, -3.14159265358979},
+INSTANTIATE_TEST_SUITE_P(Casos, Arcotangente,
+                         ::testing::Values(CasoArcotan{-1, 0, 3.14159265358979}, CasoArcotan{0, 0, 0},
+                                           CasoArcotan{0, -5, -3.14159265358979 / 2},
+                                           CasoArcotan{-1, -1e-300, -3.14159265358979},
                                            CasoArcotan{0, 5, 3.14159265358979 / 2}, CasoArcotan{1, 1, std::atan(1.0)},
-                                           CasoArcotan{-1, 1, std::atan(-1.0) + 3.14159265358979}, CasoArcotan{-1, -1, std::atan(1.0) - 3.14159265358979}));
+                                           CasoArcotan{-1, 1, std::atan(-1.0) + 3.14159265358979},
+                                           CasoArcotan{-1, -1, std::atan(1.0) - 3.14159265358979}));
 
 }  // namespace
 }  // namespace rumbal

@@ -57,7 +57,9 @@ TEST(Transformacion, IdaYVueltaConLosValoresNegados) {
     EXPECT_NEAR(b->z, z, 0.01);
 }
 
-TEST(Transformacion, ResultadoNoFinitoSeRechaza) { EXPECT_FALSE(transforma(1e308, 1e308, 0, cargatransf({0, 0, 0, 0, 0, 0, 1e6}), decimales453).has_value()); }
+TEST(Transformacion, ResultadoNoFinitoSeRechaza) {
+    EXPECT_FALSE(transforma(1e308, 1e308, 0, cargatransf({0, 0, 0, 0, 0, 0, 1e6}), decimales453).has_value());
+}
 
 }  // namespace
 }  // namespace rumbal

@@ -45,7 +45,8 @@ TEST_F(Lote, ProcesarAgregaYCuentaLosRenglonesPrevios) {
     escribe(carpeta / "res.txt", "uno\r\ndos\r\n");
     ASSERT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("geo.txt"),
                      ruta("res.txt")}),
-              0) << errores.str();
+              0)
+        << errores.str();
     EXPECT_EQ(errores.str(), "--->  2 puntos calculados\n--->  4 puntos en el archivo de resultados\n");
     const std::string r = lee(carpeta / "res.txt");
     EXPECT_EQ(r.substr(0, 10), "uno\r\ndos\r\n");
@@ -55,7 +56,8 @@ TEST_F(Lote, ProcesarAgregaYCuentaLosRenglonesPrevios) {
 }
 
 TEST_F(Lote, ProcesarSinRepresentacionYALaSalidaEstandar) {
-    ASSERT_EQ(corre({"procesar", "--datos=geo", "--elipsoide=WGS 84", "-", "-"}, "\"A\",\"B\",-34.5,-58.5,\r\n"), 0) << errores.str();
+    ASSERT_EQ(corre({"procesar", "--datos=geo", "--elipsoide=WGS 84", "-", "-"}, "\"A\",\"B\",-34.5,-58.5,\r\n"), 0)
+        << errores.str();
     EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n");
     const std::string s = salida.str();
     EXPECT_TRUE(s.starts_with("\"A\",\"B\",\"-34 30 00\",\"-58 30 00\",0,")) << s;
@@ -74,8 +76,11 @@ TEST_F(Lote, TransformarEnAmbosSentidos) {
 }
 
 TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
-    escribe(carpeta / "completo.txt", "\"P1\",\"a\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja 5\"\r\n");
-    ASSERT_EQ(corre({"columnas", "--columnas", "10,x plana, Punto", ruta("completo.txt"), ruta("gen.txt")}), 0) << errores.str();
+    escribe(carpeta / "completo.txt",
+            "\"P1\",\"a\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja "
+            "5\"\r\n");
+    ASSERT_EQ(corre({"columnas", "--columnas", "10,x plana, Punto", ruta("completo.txt"), ruta("gen.txt")}), 0)
+        << errores.str();
     EXPECT_EQ(lee(carpeta / "gen.txt"), "5500000,6000000.5,\"P1\"\r\n");
     EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
     ASSERT_EQ(corre({"columnas", "--columnas", "5", ruta("completo.txt"), "-"}), 0);
@@ -83,14 +88,19 @@ TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
 }
 
 TEST_F(Lote, AtributoConAcentoDesdeLaTerminal) {
-    escribe(carpeta / "completo.txt", "\"P1\",\"Mojón\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
-            "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n" "\"P3\",\"v\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
+    escribe(carpeta / "completo.txt",
+            "\"P1\",\"Mojón\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
+            "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
+            "\"P3\",\"v\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
     ASSERT_EQ(corre({"atributo", "--atributo", "Vértice", ruta("completo.txt"), ruta("gen.txt")}), 0) << errores.str();
     EXPECT_EQ(lee(carpeta / "gen.txt"), "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
     EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
 }
 
-struct CasoRechazo { std::vector<std::string> argumentos; std::string mensaje; };
+struct CasoRechazo {
+    std::vector<std::string> argumentos;
+    std::string mensaje;
+};
 
 class LoteRechaza : public Lote, public ::testing::WithParamInterface<CasoRechazo> {};
 
@@ -101,39 +111,55 @@ TEST_P(LoteRechaza, SinEscribirNiCrearNada) {
         argumentos.push_back(a == "DATOS" ? ruta("datos.txt") : (a == "NUEVO" ? ruta("nuevo.txt") : a));
     EXPECT_EQ(corre(argumentos), 2);
     std::string esperado = "rumbal-lote" + GetParam().mensaje;  // every message starts with the tool's name
-    for (std::size_t p; (p = esperado.find("CARPETA")) != std::string::npos;) esperado.replace(p, 7, carpeta.ruta().string());
+    for (std::size_t p; (p = esperado.find("CARPETA")) != std::string::npos;)
+        esperado.replace(p, 7, carpeta.ruta().string());
     if (esperado.ends_with(" USO")) esperado.replace(esperado.size() - 3, 3, "(rumbal-lote --ayuda muestra el uso)");
     EXPECT_EQ(errores.str(), esperado + "\n");
     EXPECT_FALSE(std::filesystem::exists(carpeta / "nuevo.txt"));
     EXPECT_EQ(salida.str(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, LoteRechaza, ::testing::Values(
-        CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--xyz", "1", "DATOS", "NUEVO"}, ": opción desconocida: --xyz USO"},
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteRechaza,
+    ::testing::Values(
+        CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--xyz", "1", "DATOS", "NUEVO"},
+                    ": opción desconocida: --xyz USO"},
         CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS"},
                     " procesar: se esperan dos archivos, DATOS y RESULTADOS, y se dieron 1 USO"},
-        CasoRechazo{{"procesar", "--datos", "xyz", "--elipsoide", "WGS 84", "DATOS", "NUEVO"}, " procesar: --datos debe ser geo, car o pla, no xyz USO"},
+        CasoRechazo{{"procesar", "--datos", "xyz", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
+                    " procesar: --datos debe ser geo, car o pla, no xyz USO"},
         CasoRechazo{{"procesar", "--datos", "pla", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
                     " procesar: con --datos pla hace falta --rep, la representación plana de los datos USO"},
         CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 85", "DATOS", "NUEVO"},
                     " procesar: no hay un elipsoide llamado \"WGS 85\" en CARPETA/elipsoide.txt"},
         CasoRechazo{{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 9", "DATOS", "NUEVO"},
                     " procesar: no hay una representación plana llamada \"Faja 9\" en CARPETA/parametros.txt"},
-        CasoRechazo{{"transformar", "--marco", "WGS 84", "DATOS", "NUEVO"}, " transformar: no hay un marco llamado \"WGS 84\" en CARPETA/marref.txt"},
-        CasoRechazo{{"atributo", "--atributo", "esquina", "DATOS", "NUEVO"}, " atributo: no hay un atributo llamado \"esquina\" en CARPETA/atributos.txt"},
-        CasoRechazo{{"columnas", "--columnas", "1,2,1", "DATOS", "NUEVO"}, " columnas: la columna 1 (Punto) está repetida"},
-        CasoRechazo{{"columnas", "--columnas", "1,16", "DATOS", "NUEVO"}, " columnas: la columna 16 está fuera de 1 a 15"},
+        CasoRechazo{{"transformar", "--marco", "WGS 84", "DATOS", "NUEVO"},
+                    " transformar: no hay un marco llamado \"WGS 84\" en CARPETA/marref.txt"},
+        CasoRechazo{{"atributo", "--atributo", "esquina", "DATOS", "NUEVO"},
+                    " atributo: no hay un atributo llamado \"esquina\" en CARPETA/atributos.txt"},
+        CasoRechazo{{"columnas", "--columnas", "1,2,1", "DATOS", "NUEVO"},
+                    " columnas: la columna 1 (Punto) está repetida"},
+        CasoRechazo{{"columnas", "--columnas", "1,16", "DATOS", "NUEVO"},
+                    " columnas: la columna 16 está fuera de 1 a 15"},
         CasoRechazo{{"columnas", "--columnas", "0", "DATOS", "NUEVO"}, " columnas: la columna 0 está fuera de 1 a 15"},
-        CasoRechazo{{"columnas", "--columnas", "Punto,Altitud", "DATOS", "NUEVO"},
-                    " columnas: no hay una columna llamada \"Altitud\": use números del 1 al 15 o los nombres de las columnas"},
-        CasoRechazo{{"columnas", "--columnas", "1,,2", "DATOS", "NUEVO"},
-                    " columnas: no hay una columna llamada \"\": use números del 1 al 15 o los nombres de las columnas"},
-        CasoRechazo{{"columnas", "--columnas", "1", "no-existe.txt", "NUEVO"}, " columnas: no existe el archivo de datos no-existe.txt"},
-        CasoRechazo{{"columnas", "--columnas", "1", "DATOS", "DATOS"}, " columnas: el archivo de datos y el de resultados son el mismo: CARPETA/datos.txt"},
-        CasoRechazo{{"columnas", "--marco", "DHDN", "DATOS", "NUEVO"}, " columnas: la opción --marco no corresponde a columnas USO"},
-        CasoRechazo{{"--carpeta", "/no/existe", "procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
-                    " procesar: no existe la carpeta de catálogos /no/existe"},
-        CasoRechazo{{"columnas", "--columnas", "1", "--", "-raro.txt", "NUEVO"}, " columnas: no existe el archivo de datos -raro.txt"},
+        CasoRechazo{
+            {"columnas", "--columnas", "Punto,Altitud", "DATOS", "NUEVO"},
+            " columnas: no hay una columna llamada \"Altitud\": use números del 1 al 15 o los nombres de las columnas"},
+        CasoRechazo{
+            {"columnas", "--columnas", "1,,2", "DATOS", "NUEVO"},
+            " columnas: no hay una columna llamada \"\": use números del 1 al 15 o los nombres de las columnas"},
+        CasoRechazo{{"columnas", "--columnas", "1", "no-existe.txt", "NUEVO"},
+                    " columnas: no existe el archivo de datos no-existe.txt"},
+        CasoRechazo{{"columnas", "--columnas", "1", "DATOS", "DATOS"},
+                    " columnas: el archivo de datos y el de resultados son el mismo: CARPETA/datos.txt"},
+        CasoRechazo{{"columnas", "--marco", "DHDN", "DATOS", "NUEVO"},
+                    " columnas: la opción --marco no corresponde a columnas USO"},
+        CasoRechazo{
+            {"--carpeta", "/no/existe", "procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
+            " procesar: no existe la carpeta de catálogos /no/existe"},
+        CasoRechazo{{"columnas", "--columnas", "1", "--", "-raro.txt", "NUEVO"},
+                    " columnas: no existe el archivo de datos -raro.txt"},
         CasoRechazo{{"columnas", "--columnas", "1", "DATOS", "--nuevo"}, ": opción desconocida: --nuevo USO"},
         CasoRechazo{{"borrar", "DATOS", "NUEVO"}, ": orden desconocida: borrar USO"}));
 
@@ -141,8 +167,10 @@ TEST_F(Lote, CatalogoMalformadoNombraArchivoYRenglon) {
     escribe(carpeta / "elipsoide.txt", "\"WGS 84\",6378137,6356752.31424518\r\n");
     escribe(carpeta / "datos.txt", "\"P1\",\"a\",-34.5,-58.5,10\r\n");
     EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), ruta("nuevo.txt")}), 2);
-    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Error en el archivo \"elipsoide.txt\", renglón 1: tiene 3 campos y "
-                             "debe tener 6. (" + ruta("elipsoide.txt") + ")\n");
+    EXPECT_EQ(errores.str(),
+              "rumbal-lote procesar: Error en el archivo \"elipsoide.txt\", renglón 1: tiene 3 campos y "
+              "debe tener 6. (" +
+                  ruta("elipsoide.txt") + ")\n");
     EXPECT_FALSE(std::filesystem::exists(carpeta / "nuevo.txt"));
 }
 
@@ -150,11 +178,16 @@ TEST_F(Lote, OtraCarpetaDeCatalogos) {
     prueba::CarpetaTemporal otra;
     escribe(otra / "atributos.txt", "\"Solo aqu\xED\"\r\n");
     escribe(carpeta / "completo.txt", "\"P1\",\"Solo aqu\xED\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
-    ASSERT_EQ(corre({"--carpeta", otra.ruta().string(), "atributo", "--atributo", "Solo aquí", ruta("completo.txt"), "-"}), 0) << errores.str();
+    ASSERT_EQ(
+        corre({"--carpeta", otra.ruta().string(), "atributo", "--atributo", "Solo aquí", ruta("completo.txt"), "-"}), 0)
+        << errores.str();
     EXPECT_EQ(salida.str(), lee(carpeta / "completo.txt"));
 }
 
-struct CasoFalla { std::string datos; std::string mensaje; };
+struct CasoFalla {
+    std::string datos;
+    std::string mensaje;
+};
 
 class LoteSeDetiene : public Lote, public ::testing::WithParamInterface<CasoFalla> {};
 
@@ -162,23 +195,27 @@ TEST_P(LoteSeDetiene, ConservaLoGrabadoYSaleConUno) {
     escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n" + GetParam().datos);
     escribe(carpeta / "res.txt", "previo\r\n");
     EXPECT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 1);
-    EXPECT_EQ(errores.str(), "rumbal-lote transformar: " + GetParam().mensaje + "\n--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
+    EXPECT_EQ(errores.str(), "rumbal-lote transformar: " + GetParam().mensaje +
+                                 "\n--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
     const std::string r = lee(carpeta / "res.txt");
     EXPECT_EQ(r.substr(0, 15), "previo\r\n\"P1\",\"a");
     EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, LoteSeDetiene,
-                         ::testing::Values(CasoFalla{"\"P2\",\"a\",1,2\r\n", "Registro 2 (renglón 2): el archivo termina dentro del registro."},
-                                           CasoFalla{"\"P2\",\"a\",1,\"dos\",3\r\n", "Registro 2 (renglón 2): la coordenada y (dos) no es un número."},
-                                           CasoFalla{"\"P2,\"a\",1,2,3\r\n\"P3\r\n", "Registro 2 (renglón 3): falta la comilla que cierra un texto."}));
+                         ::testing::Values(CasoFalla{"\"P2\",\"a\",1,2\r\n",
+                                                     "Registro 2 (renglón 2): el archivo termina dentro del registro."},
+                                           CasoFalla{"\"P2\",\"a\",1,\"dos\",3\r\n",
+                                                     "Registro 2 (renglón 2): la coordenada y (dos) no es un número."},
+                                           CasoFalla{"\"P2,\"a\",1,2,3\r\n\"P3\r\n",
+                                                     "Registro 2 (renglón 3): falta la comilla que cierra un texto."}));
 
 // Results files that would be wrong are refused before anything is written:
 // the output is left exactly as it was.
 struct CasoSalida {
     const char* nombre;
     std::function<std::string(prueba::CarpetaTemporal& carpeta)> prepara;  // makes the output, gives its path
-    std::string mensaje;  // CARPETA stands for the folder, SALIDA for the output's path
+    std::string mensaje;           // CARPETA stands for the folder, SALIDA for the output's path
     bool entradaestandar = false;  // DATOS is - with the output file behind standard input
 };
 
@@ -194,36 +231,64 @@ TEST_P(LoteRechazaSalida, SinTocarla) {
     int descriptor = -1;
     if (caso.entradaestandar) descriptor = ::open(salida.c_str(), O_RDONLY);
     std::ostringstream out, err;
-    const int estado = ejecutalote({"transformar", "--marco", "DHDN", caso.entradaestandar ? "-" : ruta("datos.txt"), salida},
-                                   {in, out, err, descriptor, -1}, carpeta.ruta());
+    const int estado =
+        ejecutalote({"transformar", "--marco", "DHDN", caso.entradaestandar ? "-" : ruta("datos.txt"), salida},
+                    {in, out, err, descriptor, -1}, carpeta.ruta());
     if (descriptor >= 0) ::close(descriptor);
     EXPECT_EQ(estado, 2);
     std::string esperado = caso.mensaje;
     for (std::size_t p; (p = esperado.find("SALIDA")) != std::string::npos;) esperado.replace(p, 6, salida);
-    for (std::size_t p; (p = esperado.find("CARPETA")) != std::string::npos;) esperado.replace(p, 7, carpeta.ruta().string());
+    for (std::size_t p; (p = esperado.find("CARPETA")) != std::string::npos;)
+        esperado.replace(p, 7, carpeta.ruta().string());
     EXPECT_EQ(err.str(), "rumbal-lote transformar: " + esperado + "\n");
-    if (std::filesystem::is_regular_file(salida)) { EXPECT_EQ(lee(salida), antes); }
+    if (std::filesystem::is_regular_file(salida)) {
+        EXPECT_EQ(lee(salida), antes);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, LoteRechazaSalida, ::testing::Values(
-        CasoSalida{"enlace", [](prueba::CarpetaTemporal& c) {
-                       std::filesystem::create_hard_link(c / "datos.txt", c / "enlace.txt"); return (c / "enlace.txt").string(); },
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteRechazaSalida,
+    ::testing::Values(
+        CasoSalida{"enlace",
+                   [](prueba::CarpetaTemporal& c) {
+                       std::filesystem::create_hard_link(c / "datos.txt", c / "enlace.txt");
+                       return (c / "enlace.txt").string();
+                   },
                    "el archivo de datos y el de resultados son el mismo: SALIDA"},
-        CasoSalida{"entrada", [](prueba::CarpetaTemporal& c) { escribe(c / "res.txt", "previo\r\n"); return (c / "res.txt").string(); },
+        CasoSalida{"entrada",
+                   [](prueba::CarpetaTemporal& c) {
+                       escribe(c / "res.txt", "previo\r\n");
+                       return (c / "res.txt").string();
+                   },
                    "el archivo de datos y el de resultados son el mismo: SALIDA", true},
         CasoSalida{"catalogo", [](prueba::CarpetaTemporal& c) { return (c / "elipsoide.txt").string(); },
                    "SALIDA es un catálogo del programa: los resultados van a otro archivo"},
-        CasoSalida{"carpeta", [](prueba::CarpetaTemporal& c) { std::filesystem::create_directory(c / "sub"); return (c / "sub").string(); },
+        CasoSalida{"carpeta",
+                   [](prueba::CarpetaTemporal& c) {
+                       std::filesystem::create_directory(c / "sub");
+                       return (c / "sub").string();
+                   },
                    "el archivo de resultados SALIDA es una carpeta, no un archivo"},
-        CasoSalida{"tuberia", [](prueba::CarpetaTemporal& c) { ::mkfifo((c / "tubo").c_str(), 0600); return (c / "tubo").string(); },
-                   "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un enchufe)"},
-        CasoSalida{"dispositivo", [](prueba::CarpetaTemporal&) { return std::string("/dev/full"); },
-                   "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un enchufe)"}),
+        CasoSalida{
+            "tuberia",
+            [](prueba::CarpetaTemporal& c) {
+                ::mkfifo((c / "tubo").c_str(), 0600);
+                return (c / "tubo").string();
+            },
+            "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un enchufe)"},
+        CasoSalida{
+            "dispositivo", [](prueba::CarpetaTemporal&) { return std::string("/dev/full"); },
+            "el archivo de resultados SALIDA no es un archivo común (es un dispositivo, una tubería o un enchufe)"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 // A catalogue entry that loads but cannot be computed with is refused with
 // its file and line.
-struct CasoEntrada { const char* archivo; std::string contenido; std::vector<std::string> orden; std::string motivo; };
+struct CasoEntrada {
+    const char* archivo;
+    std::string contenido;
+    std::vector<std::string> orden;
+    std::string motivo;
+};
 
 class LoteRechazaEntrada : public Lote, public ::testing::WithParamInterface<CasoEntrada> {};
 
@@ -242,19 +307,27 @@ TEST_P(LoteRechazaEntrada, NombraArchivoYRenglon) {
 
 const std::vector<std::string> procesarcon = {"procesar", "--datos", "geo", "--elipsoide", "Malo", "--rep", "Faja 5"};
 
-INSTANTIATE_TEST_SUITE_P(Casos, LoteRechazaEntrada, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteRechazaEntrada,
+    ::testing::Values(
         CasoEntrada{"elipsoide.txt", "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",0,0,0,0,0\r\n",
                     procesarcon, "el semieje mayor a debe ser positivo"},
-        CasoEntrada{"elipsoide.txt", "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",6378137,6356752.314,.00335,1,.00673\r\n",
-                    procesarcon, "el cuadrado de la primera excentricidad debe estar entre 0 y 1, sin llegar a 1"},
-        CasoEntrada{"parametros.txt", "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Cero\",\"-60\",5500000,0,\"-90\",0\r\n",
+        CasoEntrada{
+            "elipsoide.txt",
+            "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",6378137,6356752.314,.00335,1,.00673\r\n",
+            procesarcon, "el cuadrado de la primera excentricidad debe estar entre 0 y 1, sin llegar a 1"},
+        CasoEntrada{"parametros.txt",
+                    "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Cero\",\"-60\",5500000,0,\"-90\",0\r\n",
                     {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Cero"},
                     "el factor de escala k0 debe ser positivo"},
-        CasoEntrada{"parametros.txt", "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Rara\",\"60\xB0O\",5500000,0,\"-90\",1\r\n",
+        CasoEntrada{"parametros.txt",
+                    "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Rara\",\"60\xB0O\",5500000,0,\"-90\",1\r\n",
                     {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Rara"},
                     "la longitud de origen (60°O) no es un ángulo"},
-        CasoEntrada{"marref.txt", "\"DHDN\",\"Bessel 1841\",1,2,3,0,0,0,0\r\n\"ETRS89\",\"GRS 80\",0,0,0,0,0,0,-1000000\r\n",
-                    {"transformar", "--marco", "ETRS89"}, "el cambio de escala k debe ser mayor que -1000000 ppm"}));
+        CasoEntrada{"marref.txt",
+                    "\"DHDN\",\"Bessel 1841\",1,2,3,0,0,0,0\r\n\"ETRS89\",\"GRS 80\",0,0,0,0,0,0,-1000000\r\n",
+                    {"transformar", "--marco", "ETRS89"},
+                    "el cambio de escala k debe ser mayor que -1000000 ppm"}));
 
 TEST_F(Lote, ResultadosSinFinDeRenglonRecibenUnoAntesDelPrimerRegistro) {
     escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n");
@@ -266,7 +339,11 @@ TEST_F(Lote, ResultadosSinFinDeRenglonRecibenUnoAntesDelPrimerRegistro) {
     EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
 }
 
-struct CasoAviso { const char* nombre; std::string datos; std::string errores; };
+struct CasoAviso {
+    const char* nombre;
+    std::string datos;
+    std::string errores;
+};
 
 class LoteAvisa : public Lote, public ::testing::WithParamInterface<CasoAviso> {};
 
@@ -277,20 +354,25 @@ TEST_P(LoteAvisa, YCalculaComoSiempre) {
     EXPECT_TRUE(salida.str().starts_with("\"P1\",\"a\",\"-34 30 00\",")) << salida.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, LoteAvisa, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteAvisa,
+    ::testing::Values(
         CasoAviso{"marcautf8", "\xEF\xBB\xBF\"P1\",\"a\",-34.5,-58.5,1\r\n",
                   "rumbal-lote procesar: aviso: el archivo empieza con la marca de orden de bytes de UTF-8 (EF BB "
                   "BF), que se pasó por alto\n--->  1 puntos calculados\n"},
         CasoAviso{"renglonincompleto", "\"P1\",\"a\",-34.5,-58.5\r\n1\r\n",
                   "rumbal-lote procesar: aviso: el registro 1 (renglón 1) no ocupa un renglón entero: sus campos se "
-                  "tomaron de donde estaban y los registros que siguen pueden estar corridos\n--->  1 puntos " "calculados\n"}),
+                  "tomaron de donde estaban y los registros que siguen pueden estar corridos\n--->  1 puntos "
+                  "calculados\n"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(Lote, LosValoresCitadosNoMandanEnLaTerminal) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",\"\x1B[2J\x1B]0;x\x07\",-58.5,1\r\n\"P2\",\"a\",-34.5,\"" + std::string(70, '9') + "x\",1\r\n");
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",\"\x1B[2J\x1B]0;x\x07\",-58.5,1\r\n\"P2\",\"a\",-34.5,\"" +
+                                       std::string(70, '9') + "x\",1\r\n");
     EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
-    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 1 (renglón 1): la latitud (\\x1B[2J\\x1B]0;x\\x07) no es "
-                             "un número ni un ángulo.\n--->  0 puntos calculados\n");
+    EXPECT_EQ(errores.str(),
+              "rumbal-lote procesar: Registro 1 (renglón 1): la latitud (\\x1B[2J\\x1B]0;x\\x07) no es "
+              "un número ni un ángulo.\n--->  0 puntos calculados\n");
     escribe(carpeta / "datos.txt", "\"P2\",\"a\",-34.5,\"" + std::string(70, '9') + "x\",1\r\n");
     EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
     EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 1 (renglón 1): la longitud (" + std::string(60, '9') +
@@ -300,7 +382,9 @@ TEST_F(Lote, LosValoresCitadosNoMandanEnLaTerminal) {
 TEST_F(Lote, UnRenglonDeMasDe64KiBDetieneLaCorrida) {
     escribe(carpeta / "datos.txt", "\"P1\",\"a\",-34.5,-58.5,1\r\n\"P2\",\"" + std::string(70000, 'a') + "\"\r\n");
     EXPECT_EQ(corre({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", ruta("datos.txt"), "-"}), 1);
-    EXPECT_EQ(errores.str(), "rumbal-lote procesar: Registro 2 (renglón 2): el renglón pasa de 65536 bytes.\n--->  1 " "puntos calculados\n");
+    EXPECT_EQ(errores.str(),
+              "rumbal-lote procesar: Registro 2 (renglón 2): el renglón pasa de 65536 bytes.\n--->  1 "
+              "puntos calculados\n");
 }
 
 TEST_F(Lote, Ayuda) {

@@ -32,22 +32,31 @@ void escribepredeterminados(const fs::path& carpeta) {
 
 TEST(CarpetaPrograma, LosPredeterminadosSonLosCincoCatalogosElSonidoYLaGuia) {
     EXPECT_EQ(archivospredeterminados(),
-              (std::vector<std::string>{"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt",
-                                        "marref.txt", "save.wav", "Rumbal 1.0.1 Guía del usuario.pdf"}));
+              (std::vector<std::string>{"elipsoide.txt", "parametros.txt", "atributos.txt", "varios.txt", "marref.txt",
+                                        "save.wav", "Rumbal 1.0.1 Guía del usuario.pdf"}));
 }
 
-struct CasoUsuario { const char* xdg; const char* home; const char* carpeta; };
+struct CasoUsuario {
+    const char* xdg;
+    const char* home;
+    const char* carpeta;
+};
 
 TEST(CarpetaPrograma, CarpetaDelUsuario) {
     const CasoUsuario casos[] = {
-        {nullptr, "/home/ana", "/home/ana/.local/share/Rumbal"}, {"", "/home/ana", "/home/ana/.local/share/Rumbal"},
-        {"/datos/ana", "/home/ana", "/datos/ana/Rumbal"}, {"/datos/ana", nullptr, "/datos/ana/Rumbal"},
+        {nullptr, "/home/ana", "/home/ana/.local/share/Rumbal"},
+        {"", "/home/ana", "/home/ana/.local/share/Rumbal"},
+        {"/datos/ana", "/home/ana", "/datos/ana/Rumbal"},
+        {"/datos/ana", nullptr, "/datos/ana/Rumbal"},
         {"relativa/datos", "/home/ana", "relativa/datos/Rumbal"},
         {nullptr, "/home//ana/", "/home/ana/.local/share/Rumbal"},
-        {nullptr, "/home/ana/../beto", "/home/beto/.local/share/Rumbal"}, {nullptr, nullptr, "/.local/share/Rumbal"}, {nullptr, "", "/.local/share/Rumbal"},
+        {nullptr, "/home/ana/../beto", "/home/beto/.local/share/Rumbal"},
+        {nullptr, nullptr, "/.local/share/Rumbal"},
+        {nullptr, "", "/.local/share/Rumbal"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(carpetausuario(c.xdg, c.home), fs::path(c.carpeta)) << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << (c.home ? c.home : "(sin HOME)");
+        EXPECT_EQ(carpetausuario(c.xdg, c.home), fs::path(c.carpeta))
+            << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << (c.home ? c.home : "(sin HOME)");
 }
 
 // rumbal-lote names the folder without Qt; the program asks Qt. The same
@@ -58,23 +67,37 @@ TEST(CarpetaPrograma, LaMismaCarpetaQueDaQt) {
     const bool habiaxdg = std::getenv("XDG_DATA_HOME") != nullptr;
     const std::string homeantes = std::getenv("HOME") ? std::getenv("HOME") : "";
     const CasoUsuario casos[] = {
-        {nullptr, "/home/ana", nullptr},  {"", "/home/ana", nullptr},        {"/datos/ana", "/home/ana", nullptr},
-        {"/datos/ana/", "/home/ana", nullptr}, {"relativa/datos", "/home/ana", nullptr},
-        {nullptr, "/home//ana/../beto/", nullptr}, {nullptr, "", nullptr},
+        {nullptr, "/home/ana", nullptr},
+        {"", "/home/ana", nullptr},
+        {"/datos/ana", "/home/ana", nullptr},
+        {"/datos/ana/", "/home/ana", nullptr},
+        {"relativa/datos", "/home/ana", nullptr},
+        {nullptr, "/home//ana/../beto/", nullptr},
+        {nullptr, "", nullptr},
     };
     for (const auto& c : casos) {
-        if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1);
-        else unsetenv("XDG_DATA_HOME");
+        if (c.xdg)
+            setenv("XDG_DATA_HOME", c.xdg, 1);
+        else
+            unsetenv("XDG_DATA_HOME");
         setenv("HOME", c.home, 1);
         const fs::path qt = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-        EXPECT_EQ(carpetausuario(c.xdg, c.home).lexically_normal(), qt.lexically_normal()) << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << c.home;
+        EXPECT_EQ(carpetausuario(c.xdg, c.home).lexically_normal(), qt.lexically_normal())
+            << (c.xdg ? c.xdg : "(sin XDG_DATA_HOME)") << " " << c.home;
     }
-    if (habiaxdg) setenv("XDG_DATA_HOME", xdgantes.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    if (habiaxdg)
+        setenv("XDG_DATA_HOME", xdgantes.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
     setenv("HOME", homeantes.c_str(), 1);
 }
 
-struct CasoEleccion { bool instalado; bool escribible; fs::path carpeta; fs::path predeterminados; };
+struct CasoEleccion {
+    bool instalado;
+    bool escribible;
+    fs::path carpeta;
+    fs::path predeterminados;
+};
 
 TEST(CarpetaPrograma, Eleccion) {
     const CasoEleccion casos[] = {
@@ -84,10 +107,12 @@ TEST(CarpetaPrograma, Eleccion) {
         {false, false, "/home/ana/.local/share/Rumbal", "/obra/bin"},
         // Installed: the user's folder, from the installed defaults, whoever
         // may write beside the executable.
-        {true, false, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"}, {true, true, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
+        {true, false, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
+        {true, true, "/home/ana/.local/share/Rumbal", "/obra/share/rumbal"},
     };
     for (const auto& c : casos) {
-        const auto e = eligecarpeta("/obra/bin", "/home/ana/.local/share/Rumbal", "../share/rumbal", c.instalado, c.escribible);
+        const auto e =
+            eligecarpeta("/obra/bin", "/home/ana/.local/share/Rumbal", "../share/rumbal", c.instalado, c.escribible);
         EXPECT_EQ(e.carpeta, c.carpeta) << c.instalado << c.escribible;
         EXPECT_EQ(e.predeterminados, c.predeterminados) << c.instalado << c.escribible;
     }
@@ -147,7 +172,8 @@ TEST_F(Completar, LasCopiasPuedenModificarse) {
     for (const char* nombre : catalogos) {
         const auto permisos = fs::status(t / "Rumbal" / nombre).permissions();
         EXPECT_EQ(permisos & (fs::perms::owner_read | fs::perms::owner_write),
-                  fs::perms::owner_read | fs::perms::owner_write) << nombre;
+                  fs::perms::owner_read | fs::perms::owner_write)
+            << nombre;
     }
 }
 
@@ -160,8 +186,9 @@ TEST_F(Completar, UnPredeterminadoQueFaltaSePasaPorAlto) {
 
 TEST_F(Completar, UnArchivoEnLugarDeLaCarpetaSeDice) {
     escribe(t / "Rumbal", "no soy una carpeta");
-    EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"),
-              "No se puede crear la carpeta del programa " + (t / "Rumbal").string() + ": ya existe y no es una carpeta");
+    EXPECT_EQ(
+        completacarpeta(t / "Rumbal", t / "instalados"),
+        "No se puede crear la carpeta del programa " + (t / "Rumbal").string() + ": ya existe y no es una carpeta");
     EXPECT_EQ(lee(t / "Rumbal"), "no soy una carpeta");
 }
 
@@ -173,7 +200,8 @@ TEST_F(Completar, UnaCopiaQueNoPuedeEscribirseSeDice) {
     const auto aviso = completacarpeta(t / "Rumbal", t / "instalados");
     ASSERT_TRUE(aviso.has_value());
     EXPECT_TRUE(aviso->starts_with("No se puede copiar " + (t / "instalados" / "elipsoide.txt").string() + " a " +
-                                   (t / "Rumbal" / "elipsoide.txt").string() + ": ")) << *aviso;
+                                   (t / "Rumbal" / "elipsoide.txt").string() + ": "))
+        << *aviso;
     EXPECT_FALSE(fs::exists(t / "Rumbal" / "elipsoide.txt"));
 }
 
@@ -245,13 +273,15 @@ std::string arrancasinpermiso(const fs::path& bin, const fs::path& usuario) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
         const auto c = preparacarpeta(bin, usuario, "../share/rumbal");
         const std::string respuesta = c.carpeta.string() + "|" + c.aviso;
-        const bool escrito = ::write(tubo[1], respuesta.data(), respuesta.size()) == static_cast<ssize_t>(respuesta.size());
+        const bool escrito =
+            ::write(tubo[1], respuesta.data(), respuesta.size()) == static_cast<ssize_t>(respuesta.size());
         ::_exit(escrito ? 0 : 4);
     }
     ::close(tubo[1]);
     std::string respuesta;
     char bloque[512];
-    for (ssize_t n; (n = ::read(tubo[0], bloque, sizeof bloque)) > 0;) respuesta.append(bloque, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(tubo[0], bloque, sizeof bloque)) > 0;)
+        respuesta.append(bloque, static_cast<std::size_t>(n));
     ::close(tubo[0]);
     int estado = 0;
     ::waitpid(hijo, &estado, 0);

@@ -37,7 +37,8 @@ QStringList sinnombre(QWidget* ventana) {
         if (qobject_cast<QComboBox*>(w->parentWidget())) continue;
         const QString nombre = nombreaccesible(w).trimmed();
         if (nombre.isEmpty() || nombre == titulodegrupo(w).trimmed())
-            mal << QStringLiteral("%1 %2 (\"%3\")").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), nombre);
+            mal << QStringLiteral("%1 %2 (\"%3\")")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), nombre);
     }
     return mal;
 }
@@ -54,9 +55,9 @@ private slots:
     void cadaVentana_data() {
         QTest::addColumn<QString>("item");  // empty: the main window
         QTest::newRow("principal") << "";
-        for (const char* item : {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar",
-                                 "mnuvispla", "mnudeci", "mnuListElipAgr", "mnuListElipBor", "mnuListParAgr",
-                                 "mnuListAtrBor", "mnucmr", "mnuacerca", "mnumanual"})
+        for (const char* item :
+             {"mnuprocesandog", "mnutraar", "mnugenerar", "mnuatrib", "mnuvisgeo", "mnuviscar", "mnuvispla", "mnudeci",
+              "mnuListElipAgr", "mnuListElipBor", "mnuListParAgr", "mnuListAtrBor", "mnucmr", "mnuacerca", "mnumanual"})
             QTest::newRow(item) << item;
     }
     void cadaVentana() {
@@ -76,14 +77,28 @@ private slots:
     }
 
     void nombresDeLaVentanaPrincipal_data() {
-        QTest::addColumn<QString>("control"); QTest::addColumn<QString>("nombre");
-        QTest::newRow("latitud") << "txtlat" << "Latitud (g m s)"; QTest::newRow("longitud") << "txtlon" << "Longitud (g  m s)";
-        QTest::newRow("altura") << "txtalt" << " Altura (metros)"; QTest::newRow("x") << "txtx" << "x (metros)";
-        QTest::newRow("Y plana") << "Txtygk" << "Y (metros)"; QTest::newRow("elipsoides") << "lst_Elipso" << " Nombre";
-        QTest::newRow("cuenta") << "Text8" << "Cantidad de elipsoides"; QTest::newRow("x transformada") << "Text4" << "x transformada (metros)";
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("latitud") << "txtlat"
+                                 << "Latitud (g m s)";
+        QTest::newRow("longitud") << "txtlon"
+                                  << "Longitud (g  m s)";
+        QTest::newRow("altura") << "txtalt"
+                                << " Altura (metros)";
+        QTest::newRow("x") << "txtx"
+                           << "x (metros)";
+        QTest::newRow("Y plana") << "Txtygk"
+                                 << "Y (metros)";
+        QTest::newRow("elipsoides") << "lst_Elipso"
+                                    << " Nombre";
+        QTest::newRow("cuenta") << "Text8"
+                                << "Cantidad de elipsoides";
+        QTest::newRow("x transformada") << "Text4"
+                                        << "x transformada (metros)";
     }
     void nombresDeLaVentanaPrincipal() {
-        QFETCH(QString, control); QFETCH(QString, nombre);
+        QFETCH(QString, control);
+        QFETCH(QString, nombre);
         QCOMPARE(nombreaccesible(programa->principal()->findChild<QWidget*>(control)), nombre);
     }
 
@@ -94,8 +109,7 @@ private slots:
         QVERIFY(elige(p, "lst_param", QStringLiteral("Faja 5")));
         pon(p, {{"txtlat", QStringLiteral("-34 36 12.5")}, {"txtlon", QStringLiteral("-58 22 54.3")}});
         p->botgagk_Click();
-        QCOMPARE(nombreaccesible(control(p, "Label4(6)")),
-                 QStringLiteral("mod. deform.= ") + texto(p, "Label4(6)"));
+        QCOMPARE(nombreaccesible(control(p, "Label4(6)")), QStringLiteral("mod. deform.= ") + texto(p, "Label4(6)"));
         QVERIFY(nombreaccesible(control(p, "Label4(7)")).startsWith(QStringLiteral("conv.de merid.= -0 55")));
         QCOMPARE(nombreaccesible(control(p, "Label3(1)")).trimmed(), QStringLiteral("Semieje mayor = 6378137 m."));
     }

@@ -47,7 +47,10 @@ protected:
         programa = arranque->programa.get();
     }
     bool abre() { return arranque->abre(); }
-    bool arranca(Marcos marcos = Marcos::deprueba) { prepara(marcos); return abre(); }
+    bool arranca(Marcos marcos = Marcos::deprueba) {
+        prepara(marcos);
+        return abre();
+    }
     void termina() { arranque.reset(); }
     QWidget* menu(const char* item, Ventana ventana) { return arranque->menu(item, ventana); }
     std::string ruta(const char* nombre) const { return (*carpeta / nombre).string(); }

@@ -18,13 +18,16 @@ namespace {
 const QString nombrepdf = QStringLiteral("Rumbal 1.0.1 Guía del usuario.pdf");
 
 QString textoguia(const QString& carpeta) {
-    return QStringLiteral("Rumbal 1.0.1 es un programa que ayuda a resolver problemas de cálculo  que en la actualidad son "
+    return QStringLiteral(
+               "Rumbal 1.0.1 es un programa que ayuda a resolver problemas de cálculo  que en la actualidad son "
                "habitualmente requeridos por diversas  aplicaciones propias de la topografía y la geodesia.\r\n\r\n"
-               "Está diseñado para que su uso sea muy sencillo  permitiendo generar  salidas que a su vez puedan " "ser leídas por otros programas.\r\n\r\n"
+               "Está diseñado para que su uso sea muy sencillo  permitiendo generar  salidas que a su vez puedan "
+               "ser leídas por otros programas.\r\n\r\n"
                "El programa básicamente realiza conversiones entre distintos tipos de coordenadas de uso habitual "
                "y transformaciones entre distintos marcos de referencia.\r\n\r\n"
                "Una característica destacable es que el programa tiene un alto grado de parametrización lo que "
-               "permite que el usuario pueda adaptar los cálculos a las características del problema a " "resolver.\r\n\r\n"
+               "permite que el usuario pueda adaptar los cálculos a las características del problema a "
+               "resolver.\r\n\r\n"
                "El archivo Rumbal 1.0.1 Guía del usuario.pdf , disponible en la carpeta: ") +
            carpeta + QStringLiteral(", le brindará los detalles necesarios para su adecuado uso.");
 }
@@ -33,8 +36,10 @@ QString textoguia(const QString& carpeta) {
 QStringList estadoprincipal(QWidget* p) {
     QStringList s{p->windowTitle(), QString::number(p->width())};
     for (const char* n : {"txtlat", "txtlon", "txtalt", "txtx", "lst_Elipso"})
-        if (auto* c = p->findChild<QLineEdit*>(QString::fromUtf8(n))) s << c->text();
-        else s << control<QComboBox>(p, n)->currentText();
+        if (auto* c = p->findChild<QLineEdit*>(QString::fromUtf8(n)))
+            s << c->text();
+        else
+            s << control<QComboBox>(p, n)->currentText();
     return s;
 }
 
@@ -52,13 +57,20 @@ private slots:
     void cleanup() { termina(); }
 
     void abreConSusTitulos_data() {
-        QTest::addColumn<QString>("item"); QTest::addColumn<int>("ventana"); QTest::addColumn<QString>("titulo"); QTest::addColumn<QString>("marco");
-        QTest::newRow("acerca") << "mnuacerca" << static_cast<int>(Ventana::acerca) << QStringLiteral("Acerca de Rumbal ") << QStringLiteral("RUMBAL 1.0.1");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("ventana");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("marco");
+        QTest::newRow("acerca") << "mnuacerca" << static_cast<int>(Ventana::acerca)
+                                << QStringLiteral("Acerca de Rumbal ") << QStringLiteral("RUMBAL 1.0.1");
         QTest::newRow("manual") << "mnumanual" << static_cast<int>(Ventana::manual)
                                 << QStringLiteral("Guia del Usuario") << QStringLiteral("CARACTERÍSTICAS GENERALES");
     }
     void abreConSusTitulos() {
-        QFETCH(QString, item); QFETCH(int, ventana); QFETCH(QString, titulo); QFETCH(QString, marco);
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
+        QFETCH(QString, titulo);
+        QFETCH(QString, marco);
         QWidget* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);
         QVERIFY(w->isVisible());
@@ -89,8 +101,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         auto* etiqueta = control<QLabel>(w, "Label1");
         QVERIFY(etiqueta->wordWrap());
-        QVERIFY2(etiqueta->height() >= etiqueta->heightForWidth(etiqueta->width()),
-                 qPrintable(QStringLiteral("%1 < %2").arg(etiqueta->height()).arg(etiqueta->heightForWidth(etiqueta->width()))));
+        QVERIFY2(
+            etiqueta->height() >= etiqueta->heightForWidth(etiqueta->width()),
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(etiqueta->height()).arg(etiqueta->heightForWidth(etiqueta->width()))));
         QVERIFY(w->rect().contains(QRect(etiqueta->mapTo(w, QPoint(0, 0)), etiqueta->size())));
         // The paragraphs wrap: more lines than the text has line ends.
         const int renglones = etiqueta->height() / etiqueta->fontMetrics().lineSpacing();
@@ -99,7 +113,8 @@ private slots:
 
     void salirCierraYDejaLaPrincipal_data() { abreConSusTitulos_data(); }
     void salirCierraYDejaLaPrincipal() {
-        QFETCH(QString, item); QFETCH(int, ventana);
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
         QPointer<Forconversion> p = programa->principal();
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
         pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
@@ -151,8 +166,8 @@ private slots:
         QWidget* w = abre("mnumanual", Ventana::manual);
         emit control<QLabel>(w, "lblguia")->linkActivated(QStringLiteral("guia"));
         QVERIFY(plataforma->documentos.isEmpty());
-        QCOMPARE(plataforma->mensajes,
-                 QStringList{QStringLiteral("No se encuentra el archivo ") + nombrepdf + QStringLiteral(" en la carpeta: ") + carpetaqt()});
+        QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("No se encuentra el archivo ") + nombrepdf +
+                                                   QStringLiteral(" en la carpeta: ") + carpetaqt()});
         QCOMPARE(plataforma->pitidos, 1);
         QVERIFY(w->isVisible());
     }

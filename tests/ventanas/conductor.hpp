@@ -46,11 +46,15 @@ inline bool elige(QWidget* ventana, const char* lista, const QString& entrada) {
     return true;
 }
 
-inline void pulsa(QWidget* ventana, const char* boton) { QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton); }
+inline void pulsa(QWidget* ventana, const char* boton) {
+    QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
+}
 
 inline bool habilitado(QWidget* ventana, const char* nombre) { return control(ventana, nombre)->isEnabled(); }
 
-inline void pon(QWidget* ventana, const char* caja, const QString& texto) { control<QLineEdit>(ventana, caja)->setText(texto); }
+inline void pon(QWidget* ventana, const char* caja, const QString& texto) {
+    control<QLineEdit>(ventana, caja)->setText(texto);
+}
 inline void pon(QWidget* ventana, std::initializer_list<std::pair<const char*, QString>> cajas) {
     for (const auto& [caja, texto] : cajas) pon(ventana, caja, texto);
 }
@@ -76,7 +80,8 @@ inline QString rotulo(QWidget* ventana, const char* nombre) {
 }
 
 // Every caption of a window against its literal text: the names that differ.
-inline QStringList rotulosdistintos(QWidget* ventana, std::initializer_list<std::pair<const char*, const char*>> esperados) {
+inline QStringList rotulosdistintos(QWidget* ventana,
+                                    std::initializer_list<std::pair<const char*, const char*>> esperados) {
     QStringList distintos;
     for (const auto& [nombre, texto] : esperados)
         if (rotulo(ventana, nombre) != QString::fromUtf8(texto))

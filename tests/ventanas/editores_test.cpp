@@ -13,7 +13,8 @@ using namespace rumbal;
 using namespace rumbal::prueba;
 
 namespace {
-const QString lleno = QStringLiteral("El listado ya tiene el máximo de elementos admitidos (20), clickee O.K. y Terminar");
+const QString lleno =
+    QStringLiteral("El listado ya tiene el máximo de elementos admitidos (20), clickee O.K. y Terminar");
 }
 
 class PruebaEditores : public PruebaConPrograma {
@@ -31,8 +32,8 @@ private slots:
         QPointer<QWidget> entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
         QVERIFY(entrada);
         QCOMPARE(entrada->windowTitle(), QStringLiteral("Nuevo Elipsoide"));
-        QCOMPARE(rotulosdistintos(entrada, {{"Label3(1)", "Ingrese los datos y clikee Aceptar"},
-                                            {"Label1(4)", "Aplast. inverso"}}),
+        QCOMPARE(rotulosdistintos(
+                     entrada, {{"Label3(1)", "Ingrese los datos y clikee Aceptar"}, {"Label1(4)", "Aplast. inverso"}}),
                  QStringList());
         pon(entrada, {{"Text1(1)", "Mi WGS"}, {"Text1(2)", "6378137"}, {"Text1(3)", "298.257223563"}});
         pulsa(entrada, "BotAceEli");
@@ -62,12 +63,22 @@ private slots:
     }
 
     void elipsoideQueNoSeDeriva_data() {
-        QTest::addColumn<QString>("a"); QTest::addColumn<QString>("r");
-        QTest::newRow("letras") << "seis" << "298"; QTest::newRow("vacío") << "6378137" << ""; QTest::newRow("1/f = 1") << "6378137" << "1";
-        QTest::newRow("1/f = 0") << "6378137" << "0"; QTest::newRow("a = 0") << "0" << "298";
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("r");
+        QTest::newRow("letras") << "seis"
+                                << "298";
+        QTest::newRow("vacío") << "6378137"
+                               << "";
+        QTest::newRow("1/f = 1") << "6378137"
+                                 << "1";
+        QTest::newRow("1/f = 0") << "6378137"
+                                 << "0";
+        QTest::newRow("a = 0") << "0"
+                               << "298";
     }
     void elipsoideQueNoSeDeriva() {
-        QFETCH(QString, a); QFETCH(QString, r);
+        QFETCH(QString, a);
+        QFETCH(QString, r);
         QWidget* entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
         pon(entrada, {{"Text1(1)", "X"}, {"Text1(2)", a}, {"Text1(3)", r}});
         pulsa(entrada, "BotAceEli");
@@ -124,11 +135,14 @@ private slots:
     }
 
     void capacidadDeVeinte_data() {
-        QTest::addColumn<int>("lineas"); QTest::addColumn<bool>("agrega");
-        QTest::newRow("19") << 19 << true; QTest::newRow("20") << 20 << false;
+        QTest::addColumn<int>("lineas");
+        QTest::addColumn<bool>("agrega");
+        QTest::newRow("19") << 19 << true;
+        QTest::newRow("20") << 20 << false;
     }
     void capacidadDeVeinte() {
-        QFETCH(int, lineas); QFETCH(bool, agrega);
+        QFETCH(int, lineas);
+        QFETCH(bool, agrega);
         std::string antes;
         for (int i = 1; i <= lineas; ++i) antes += "\"a" + std::to_string(i) + "\"\r\n";
         escribe(*carpeta / "atributos.txt", antes);
@@ -209,7 +223,8 @@ private slots:
         for (int i = 0; i < 6; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), valores[i]);
         pon(w, "Text3", QStringLiteral("3"));
         pulsa(w, "botguamr");
-        const std::string par = "\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n";
+        const std::string par =
+            "\"A\",\"Bessel 1841\",1.5,-2,0,.1,0,-.25,3\r\n\"B\",\"GRS 80\",-1.5,2,0,-.1,0,.25,-3\r\n";
         QCOMPARE(archivo("marref.txt"), par);
         QCOMPARE(texto(w, "Label10"), QStringLiteral("Marcos de Referencia actualizados"));
         pulsa(w, "botguamr");  // twice: still two lines
@@ -232,7 +247,8 @@ private slots:
         QVERIFY(w.isNull());
         QVERIFY(plataforma->terminado);
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QVERIFY2(plataforma->mensajes[0].contains(QStringLiteral("parametros.txt")), qPrintable(plataforma->mensajes[0]));
+        QVERIFY2(plataforma->mensajes[0].contains(QStringLiteral("parametros.txt")),
+                 qPrintable(plataforma->mensajes[0]));
     }
 };
 

@@ -18,12 +18,18 @@ class PruebaForconversion : public PruebaConPrograma {
     Forconversion* w = nullptr;
 
     template <class T = QLineEdit>
-    T* c(const char* nombre) { return control<T>(w, nombre); }
+    T* c(const char* nombre) {
+        return control<T>(w, nombre);
+    }
     QString texto(const char* nombre) { return prueba::texto(w, nombre); }
     QStringList textos(std::initializer_list<const char*> nombres) { return prueba::textos(w, nombres); }
-    void elige(const char* lista, const QString& nombre) { QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre)); }
+    void elige(const char* lista, const QString& nombre) {
+        QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre));
+    }
     void teclea(const char* campo, const QString& teclas, bool tab = true) { prueba::teclea(w, campo, teclas, tab); }
-    void teclea(std::initializer_list<std::pair<const char*, QString>> campos) { for (const auto& [campo, teclas] : campos) teclea(campo, teclas); }
+    void teclea(std::initializer_list<std::pair<const char*, QString>> campos) {
+        for (const auto& [campo, teclas] : campos) teclea(campo, teclas);
+    }
     void pulsa(const char* boton) { prueba::pulsa(w, boton); }
     void transforma() { w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger(); }
     // The program started on the catalogues of the folder, its main window active.
@@ -34,7 +40,9 @@ class PruebaForconversion : public PruebaConPrograma {
         return QTest::qWaitForWindowActive(w);
     }
     // Started, with an ellipsoid chosen.
-    bool arranca(const char* elipsoide) { return arranca() && prueba::elige(w, "lst_Elipso", QString::fromUtf8(elipsoide)); }
+    bool arranca(const char* elipsoide) {
+        return arranca() && prueba::elige(w, "lst_Elipso", QString::fromUtf8(elipsoide));
+    }
     void preparapunto() {
         elige("lst_Elipso", QStringLiteral("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
@@ -72,27 +80,68 @@ private slots:
     // Every caption of the window and of its menus, as written.
     void rotulosYMenus() {
         QVERIFY(arranca());
-        const QStringList distintos = rotulosdistintos(w, {
-            {"Frame1", "PUNTO"}, {"Label5", "Identificación"}, {"Label6", "Atrib."}, {"Frame2", "ELIPSOIDE"},
-            {"elipsoide(1)", " Nombre"}, {"FraGeodésicas(0)", "GEODESICAS"}, {"lbllat(0)", "Latitud (g m s)"},
-            {"Lbllon", "Longitud (g  m s)"}, {"lblalt(0)", " Altura (metros)"}, {"botgac(0)", ">>>"}, {"botcag", "<<<"},
-            {"FraCartesianas(1)", "CARTES. GEOCENTRICAS"}, {"Lblx", "x (metros)"}, {"Lbly", "y (metros)"},
-            {"Lblz", "z (metros)"}, {"botgagk", ">>>"}, {"botgkag", "<<<"}, {"FraGK(1)", "MERCATOR TRANSVERSAL "},
-            {"Label2", "Nombre"}, {"lbllat(1)", "X (metros)"}, {"Label1", "Y (metros)"}, {"Frame3", "ARCHIVO"},
-            {"Label7", ""}, {"botguardar", "Guardar"}, {"botcerrar", "Cerrar"}, {"Frame4", "M.de Refer. Actual"},
-            {"Frame41", "M.de Refer. Destino"}, {"Frame5", "Transformadas"}, {"Label19", "x (m)"},
-            {"Label20", "y (m)"}, {"Label21", "z (m)"}, {"bottransfiere", "<---Transfiere"},
-            {"mnuArchivo", "&Archivo"}, {"mnuprocesando", "&Procesar Archivo de  Coordenadas"},
-            {"mnuprocesandog", "Datos: B,L,h"}, {"mnuprocesandoc", "Datos: x,y,z"}, {"mnuprocesandop", "Datos: X,Y"},
-            {"mnugenerar", "&Seleccionar columnas"}, {"mnuatrib", "Seleccionar por atributo"}, {"mnuSalir", "&Salir"},
-            {"mnuvista", "&Vista"}, {"mnuvisgeo", "Coordenadas geodésicas"}, {"mnuviscar", "Coordenadas geocéntricas"},
-            {"mnuvispla", "coordenadas planas"}, {"mnuModificar", "&Modificar"}, {"mnuListElip", "&Listado de Elipsoides"},
-            {"mnuListElipAgr", "&Agregar"}, {"mnuListElipBor", "&Borrar"}, {"mnuListParam", "&Listado de Represent. plana"},
-            {"mnuListParAgr", "&Agregar"}, {"mnuListParBor", "&Borrar"}, {"mnuListAtr", "&Listado de Atributos"},
-            {"mnuListAtrAgr", "&Agregar"}, {"mnuListAtrBor", "&Borrar"}, {"mnudeci", "&Decimales"},
-            {"mnutmr", "&Transformaciones"}, {"mnucmr", "&Actualización de M.R."}, {"mnutra", "&Transformación p/punto"},
-            {"mnutraar", "&Transformación desde archivo"}, {"mnuAyuda", "&Ayuda"}, {"mnuacerca", "Acerca de....."},
-            {"mnumanual", "Guía del usuario"}});
+        const QStringList distintos = rotulosdistintos(w, {{"Frame1", "PUNTO"},
+                                                           {"Label5", "Identificación"},
+                                                           {"Label6", "Atrib."},
+                                                           {"Frame2", "ELIPSOIDE"},
+                                                           {"elipsoide(1)", " Nombre"},
+                                                           {"FraGeodésicas(0)", "GEODESICAS"},
+                                                           {"lbllat(0)", "Latitud (g m s)"},
+                                                           {"Lbllon", "Longitud (g  m s)"},
+                                                           {"lblalt(0)", " Altura (metros)"},
+                                                           {"botgac(0)", ">>>"},
+                                                           {"botcag", "<<<"},
+                                                           {"FraCartesianas(1)", "CARTES. GEOCENTRICAS"},
+                                                           {"Lblx", "x (metros)"},
+                                                           {"Lbly", "y (metros)"},
+                                                           {"Lblz", "z (metros)"},
+                                                           {"botgagk", ">>>"},
+                                                           {"botgkag", "<<<"},
+                                                           {"FraGK(1)", "MERCATOR TRANSVERSAL "},
+                                                           {"Label2", "Nombre"},
+                                                           {"lbllat(1)", "X (metros)"},
+                                                           {"Label1", "Y (metros)"},
+                                                           {"Frame3", "ARCHIVO"},
+                                                           {"Label7", ""},
+                                                           {"botguardar", "Guardar"},
+                                                           {"botcerrar", "Cerrar"},
+                                                           {"Frame4", "M.de Refer. Actual"},
+                                                           {"Frame41", "M.de Refer. Destino"},
+                                                           {"Frame5", "Transformadas"},
+                                                           {"Label19", "x (m)"},
+                                                           {"Label20", "y (m)"},
+                                                           {"Label21", "z (m)"},
+                                                           {"bottransfiere", "<---Transfiere"},
+                                                           {"mnuArchivo", "&Archivo"},
+                                                           {"mnuprocesando", "&Procesar Archivo de  Coordenadas"},
+                                                           {"mnuprocesandog", "Datos: B,L,h"},
+                                                           {"mnuprocesandoc", "Datos: x,y,z"},
+                                                           {"mnuprocesandop", "Datos: X,Y"},
+                                                           {"mnugenerar", "&Seleccionar columnas"},
+                                                           {"mnuatrib", "Seleccionar por atributo"},
+                                                           {"mnuSalir", "&Salir"},
+                                                           {"mnuvista", "&Vista"},
+                                                           {"mnuvisgeo", "Coordenadas geodésicas"},
+                                                           {"mnuviscar", "Coordenadas geocéntricas"},
+                                                           {"mnuvispla", "coordenadas planas"},
+                                                           {"mnuModificar", "&Modificar"},
+                                                           {"mnuListElip", "&Listado de Elipsoides"},
+                                                           {"mnuListElipAgr", "&Agregar"},
+                                                           {"mnuListElipBor", "&Borrar"},
+                                                           {"mnuListParam", "&Listado de Represent. plana"},
+                                                           {"mnuListParAgr", "&Agregar"},
+                                                           {"mnuListParBor", "&Borrar"},
+                                                           {"mnuListAtr", "&Listado de Atributos"},
+                                                           {"mnuListAtrAgr", "&Agregar"},
+                                                           {"mnuListAtrBor", "&Borrar"},
+                                                           {"mnudeci", "&Decimales"},
+                                                           {"mnutmr", "&Transformaciones"},
+                                                           {"mnucmr", "&Actualización de M.R."},
+                                                           {"mnutra", "&Transformación p/punto"},
+                                                           {"mnutraar", "&Transformación desde archivo"},
+                                                           {"mnuAyuda", "&Ayuda"},
+                                                           {"mnuacerca", "Acerca de....."},
+                                                           {"mnumanual", "Guía del usuario"}});
         QVERIFY2(distintos.isEmpty(), qPrintable(distintos.join(QStringLiteral("; "))));
         for (const char* separador : {"separador(1)", "separa"})
             QVERIFY(w->findChild<QAction*>(QString::fromUtf8(separador))->isSeparator());
@@ -118,7 +167,8 @@ private slots:
     void ordenDeTabulacion() {
         QVERIFY(arranca("WGS 84"));
         c("txtid")->setFocus(Qt::TabFocusReason);
-        const QStringList esperado = {"txtlat", "txtlon", "txtalt", "botgac(0)", "txtx", "txty", "txtz", "botcag", "lst_param"};
+        const QStringList esperado = {"txtlat", "txtlon", "txtalt", "botgac(0)", "txtx",
+                                      "txty",   "txtz",   "botcag", "lst_param"};
         for (const QString& nombre : esperado) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), nombre);
@@ -136,15 +186,22 @@ private slots:
         QTest::addColumn<QString>("archivo");
         QTest::addColumn<QByteArray>("bytes");  // null: the file is missing
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("falta") << "varios.txt" << QByteArray() << "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del programa.";
-        QTest::newRow("malformado") << "elipsoide.txt" << QByteArray("\"WGS 84\",6378137,\"x\",1,1,1\r\n")
-                                    << "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 3 (x) no es un número.";
+        QTest::newRow("falta")
+            << "varios.txt" << QByteArray()
+            << "Error en el archivo \"varios.txt\": no se encuentra el archivo en la carpeta del programa.";
+        QTest::newRow("malformado")
+            << "elipsoide.txt" << QByteArray("\"WGS 84\",6378137,\"x\",1,1,1\r\n")
+            << "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 3 (x) no es un número.";
     }
     void catalogoQueFaltaOMalformado() {
-        QFETCH(QString, archivo); QFETCH(QByteArray, bytes); QFETCH(QString, mensaje);
+        QFETCH(QString, archivo);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mensaje);
         const auto camino = *carpeta / archivo.toStdString();
-        if (bytes.isNull()) std::filesystem::remove(camino);
-        else escribe(camino, bytes.toStdString());
+        if (bytes.isNull())
+            std::filesystem::remove(camino);
+        else
+            escribe(camino, bytes.toStdString());
         QVERIFY(!arranca());
         QCOMPARE(plataforma->mensajes.size(), 1);
         QVERIFY2(plataforma->mensajes[0].startsWith(mensaje), qPrintable(plataforma->mensajes[0]));
@@ -182,7 +239,8 @@ private slots:
                  QStringList({" -34 36 12.5", " -58 22 54.3", "25", "0.99999608"}));
         pulsa("botgagk");
         QCOMPARE(textos({"Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Label4(8)", "Label4(9)"}),
-                 QStringList({"6170171.746", "5648443.249", "1.0002715", "   -0 55 08.9822", "mod. deform.=", "conv.de merid.="}));
+                 QStringList({"6170171.746", "5648443.249", "1.0002715", "   -0 55 08.9822",
+                              "mod. deform.=", "conv.de merid.="}));
         pulsa("botgkag");
         QCOMPARE(textos({"txtlat", "txtlon", "txtalt", "txtx", "Labelca", "Label4(8)"}),
                  QStringList({" -34 36 12.5", " -58 22 54.3", "0", " ", "1", "mod.de deform.="}));
@@ -209,7 +267,8 @@ private slots:
         teclea("txtlon", QStringLiteral("-58"), false);
         QCOMPARE(textos({"txtalt", "Labelca", "Label8", "txtx"}), QStringList({"0", "", "", " "}));
         teclea("txtx", QStringLiteral("1"), false);
-        for (const char* campo : {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
+        for (const char* campo :
+             {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
             QCOMPARE(texto(campo), QStringLiteral(" "));
     }
 
@@ -217,7 +276,8 @@ private slots:
         QVERIFY(arranca("WGS 84"));
         teclea("txtlat", QStringLiteral("- 90   01  00"));
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QCOMPARE(plataforma->mensajes[0], QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
+        QCOMPARE(plataforma->mensajes[0],
+                 QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
                                 "  -90 grados y menor o igual que 90 grados]"));
         QCOMPARE(texto("txtlat"), QStringLiteral(" -90 00 60"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtlat"));
@@ -261,9 +321,11 @@ private slots:
         pulsa("botguardar");
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Para Guardar primero debe abrir un archivo")});
         QCOMPARE(plataforma->pitidos, 1);
-        QCOMPARE(plataforma->dialogos, QStringList{QStringLiteral("Elija el archivo que desea abrir | Texto(*.txt)|*.txt")});
+        QCOMPARE(plataforma->dialogos,
+                 QStringList{QStringLiteral("Elija el archivo que desea abrir | Texto(*.txt)|*.txt")});
         QCOMPARE(plataforma->sonidos, 1);
-        const std::string linea = "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
+        const std::string linea =
+            "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
             "5648443.249,1.0002715,\"-0 55 08.9822\",.99999608,\"WGS 84\",\"Faja 5\"\r\n";
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea);
         QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  1"));
@@ -291,8 +353,7 @@ private slots:
         pulsa("botguardar");
         QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  11"));
         // A point saved right after choosing an ellipsoid: empty texts and zeros.
-        QCOMPARE(lee(*carpeta / "diez.txt"),
-                 diez + "\"\",\"\",\"\",\"\",0,0,0,0,0,0,0,\"\",0,\"WGS 84\",\"\"\r\n");
+        QCOMPARE(lee(*carpeta / "diez.txt"), diez + "\"\",\"\",\"\",\"\",0,0,0,0,0,0,0,\"\",0,\"WGS 84\",\"\"\r\n");
     }
 
     void transformacionDelPunto() {
@@ -308,7 +369,8 @@ private slots:
         // DHDN lies on Bessel 1841, not on the chosen WGS 84.
         elige("lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(plataforma->mensajes.last(),
-                 QStringLiteral("El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL PROBLEMA"));
+                 QStringLiteral(
+                     "El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL PROBLEMA"));
         QCOMPARE(c<QComboBox>("lst_partra")->currentIndex(), -1);
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(w->anchotwips(), 7685);
@@ -334,7 +396,8 @@ private slots:
     }
 
     void transfiereAUnElipsoideQueNoEstaEligeElPrimero() {
-        escribe(*carpeta / "marref.txt", "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
+        escribe(*carpeta / "marref.txt",
+                "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
         QVERIFY(arranca("Bessel 1841"));
         teclea("txtx", QStringLiteral("10"));
         transforma();
@@ -374,7 +437,10 @@ private slots:
         auto* lista = c<QComboBox>("lst_partra");
         QVERIFY(lista->isVisible());
         const QRect donde(lista->mapTo(w, QPoint(0, 0)), lista->size());
-        QVERIFY2(w->rect().contains(donde), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y()).arg(donde.width()).arg(donde.height())));
+        QVERIFY2(
+            w->rect().contains(donde),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y()).arg(donde.width()).arg(donde.height())));
         QCOMPARE(w->width(), 768);
         QTest::mouseClick(lista, Qt::LeftButton, {}, lista->rect().center());
         QTRY_VERIFY(lista->view()->isVisible());
@@ -391,7 +457,10 @@ private slots:
 
     void enterPulsaElBoton_data() {
         QTest::addColumn<QString>("boton");
-        QTest::newRow(">>>") << "botgac(0)"; QTest::newRow("<<<") << "botcag"; QTest::newRow("Guardar") << "botguardar"; QTest::newRow("Cerrar") << "botcerrar";
+        QTest::newRow(">>>") << "botgac(0)";
+        QTest::newRow("<<<") << "botcag";
+        QTest::newRow("Guardar") << "botguardar";
+        QTest::newRow("Cerrar") << "botcerrar";
         QTest::newRow("<---Transfiere") << "bottransfiere";
     }
     void enterPulsaElBoton() {
@@ -420,14 +489,26 @@ private slots:
     }
 
     void planasEnBlancoOFueraDeLaZona_data() {
-        QTest::addColumn<QString>("x"); QTest::addColumn<QString>("y"); QTest::addColumn<QString>("mensaje");
-        QTest::newRow("en blanco") << " " << " " << "Ingrese las coordenadas a convertir";
-        QTest::newRow("solo X") << "6170000" << " " << "Ingrese las coordenadas a convertir";
-        QTest::newRow("ceros") << "0" << "0" << "No se puede calcular el punto con los valores ingresados";
-        QTest::newRow("Y de mil kilómetros") << "6170000" << "1000000000" << "No se puede calcular el punto con los valores ingresados";
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("en blanco") << " "
+                                   << " "
+                                   << "Ingrese las coordenadas a convertir";
+        QTest::newRow("solo X") << "6170000"
+                                << " "
+                                << "Ingrese las coordenadas a convertir";
+        QTest::newRow("ceros") << "0"
+                               << "0"
+                               << "No se puede calcular el punto con los valores ingresados";
+        QTest::newRow("Y de mil kilómetros") << "6170000"
+                                             << "1000000000"
+                                             << "No se puede calcular el punto con los valores ingresados";
     }
     void planasEnBlancoOFueraDeLaZona() {
-        QFETCH(QString, x); QFETCH(QString, y); QFETCH(QString, mensaje);
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        QFETCH(QString, mensaje);
         QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
         teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
@@ -450,7 +531,11 @@ private slots:
 
     // Captions and values never touch or clip, at the default text size and
     // at 125%.
-    void rotulosCabenEnSuLugar_data() { QTest::addColumn<double>("escala"); QTest::newRow("100%") << 1.0; QTest::newRow("125%") << 1.25; }
+    void rotulosCabenEnSuLugar_data() {
+        QTest::addColumn<double>("escala");
+        QTest::newRow("100%") << 1.0;
+        QTest::newRow("125%") << 1.25;
+    }
     void rotulosCabenEnSuLugar() {
         QFETCH(double, escala);
         const QFont original = QApplication::font();
@@ -475,7 +560,10 @@ private slots:
             if (!l->isVisibleTo(w) || l->text().trimmed().isEmpty()) continue;
             const int necesita = l->fontMetrics().horizontalAdvance(l->text()) + 4;
             if (necesita > l->width())
-                cortados << QStringLiteral("%1 \"%2\" %3 > %4").arg(l->objectName(), l->text()).arg(necesita).arg(l->width());
+                cortados << QStringLiteral("%1 \"%2\" %3 > %4")
+                                .arg(l->objectName(), l->text())
+                                .arg(necesita)
+                                .arg(l->width());
         }
         QApplication::setFont(original);
         QVERIFY(arrancado);
@@ -492,8 +580,9 @@ private slots:
         transforma();
         elige("lst_partra", QStringLiteral("Campo Inchauspe"));
         QVERIFY(plataforma->mensajes.isEmpty());
-        QCOMPARE(textos({"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
-                 QStringList({"POSGAR 94", "WGS 84", "Dx= -148 m.", " k= 0 ppm", "2754852.5", "-4474864.25", "-3600910"}));
+        QCOMPARE(
+            textos({"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
+            QStringList({"POSGAR 94", "WGS 84", "Dx= -148 m.", " k= 0 ppm", "2754852.5", "-4474864.25", "-3600910"}));
     }
 
     // One stray line in a catalogue and the program cannot start again.

@@ -24,23 +24,26 @@ private slots:
         QWidget* w = abre();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Modificar Nro. de decimales"));
-        QCOMPARE(rotulosdistintos(w, {{"Label1(0)", "Nro.de decimales de Seg.(\") para ángulos horizontales y verticales"},
-                                      {"Label1(1)", "Nro.de decimales de Seg.(\") para latitud y longitud"},
-                                      {"Label1(2)", "Nro.de decimales de metros para distancias"},
-                                      {"Label2", "Actualize los valores y clikee guardar"}}),
-                 QStringList());
+        QCOMPARE(
+            rotulosdistintos(w, {{"Label1(0)", "Nro.de decimales de Seg.(\") para ángulos horizontales y verticales"},
+                                 {"Label1(1)", "Nro.de decimales de Seg.(\") para latitud y longitud"},
+                                 {"Label1(2)", "Nro.de decimales de metros para distancias"},
+                                 {"Label2", "Actualize los valores y clikee guardar"}}),
+            QStringList());
         QCOMPARE(QStringList({texto(w, "Text1(0)"), texto(w, "Text1(1)"), texto(w, "Text1(2)")}),
                  QStringList({"4", "4", "3"}));
     }
 
     void guardarEscribeUnRenglon_data() {
-        QTest::addColumn<QStringList>("cajas"); QTest::addColumn<QByteArray>("archivo");
+        QTest::addColumn<QStringList>("cajas");
+        QTest::addColumn<QByteArray>("archivo");
         QTest::newRow("metros a 2") << QStringList{"4", "4", "2"} << QByteArray("4,4,2\r\n");
         QTest::newRow("letras y vacío como 0") << QStringList{"abc", "", " 5"} << QByteArray("0,0,5\r\n");
         QTest::newRow("como se escribió") << QStringList{"1.5", "-2", "3 m"} << QByteArray("1.5,-2,3\r\n");
     }
     void guardarEscribeUnRenglon() {
-        QFETCH(QStringList, cajas); QFETCH(QByteArray, archivo);
+        QFETCH(QStringList, cajas);
+        QFETCH(QByteArray, archivo);
         QWidget* w = abre();
         for (int i = 0; i < 3; ++i) pon(w, qPrintable(QStringLiteral("Text1(%1)").arg(i)), cajas[i]);
         pulsa(w, "BotDecGuar");

@@ -15,7 +15,8 @@ using namespace rumbal::prueba;
 namespace {
 
 // Four complete point records, Windows-1252; the last without plane quantities.
-const std::string completo = "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,2766523.123,-4487345.456,-3597523.789,6172000.5,"
+const std::string completo =
+    "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,2766523.123,-4487345.456,-3597523.789,6172000.5,"
     "5545000.25,.99998765,\"0 12 3.45\",1.0000016,\"WGS 84\",\"Faja 5\"\r\n"
     "101,\"Esquina\",\"-34 31 0\",\"-58 31 0\",-.5,4,5,6,6171000,5544000,.9999,\"0 12 3\",1,\"WGS 84\",\"Faja 5\"\r\n"
     "\"P3\",\"\",\"-34 32 0\",\"-58 32 0\",12,7,8,9,6170000,5543000,1,\"\",1,\"WGS 84\",\"\"\r\n"
@@ -55,28 +56,46 @@ private slots:
     void cleanup() { termina(); }
 
     void tresVistas_data() {
-        QTest::addColumn<QString>("item"); QTest::addColumn<int>("ventana"); QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QString>("indicacion"); QTest::addColumn<QString>("dialogo"); QTest::addColumn<QStringList>("cabeceras");
-        QTest::addColumn<QStringList>("primera"); QTest::addColumn<QStringList>("ultima");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("ventana");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("indicacion");
+        QTest::addColumn<QString>("dialogo");
+        QTest::addColumn<QStringList>("cabeceras");
+        QTest::addColumn<QStringList>("primera");
+        QTest::addColumn<QStringList>("ultima");
         QTest::newRow("geodésicas") << "mnuvisgeo" << int(Ventana::visgeo) << "Vista de Coordenadas Geodésicas"
-            << "Para seleccionar el Archivo presione Abrir" << "abrir el archivo de coordenadas geodésicas"
-            << QStringList{"Punto", "Atributo", "B (g m s)", "L (g m s)", "h (metros)", "Coef.de Altura", "Elipsoide"}
-            << QStringList{"P1", "Vértice", "-34 30 0", "-58 30 0", "10", "1.0000016", "WGS 84"}
-            << QStringList{"P4", "Vértice", "-34 33 0", "-58 33 0", "0", "1", "WGS 84"};
-        QTest::newRow("cartesianas") << "mnuviscar" << int(Ventana::viscar) << "Vista de Coordenadas Cartesianas Geocéntricas"
-            << "Para seleccionar el Archivo presione Abrir" << "abrir el archivo de coordenadas geocéntricas"
-            << QStringList{"Punto", "Atributo", "x (metros)", "y (metros) ", "z (metros)"}
-            << QStringList{"P1", "Vértice", "2766523.123", "-4487345.456", "-3597523.789"}
-            << QStringList{"P4", "Vértice", "7", "8", "9"};
+                                    << "Para seleccionar el Archivo presione Abrir"
+                                    << "abrir el archivo de coordenadas geodésicas"
+                                    << QStringList{"Punto",      "Atributo",       "B (g m s)", "L (g m s)",
+                                                   "h (metros)", "Coef.de Altura", "Elipsoide"}
+                                    << QStringList{"P1", "Vértice", "-34 30 0", "-58 30 0", "10", "1.0000016", "WGS 84"}
+                                    << QStringList{"P4", "Vértice", "-34 33 0", "-58 33 0", "0", "1", "WGS 84"};
+        QTest::newRow("cartesianas") << "mnuviscar" << int(Ventana::viscar)
+                                     << "Vista de Coordenadas Cartesianas Geocéntricas"
+                                     << "Para seleccionar el Archivo presione Abrir"
+                                     << "abrir el archivo de coordenadas geocéntricas"
+                                     << QStringList{"Punto", "Atributo", "x (metros)", "y (metros) ", "z (metros)"}
+                                     << QStringList{"P1", "Vértice", "2766523.123", "-4487345.456", "-3597523.789"}
+                                     << QStringList{"P4", "Vértice", "7", "8", "9"};
         QTest::newRow("planas") << "mnuvispla" << int(Ventana::vispla) << "Vista de Coordenadas planas"
-            << "Seleccione el Archivo que desea visualizar" << "abrir el archivo de coordenadas Planas"
-            << QStringList{"Punto", "Atributo", "X (metros)", "Y (metros) ", "Mod.Deformac.", "Conv.Merid.", "Nombre"}
-            << QStringList{"P1", "Vértice", "6172000.5", "5545000.25", "0.99998765", "0 12 3.45", "Faja 5"}
-            << QStringList{"P4", "Vértice", "0", "0", "0", "", ""};
+                                << "Seleccione el Archivo que desea visualizar"
+                                << "abrir el archivo de coordenadas Planas"
+                                << QStringList{"Punto",         "Atributo",    "X (metros)", "Y (metros) ",
+                                               "Mod.Deformac.", "Conv.Merid.", "Nombre"}
+                                << QStringList{"P1",         "Vértice",   "6172000.5", "5545000.25",
+                                               "0.99998765", "0 12 3.45", "Faja 5"}
+                                << QStringList{"P4", "Vértice", "0", "0", "0", "", ""};
     }
     void tresVistas() {
-        QFETCH(QString, item); QFETCH(int, ventana); QFETCH(QString, titulo); QFETCH(QString, indicacion); QFETCH(QString, dialogo);
-        QFETCH(QStringList, cabeceras); QFETCH(QStringList, primera); QFETCH(QStringList, ultima);
+        QFETCH(QString, item);
+        QFETCH(int, ventana);
+        QFETCH(QString, titulo);
+        QFETCH(QString, indicacion);
+        QFETCH(QString, dialogo);
+        QFETCH(QStringList, cabeceras);
+        QFETCH(QStringList, primera);
+        QFETCH(QStringList, ultima);
         Forvis* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), titulo);
@@ -89,7 +108,8 @@ private slots:
 
         plataforma->respuestas = {qruta("completo.txt")};
         pulsa(w, "botabrir");
-        QCOMPARE(plataforma->dialogos, QStringList({dialogo + QStringLiteral(" | Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*")}));
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({dialogo + QStringLiteral(" | Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*")}));
         QCOMPARE(texto(w, "Text1"), qruta("completo.txt"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Para visualizar presione Listar"));
         QVERIFY(!habilitado(w, "botabrir"));
@@ -127,7 +147,8 @@ private slots:
         lista(w, "roto.txt");
         QCOMPARE(tabla(w)->rowCount(), 4);
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QVERIFY2(plataforma->mensajes[0].startsWith(QStringLiteral("Registro 5 (renglón 5): falta la comilla que cierra un texto.")),
+        QVERIFY2(plataforma->mensajes[0].startsWith(
+                     QStringLiteral("Registro 5 (renglón 5): falta la comilla que cierra un texto.")),
                  qPrintable(plataforma->mensajes[0]));
         QCOMPARE(plataforma->pitidos, 1);
     }

@@ -27,10 +27,13 @@ TEST_P(TituloDeDatos, PalabraDelModo) {
     EXPECT_EQ(titulodatos(modo), titulo);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modos, TituloDeDatos, ::testing::Values(Titulo{"progeo", "abrir el archivo de coordenadas geodésicas"},
-                      Titulo{"procar", "abrir el archivo de coordenadas cartesianas geocéntricas"}, Titulo{"propla", "abrir el archivo de coordenadas planas"},
-                      // A mode the window does not know leaves the title without its word.
-                      Titulo{"generar", "abrir el archivo de coordenadas "}, Titulo{"PROGEO", "abrir el archivo de coordenadas "}));
+INSTANTIATE_TEST_SUITE_P(Modos, TituloDeDatos,
+                         ::testing::Values(Titulo{"progeo", "abrir el archivo de coordenadas geodésicas"},
+                                           Titulo{"procar", "abrir el archivo de coordenadas cartesianas geocéntricas"},
+                                           Titulo{"propla", "abrir el archivo de coordenadas planas"},
+                                           // A mode the window does not know leaves the title without its word.
+                                           Titulo{"generar", "abrir el archivo de coordenadas "},
+                                           Titulo{"PROGEO", "abrir el archivo de coordenadas "}));
 
 // Ticks (column + 1) and unticks (-(column + 1)) in turn, and the choice left.
 using Marcas = std::tuple<std::vector<int>, std::vector<std::size_t>>;
@@ -39,18 +42,25 @@ class OrdenDeColumnas : public ::testing::TestWithParam<Marcas> {};
 TEST_P(OrdenDeColumnas, EnElOrdenMarcado) {
     const auto& [marcas, esperado] = GetParam();
     EleccionColumnas e;
-    for (int m : marcas) { if (m > 0) e.marca(static_cast<std::size_t>(m - 1)); else e.desmarca(static_cast<std::size_t>(-m - 1)); }
+    for (int m : marcas) {
+        if (m > 0)
+            e.marca(static_cast<std::size_t>(m - 1));
+        else
+            e.desmarca(static_cast<std::size_t>(-m - 1));
+    }
     EXPECT_EQ(e.columnas(), esperado);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, OrdenDeColumnas, ::testing::Values(
-        // "Y plana", "X plana", "Punto": lines Y, X, point.
-        Marcas{{10, 9, 1}, {9, 8, 0}},
-        // "Altura", "x Cart.Geoc.", "Fact.Escala", then "x Cart.Geoc." unticked: the gap closes.
-        Marcas{{5, 6, 11, -6}, {4, 10}}, Marcas{{1, -1}, {}},
-        // Unticking what was never ticked, ticking twice: nothing changes.
-        Marcas{{-3, 2, 2}, {1}}, Marcas{{15, 1, -15, 15}, {0, 14}},
-        Marcas{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}));
+INSTANTIATE_TEST_SUITE_P(Casos, OrdenDeColumnas,
+                         ::testing::Values(
+                             // "Y plana", "X plana", "Punto": lines Y, X, point.
+                             Marcas{{10, 9, 1}, {9, 8, 0}},
+                             // "Altura", "x Cart.Geoc.", "Fact.Escala", then "x Cart.Geoc." unticked: the gap closes.
+                             Marcas{{5, 6, 11, -6}, {4, 10}}, Marcas{{1, -1}, {}},
+                             // Unticking what was never ticked, ticking twice: nothing changes.
+                             Marcas{{-3, 2, 2}, {1}}, Marcas{{15, 1, -15, 15}, {0, 14}},
+                             Marcas{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
+                                    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}));
 
 TEST(CicloArchivos, ProcesarVuelveAAbrirTrasCalcular) {
     CicloArchivos c(cicloprocesar);
@@ -72,9 +82,9 @@ TEST(CicloArchivos, ProcesarVuelveAAbrirTrasCalcular) {
 
 TEST(TextosParametros, ElipsoideWgs84) {
     const Elipsoide wgs84{6378137, 6356752.31424518, .00335281066474748, .00669437999014111, .00673949674227625};
-    const std::array<std::string, 5> cortos = {"Semieje mayor = 6378137 m. ", "Semieje menor = 6356752.31424518 m.",
-                                               "Aplastamiento = 0.00335281066474748", "1ra.excentr. = 0.00669437999014111",
-                                               "2da.excentr. = 0.00673949674227625"};
+    const std::array<std::string, 5> cortos = {
+        "Semieje mayor = 6378137 m. ", "Semieje menor = 6356752.31424518 m.", "Aplastamiento = 0.00335281066474748",
+        "1ra.excentr. = 0.00669437999014111", "2da.excentr. = 0.00673949674227625"};
     EXPECT_EQ(textoselipsoide(wgs84, true), cortos);
     EXPECT_EQ(textoselipsoide(wgs84, false)[3], "1ra.excentricidad = 0.00669437999014111");
     EXPECT_EQ(textoselipsoide(wgs84, false)[4], "2da.excentricidad = 0.00673949674227625");
@@ -83,15 +93,17 @@ TEST(TextosParametros, ElipsoideWgs84) {
 TEST(TextosParametros, RepresentacionConSusAngulosComoSeEscribieron) {
     const RepresentacionPlana utm{"-63", 500000, 10000000, "0", .9996};
     const std::array<std::string, 5> esperado = {"Longitud del origen= -63", "Falso Este= 500000 m.",
-                                                 "Latitud del origen= 0", "Falso Norte= 10000000 m.", "Factor Escala= 0.9996"};
+                                                 "Latitud del origen= 0", "Falso Norte= 10000000 m.",
+                                                 "Factor Escala= 0.9996"};
     EXPECT_EQ(textosrepresentacion(utm), esperado);
 }
 
 TEST(TextosParametros, TransformacionEnRadianes) {
     // DHDN to ETRS89: rotations of -0.202", -0.045", 2.455" in radians.
     const Transformacion t{598.1, 73.7, 418.2, -9.793e-07, -2.182e-07, 1.19022e-05, 6.7};
-    const std::array<std::string, 7> esperado = {"Dx= 598.1 m.", "Dy= 73.7 m.", "Dz= 418.2 m.",
-                                                 "Rx= -9.793E-07rad.", "Ry= -2.182E-07rad.", "Rz= 1.19022E-05rad.", " k= 6.7 ppm"};
+    const std::array<std::string, 7> esperado = {"Dx= 598.1 m.",       "Dy= 73.7 m.",        "Dz= 418.2 m.",
+                                                 "Rx= -9.793E-07rad.", "Ry= -2.182E-07rad.", "Rz= 1.19022E-05rad.",
+                                                 " k= 6.7 ppm"};
     EXPECT_EQ(textostransformacion(t), esperado);
     EXPECT_EQ(textostransformacion(Transformacion{})[6], " k= 0 ppm");
 }
@@ -104,12 +116,15 @@ TEST_P(DentroDeLaZona, LatitudYDistanciaAlMeridiano) {
     EXPECT_EQ(dentrodelazona(b, l, l0), esperado);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, DentroDeLaZona, ::testing::Values(Punto{-34.6, -58.4, -60, true}, Punto{-34.6, -40, -60, true},
-                      Punto{-34.6, -39.99, -60, false},  // just past 20 degrees
-                      Punto{89.999, 10, 0, true}, Punto{90, 10, 0, false}, Punto{-91, 10, 0, false},
-                      Punto{10, -179, 179, true},         // across the antimeridian
-                      Punto{-4.00077530231618E+32, 0, 0, false}, Punto{0, std::numeric_limits<double>::quiet_NaN(), 0, false},
-                      Punto{0, std::numeric_limits<double>::infinity(), 0, false}));
+INSTANTIATE_TEST_SUITE_P(Casos, DentroDeLaZona,
+                         ::testing::Values(Punto{-34.6, -58.4, -60, true}, Punto{-34.6, -40, -60, true},
+                                           Punto{-34.6, -39.99, -60, false},  // just past 20 degrees
+                                           Punto{89.999, 10, 0, true}, Punto{90, 10, 0, false},
+                                           Punto{-91, 10, 0, false},
+                                           Punto{10, -179, 179, true},  // across the antimeridian
+                                           Punto{-4.00077530231618E+32, 0, 0, false},
+                                           Punto{0, std::numeric_limits<double>::quiet_NaN(), 0, false},
+                                           Punto{0, std::numeric_limits<double>::infinity(), 0, false}));
 
 // What the boxes hold, in screen order, and the line the editor appends.
 TEST(DisenosEditores, NumerosPorLecturaInicial) {
@@ -127,16 +142,20 @@ class CarpetaDeLaGuia : public ::testing::TestWithParam<Carpeta> {};
 TEST_P(CarpetaDeLaGuia, SinSeparadorFinal) {
     const auto [carpeta, mostrada, ruta] = GetParam();
     EXPECT_EQ(rutaguia(carpeta), ruta);
-    const std::string final = std::string("disponible en la carpeta: ") + mostrada + ", le brindará los detalles necesarios para su adecuado uso.";
+    const std::string final = std::string("disponible en la carpeta: ") + mostrada +
+                              ", le brindará los detalles necesarios para su adecuado uso.";
     const std::string texto = textoguia(carpeta);
     EXPECT_TRUE(texto.ends_with(final)) << texto;
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, CarpetaDeLaGuia, ::testing::Values(Carpeta{"/opt/rumbal", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CarpetaDeLaGuia,
+    ::testing::Values(Carpeta{"/opt/rumbal", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
                       Carpeta{"/opt/rumbal/", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
                       Carpeta{"/opt/rumbal//", "/opt/rumbal", "/opt/rumbal/Rumbal 1.0.1 Guía del usuario.pdf"},
                       Carpeta{"/", "/", "/Rumbal 1.0.1 Guía del usuario.pdf"},
-                      Carpeta{"/mis cosas/Año 2024", "/mis cosas/Año 2024", "/mis cosas/Año 2024/Rumbal 1.0.1 Guía del usuario.pdf"}));
+                      Carpeta{"/mis cosas/Año 2024", "/mis cosas/Año 2024",
+                              "/mis cosas/Año 2024/Rumbal 1.0.1 Guía del usuario.pdf"}));
 
 }  // namespace
 }  // namespace rumbal

@@ -20,13 +20,13 @@ constexpr int registros = 1000;
 std::string registro(int i) {
     const std::string n = std::to_string(i);
     const std::string x = i == 1 ? ".5" : "6171234.567";
-    return "\"P" + n + "\",\"V\xE9rtice\",\"-34 36 12,5\",\"-58 22 54,3\",25,2766523.123,-4487345.456,-3597523.789," + x +
-           ",5633333.123,.99998765,\"0 12 3.45\",1.00000392,\"WGS 84\",\"Faja 5\"\r\n";
+    return "\"P" + n + "\",\"V\xE9rtice\",\"-34 36 12,5\",\"-58 22 54,3\",25,2766523.123,-4487345.456,-3597523.789," +
+           x + ",5633333.123,.99998765,\"0 12 3.45\",1.00000392,\"WGS 84\",\"Faja 5\"\r\n";
 }
 
-const QStringList cabeceras = {QStringLiteral("Punto"),       QStringLiteral("Atributo"),
-                               QStringLiteral("x (metros)"),  QStringLiteral("y (metros) "),
-                               QStringLiteral("Factor"),      QStringLiteral("Convergencia"),
+const QStringList cabeceras = {QStringLiteral("Punto"),         QStringLiteral("Atributo"),
+                               QStringLiteral("x (metros)"),    QStringLiteral("y (metros) "),
+                               QStringLiteral("Factor"),        QStringLiteral("Convergencia"),
                                QStringLiteral("Representación")};
 
 }  // namespace
@@ -55,7 +55,8 @@ private slots:
         std::ifstream archivo(ruta(), std::ios::binary);
         Indexado x = indexa(archivo, 15);
         QCOMPARE(x.recuento.estado, Estado::completo);
-        modelo = std::make_unique<ModeloListado>(cabeceras, std::vector<std::size_t>(columnasplanas.begin(), columnasplanas.end()));
+        modelo = std::make_unique<ModeloListado>(
+            cabeceras, std::vector<std::size_t>(columnasplanas.begin(), columnasplanas.end()));
         modelo->muestra(std::move(x.indice), ruta());
     }
     void cleanup() {
@@ -83,7 +84,9 @@ private slots:
         QVERIFY(!modelo->index(0, 0).data(Qt::EditRole).isValid());
     }
 
-    void elmodelocumplesucontrato() { QAbstractItemModelTester probador(modelo.get(), QAbstractItemModelTester::FailureReportingMode::QtTest); }
+    void elmodelocumplesucontrato() {
+        QAbstractItemModelTester probador(modelo.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
 
     // The file cut inside record 500 after it was indexed.
     void archivocambiadomuestraceldasvacias() {

@@ -42,7 +42,11 @@ private slots:
         PlataformaQt plataforma(carpeta / "save.wav");
         QString titulo;
         int ancho = 0;
-        alaparecer([&](QDialog* d) { titulo = d->windowTitle(); ancho = d->width(); d->accept(); });
+        alaparecer([&](QDialog* d) {
+            titulo = d->windowTitle();
+            ancho = d->width();
+            d->accept();
+        });
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
         QCOMPARE(titulo, QStringLiteral("Rumbal"));
         // Wide enough for its title, short as the text is.
@@ -53,7 +57,10 @@ private slots:
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
         QString titulo;
-        alaparecer([&](QDialog* d) { titulo = d->windowTitle(); d->reject(); });
+        alaparecer([&](QDialog* d) {
+            titulo = d->windowTitle();
+            d->reject();
+        });
         const auto ruta = plataforma.abrearchivo(nullptr, QStringLiteral("Elija el archivo que desea abrir"),
                                                  QStringLiteral("Texto(*.txt)|*.txt"));
         QVERIFY(!ruta.has_value());
@@ -66,7 +73,10 @@ private slots:
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
         QString boton;
-        alaparecer([&](QDialog* d) { if (auto* caja = d->findChild<QDialogButtonBox*>()) boton = caja->buttons().value(0)->text(); d->accept(); });
+        alaparecer([&](QDialog* d) {
+            if (auto* caja = d->findChild<QDialogButtonBox*>()) boton = caja->buttons().value(0)->text();
+            d->accept();
+        });
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
         QCOMPARE(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
     }
@@ -100,7 +110,8 @@ private slots:
         alaparecer([&](QDialog* d) {
             auto* dialogo = qobject_cast<QFileDialog*>(d);
             primera = dialogo->directory().absolutePath();
-            if (auto* tipos = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) tipo = tipos->itemText(0);
+            if (auto* tipos = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+                tipo = tipos->itemText(0);
             d->reject();
         });
         QVERIFY(!plataforma.abrearchivo(nullptr, QStringLiteral("abrir"), QStringLiteral("Texto(*.txt)|*.txt")));

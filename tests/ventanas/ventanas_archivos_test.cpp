@@ -25,19 +25,31 @@ namespace {
 
 const QString filtrodatos = QStringLiteral("Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*");
 const QString filtroresultados = QStringLiteral("Texto(*.txt)|*.txt");
-const QString dialogoresultados = QStringLiteral("abrir el archivo donde se grabarán los resultados | Texto(*.txt)|*.txt");
+const QString dialogoresultados =
+    QStringLiteral("abrir el archivo donde se grabarán los resultados | Texto(*.txt)|*.txt");
 
 // Windows-1252 bytes: "V\xE9rtice" is the first default attribute.
-const std::string datosgeo = "\"P1\",\"V\xE9rtice\",-34.5,-58.5,10\r\n" "101,\"Esquina\",\"-34 36 12.5\",\"-58 22 54.3\",\r\n"
+const std::string datosgeo =
+    "\"P1\",\"V\xE9rtice\",-34.5,-58.5,10\r\n"
+    "101,\"Esquina\",\"-34 36 12.5\",\"-58 22 54.3\",\r\n"
     "\"P3\",\"\",\"-35 0 0\",\"-59 0 0\",25.123\r\n";
-const std::string datoscar = "\"C1\",\"V\xE9rtice\",2766523.123,-4487345.456,-3597523.789\r\n" "\"C2\",,2770000,-4480000,-3600000\r\n";
-const std::string datospla = "\"Q1\",\"Esquina\",6171234.567,5633333.123\r\n" "\"Q2\",\"\",6100000,5500000\r\n" "7,\"\",6050000.5,5450000.25\r\n";
-const std::string datostransformar = "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n" "007,\"\",3900000,400000,5000000\r\n";
+const std::string datoscar =
+    "\"C1\",\"V\xE9rtice\",2766523.123,-4487345.456,-3597523.789\r\n"
+    "\"C2\",,2770000,-4480000,-3600000\r\n";
+const std::string datospla =
+    "\"Q1\",\"Esquina\",6171234.567,5633333.123\r\n"
+    "\"Q2\",\"\",6100000,5500000\r\n"
+    "7,\"\",6050000.5,5450000.25\r\n";
+const std::string datostransformar =
+    "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n"
+    "007,\"\",3900000,400000,5000000\r\n";
 
 std::string completos() {
     std::string s;
-    s += "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,1,2,3,6172000.5,5545000.25,.99998765,\"0 12 3.45\",1.0000016,\"WGS 84\",\"Faja 5\"\r\n";
-    s += "\"P2\",\"Esquina\",\"-34 31 0\",\"-58 31 0\",11,4,5,6,6171000,5544000,.9999,\"0 12 3\",1,\"WGS 84\",\"Faja 5\"\r\n";
+    s += "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,1,2,3,6172000.5,5545000.25,.99998765,\"0 12 "
+         "3.45\",1.0000016,\"WGS 84\",\"Faja 5\"\r\n";
+    s += "\"P2\",\"Esquina\",\"-34 31 0\",\"-58 31 0\",11,4,5,6,6171000,5544000,.9999,\"0 12 3\",1,\"WGS 84\",\"Faja "
+         "5\"\r\n";
     s += "\"P3\",\"v\xE9rtice\",\"-34 32 0\",\"-58 32 0\",12,7,8,9,6170000,5543000,1,\"\",1,\"WGS 84\",\"\"\r\n";
     s += "\"P4\",\"V\xE9rtice\",\"-34 33 0\",\"-58 33 0\",,7,8,9,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n";
     return s;
@@ -71,9 +83,14 @@ class PruebaVentanasArchivos : public PruebaConPrograma {
             qFatal("faltan WGS 84 o Faja 5");
         return w;
     }
-    std::string conlotegeo() { return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")}); }
+    std::string conlotegeo() {
+        return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")});
+    }
     // A run from its button to its end.
-    void corre(QWidget* w, const char* boton) { pulsa(w, boton); esperafin(w); }
+    void corre(QWidget* w, const char* boton) {
+        pulsa(w, boton);
+        esperafin(w);
+    }
     void esperafin(QWidget* w) {
         auto* v = static_cast<VentanaArchivos*>(w);
         QTRY_VERIFY_WITH_TIMEOUT(!v->encurso(), 60000);
@@ -86,20 +103,32 @@ private slots:
     // ---- Processing --------------------------------------------------
 
     void procesarDesdeElMenu_data() {
-        QTest::addColumn<QString>("item"); QTest::addColumn<QString>("modo"); QTest::addColumn<QString>("titulo");
-        QTest::newRow("B,L,h") << "mnuprocesandog" << "progeo" << "Procesar Archivo de Coordenadas Geodésicas";
-        QTest::newRow("x,y,z") << "mnuprocesandoc" << "procar" << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
-        QTest::newRow("X,Y") << "mnuprocesandop" << "propla" << "Procesar Archivo de Coordenadas Planas";
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("B,L,h") << "mnuprocesandog"
+                               << "progeo"
+                               << "Procesar Archivo de Coordenadas Geodésicas";
+        QTest::newRow("x,y,z") << "mnuprocesandoc"
+                               << "procar"
+                               << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
+        QTest::newRow("X,Y") << "mnuprocesandop"
+                             << "propla"
+                             << "Procesar Archivo de Coordenadas Planas";
     }
     void procesarDesdeElMenu() {
-        QFETCH(QString, item); QFETCH(QString, modo); QFETCH(QString, titulo);
+        QFETCH(QString, item);
+        QFETCH(QString, modo);
+        QFETCH(QString, titulo);
         QWidget* w = menu(qPrintable(item), Ventana::procesar);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), titulo);
         QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
         QVERIFY(w->isVisible());
         QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
-                                      {"label7", "Archivos de datos"}, {"Label8", "Archivos de resultados"}, {"Label9", ""}}),
+                                      {"label7", "Archivos de datos"},
+                                      {"Label8", "Archivos de resultados"},
+                                      {"Label9", ""}}),
                  QStringList());
         for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
         // A second choice brings the same window to the front, with the new mode and caption.
@@ -116,22 +145,32 @@ private slots:
         QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
-        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}), QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
+        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}),
+                 QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
         QVERIFY(!habilitado(w, "Label3(0)"));
         QVERIFY(habilitado(w, "botabrir"));
         QVERIFY(!habilitado(w, "botcalcular"));
     }
 
     void procesarIgualQueElLote_data() {
-        QTest::addColumn<QString>("item"); QTest::addColumn<QByteArray>("datos"); QTest::addColumn<QString>("lote");
-        QTest::addColumn<QString>("dialogo"); QTest::addColumn<int>("puntos");
-        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo" << "abrir el archivo de coordenadas geodésicas" << 3;
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QByteArray>("datos");
+        QTest::addColumn<QString>("lote");
+        QTest::addColumn<QString>("dialogo");
+        QTest::addColumn<int>("puntos");
+        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo"
+                                    << "abrir el archivo de coordenadas geodésicas" << 3;
         QTest::newRow("cartesianas") << "mnuprocesandoc" << QByteArray::fromStdString(datoscar) << "car"
                                      << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
-        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla" << "abrir el archivo de coordenadas planas" << 3;
+        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla"
+                                << "abrir el archivo de coordenadas planas" << 3;
     }
     void procesarIgualQueElLote() {
-        QFETCH(QString, item); QFETCH(QByteArray, datos); QFETCH(QString, lote); QFETCH(QString, dialogo); QFETCH(int, puntos);
+        QFETCH(QString, item);
+        QFETCH(QByteArray, datos);
+        QFETCH(QString, lote);
+        QFETCH(QString, dialogo);
+        QFETCH(int, puntos);
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
@@ -139,7 +178,8 @@ private slots:
         abre(w, "datos.txt", "resultados.txt");
         QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Text2"), qruta("resultados.txt"));
-        QCOMPARE(rotulosdistintos(w, {{"label7", "Archivo de Datos"}, {"Label8", "Archivo de Resultados"},
+        QCOMPARE(rotulosdistintos(w, {{"label7", "Archivo de Datos"},
+                                      {"Label8", "Archivo de Resultados"},
                                       {"Label4(0)", "Para procesar clikee Calcular"}}),
                  QStringList());
         QVERIFY(habilitado(w, "botcalcular"));
@@ -153,8 +193,9 @@ private slots:
         QVERIFY(!habilitado(w, "botcalcular"));
         QVERIFY(habilitado(w, "botabrir"));
         QVERIFY(!habilitado(w, "Text1"));
-        const std::string esperado = conlote({"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
-                                             previo);
+        const std::string esperado = conlote(
+            {"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
+            previo);
         QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
         QVERIFY(esperado.size() > previo.size() + 100);
     }
@@ -174,7 +215,8 @@ private slots:
 
     void cancelarUnDialogo_data() {
         QTest::addColumn<int>("cancela");  // which dialog the user cancels
-        QTest::newRow("datos") << 1; QTest::newRow("resultados") << 2;
+        QTest::newRow("datos") << 1;
+        QTest::newRow("resultados") << 2;
     }
     void cancelarUnDialogo() {
         QFETCH(int, cancela);
@@ -200,14 +242,27 @@ private slots:
 
     // What "Abrir" refuses: said, nothing opened, no file touched.
     void abrirRechaza_data() {
-        QTest::addColumn<QString>("datos"); QTest::addColumn<QString>("resultados"); QTest::addColumn<QString>("mensaje"); QTest::addColumn<int>("pitidos");
-        QTest::newRow("catálogo") << "datos.txt" << "elipsoide.txt" << "No se pueden grabar resultados en un catálogo del programa: elija otro archivo" << 1;
-        QTest::newRow("mismo archivo") << "datos.txt" << "datos.txt"
-                                       << "El archivo de resultados no puede ser el mismo archivo de datos: elija otro archivo" << 1;
-        QTest::newRow("no se abre") << "no-existe.txt" << "resultados.txt" << "Error desconocido" << 0;
+        QTest::addColumn<QString>("datos");
+        QTest::addColumn<QString>("resultados");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<int>("pitidos");
+        QTest::newRow("catálogo") << "datos.txt"
+                                  << "elipsoide.txt"
+                                  << "No se pueden grabar resultados en un catálogo del programa: elija otro archivo"
+                                  << 1;
+        QTest::newRow("mismo archivo")
+            << "datos.txt"
+            << "datos.txt"
+            << "El archivo de resultados no puede ser el mismo archivo de datos: elija otro archivo" << 1;
+        QTest::newRow("no se abre") << "no-existe.txt"
+                                    << "resultados.txt"
+                                    << "Error desconocido" << 0;
     }
     void abrirRechaza() {
-        QFETCH(QString, datos); QFETCH(QString, resultados); QFETCH(QString, mensaje); QFETCH(int, pitidos);
+        QFETCH(QString, datos);
+        QFETCH(QString, resultados);
+        QFETCH(QString, mensaje);
+        QFETCH(int, pitidos);
         escribe(ruta("datos.txt"), datosgeo);
         const std::string catalogo = lee(ruta("elipsoide.txt"));
         QWidget* w = procesar();
@@ -271,18 +326,22 @@ private slots:
         // The file transformation window closes every open file when it loads.
         QVERIFY(menu("mnutraar", Ventana::transformacionarchivo));
         pulsa(w, "botcalcular");
-        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
+        QCOMPARE(
+            plataforma->mensajes,
+            QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
         QVERIFY(!habilitado(w, "botcalcular"));
         QVERIFY(habilitado(w, "botabrir"));
     }
 
     void registroIlegibleDetieneLaCorrida() {
-        escribe(ruta("datos.txt"), "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
+        escribe(ruta("datos.txt"),
+                "\"P1\",\"\",-34.5,-58.5,10\r\n\"P2\",\"\",\"abc\",-58.5,10\r\n\"P3\",\"\",-34,-58,1\r\n");
         QWidget* w = procesar();
         abre(w, "datos.txt", "resultados.txt");
         corre(w, "botcalcular");
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QVERIFY2(plataforma->mensajes[0].startsWith(QStringLiteral("Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo.")),
+        QVERIFY2(plataforma->mensajes[0].startsWith(
+                     QStringLiteral("Registro 2 (renglón 2): la latitud (abc) no es un número ni un ángulo.")),
                  qPrintable(plataforma->mensajes[0]));
         QVERIFY(plataforma->mensajes[0].contains(qruta("datos.txt")));
         QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  1 puntos calculados"));
@@ -355,7 +414,9 @@ private slots:
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         elige(w, "lst_partra", QStringLiteral("DHDN"));
         abre(w, "datos.txt", "resultados.txt");
-        QCOMPARE(plataforma->dialogos, QStringList({QStringLiteral("abrir el archivo de coordenadas cartesianas | ") + filtrodatos, dialogoresultados}));
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({QStringLiteral("abrir el archivo de coordenadas cartesianas | ") + filtrodatos,
+                              dialogoresultados}));
         QCOMPARE(texto(w, "Label4(0)"), QStringLiteral("Clikee el botón Calcular"));
         corre(w, "botcalcular");
         QCOMPARE(textos(w, {"Label9", "Label10", "Text1", "Text2"}),
@@ -383,7 +444,8 @@ private slots:
         QWidget* w = menu("mnugenerar", Ventana::generar);
         QCOMPARE(w->windowTitle(), QStringLiteral("Selección por Columnas"));
         QCOMPARE(rotulosdistintos(w, {{"Label1", "Seleccione las columnas que desee incluir"},
-                                      {"label7", "Archivo Completo"}, {"Label8", "Archivo a Generar"}}),
+                                      {"label7", "Archivo Completo"},
+                                      {"Label8", "Archivo a Generar"}}),
                  QStringList());
         QVERIFY(control(w, "Label2")->isHidden());
         for (const char* n : {"botabrir", "botgenerar"}) QVERIFY2(!habilitado(w, n), n);
@@ -407,13 +469,15 @@ private slots:
         QVERIFY(!habilitado(w, "List1"));
         QVERIFY(habilitado(w, "botabrir"));
         abre(w, "completo.txt", "generado.txt");
-        QCOMPARE(plataforma->dialogos, QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
                               QStringLiteral("abrir el archivo a Generar | ") + filtroresultados}));
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(habilitado(w, "botgenerar"));
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Para procesar clikee Generar"));
         corre(w, "botgenerar");
-        QCOMPARE(textos(w, {"Label9", "Label10"}), QStringList({"--->  4 puntos generados", "--->  4 puntos en el archivo de resultados"}));
+        QCOMPARE(textos(w, {"Label9", "Label10"}),
+                 QStringList({"--->  4 puntos generados", "--->  4 puntos en el archivo de resultados"}));
         QVERIFY(!habilitado(w, "botabrir"));
         QCOMPARE(w->focusWidget(), control(w, "botterminar"));
         const std::string generado = lee(ruta("generado.txt"));
@@ -425,7 +489,8 @@ private slots:
     void finSinColumnasSeRechaza() {
         QWidget* w = menu("mnugenerar", Ventana::generar);
         pulsa(w, "botfin");
-        QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
+        QCOMPARE(plataforma->mensajes,
+                 QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
         QCOMPARE(plataforma->pitidos, 1);
         QVERIFY(!habilitado(w, "botabrir"));
         QVERIFY(habilitado(w, "List1"));
@@ -448,14 +513,16 @@ private slots:
         QTRY_VERIFY(atributos->view()->isVisible());
         atributos->hidePopup();
         QVERIFY(elige(w, "lst_Atrib", QStringLiteral("Vértice")));
-        QCOMPARE(textos(w, {"Label1", "Label3"}), QStringList({"atributo seleccionado", "Seleccione los Archivos con el botón Abrir"}));
+        QCOMPARE(textos(w, {"Label1", "Label3"}),
+                 QStringList({"atributo seleccionado", "Seleccione los Archivos con el botón Abrir"}));
         QVERIFY(!habilitado(w, "lst_Atrib"));
         abre(w, "completo.txt", "generado.txt");
         QVERIFY(!habilitado(w, "Frame1"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Para procesar clikee Generar"));
         corre(w, "botgenerar");
         // P1 and P4; not P3, whose attribute differs in letter case.
-        QCOMPARE(textos(w, {"Label9", "Label10"}), QStringList({"--->  2 puntos generados", "--->  3 puntos en el archivo de resultados"}));
+        QCOMPARE(textos(w, {"Label9", "Label10"}),
+                 QStringList({"--->  2 puntos generados", "--->  3 puntos en el archivo de resultados"}));
         const std::string lineas = completos();
         const std::string p1 = lineas.substr(0, lineas.find("\r\n") + 2);
         const std::string p4 = lineas.substr(lineas.rfind("\"P4\""));
@@ -468,7 +535,8 @@ private slots:
 
     void cancelarAMitadDeUnaCorrida_data() {
         QTest::addColumn<bool>("cerrando");  // cancelled by closing the window
-        QTest::newRow("Cancelar") << false; QTest::newRow("cerrar la ventana") << true;
+        QTest::newRow("Cancelar") << false;
+        QTest::newRow("cerrar la ventana") << true;
     }
     void cancelarAMitadDeUnaCorrida() {
         QFETCH(bool, cerrando);
@@ -480,11 +548,12 @@ private slots:
         abre(w, "datos.txt", "resultados.txt");
         // The run is held at its first report past half the points until it is cancelled.
         std::atomic<std::int64_t> detenida{0};
-        static_cast<VentanaArchivos*>(w.data())->trabajo().ponobservador([&](std::int64_t n, const std::atomic<bool>& c) {
-            if (n < 100000 || detenida) return;
-            detenida = n;
-            while (!c) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        });
+        static_cast<VentanaArchivos*>(w.data())->trabajo().ponobservador(
+            [&](std::int64_t n, const std::atomic<bool>& c) {
+                if (n < 100000 || detenida) return;
+                detenida = n;
+                while (!c) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            });
         pulsa(w, "botcalcular");
         QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
         for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
