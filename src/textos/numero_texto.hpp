@@ -14,6 +14,7 @@
 // Minus zero is written as zero. A NaN or an infinity has no text in the system:
 // these return an empty text, and the computations never hand one over.
 
+#include <cstddef>
 #include <string>
 
 namespace rumbal {
@@ -22,7 +23,17 @@ std::string textonumero(double x);
 std::string textoconsigno(double x);
 std::string textovista(double x);
 
-// Appends the number text form of x to destino (the fast path of record lines).
+// Appends the number text form of x to destino.
 void agregatextonumero(std::string& destino, double x);
+
+// The most characters a number text or display form takes: "-0.000123456789012345"
+// and "-1.23456789012345E-308" are the longest.
+inline constexpr std::size_t largomaximonumero = 24;
+
+// Writes the number text form of x (the display form when ceroantesdelpunto)
+// at destino, which has room for largomaximonumero characters, and returns the
+// end of what it wrote: nothing for a NaN or an infinity. Record lines and
+// angle texts are written this way, without a text of their own per number.
+char* escribetextonumero(char* destino, double x, bool ceroantesdelpunto);
 
 }  // namespace rumbal

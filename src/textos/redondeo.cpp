@@ -4,16 +4,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "textos/potencias10.hpp"
+
 namespace rumbal {
 
 namespace {
 
 constexpr int maximodecimales = 350;
-
-// Exact powers of ten as doubles (10^22 is the largest that is exact).
-constexpr std::array<double, 23> potencias10 = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Rounding through the exact decimal expansion: std::to_chars in fixed form
 // rounds the exact value half to even, std::from_chars returns the nearest
