@@ -15,6 +15,8 @@ namespace {
 
 __extension__ typedef unsigned __int128 entero128;
 
+static_assert(std::endian::native == std::endian::little, "digit words are read lowest byte first");
+
 // |x| rounded half to even to 15 significant digits: the whole number
 // 10^14 <= cifras < 10^15 and the decimal exponent of its first digit, so that
 // the rounded value is cifras * 10^(exponente - 14).
@@ -44,9 +46,10 @@ bool quincerapido(double ax, Quince& r) {
         producto = static_cast<entero128>(m) * potencias10enteras[static_cast<std::size_t>(14 - exponente)];
         entera = static_cast<std::uint64_t>(producto >> corrimiento);
     }
-    const entero128 fraccion = producto & ((entero128{1} << corrimiento) - 1);
+    // Half to even: adding half less one, and one more when the whole part is
+    // odd, carries into the whole part exactly when the value rounds up.
     const entero128 mitad = entero128{1} << (corrimiento - 1);
-    if (fraccion > mitad || (fraccion == mitad && (entera & 1) != 0)) ++entera;
+    entera = static_cast<std::uint64_t>((producto + (mitad - 1) + (entera & 1)) >> corrimiento);
     if (entera == potencias10enteras[15]) {
         entera = potencias10enteras[14];
         ++exponente;
@@ -72,22 +75,18 @@ Quince quinceexacto(double ax) {
     return r;
 }
 
-constexpr char pares[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// The two digits of 0 <= v < 100 at p.
-void par(char* p, std::uint32_t v) { std::memcpy(p, pares + 2 * v, 2); }
-
-// The eight digits of v < 10^8 at p.
-void ocho(char* p, std::uint32_t v) {
-    const std::uint32_t alto = v / 10000;
-    const std::uint32_t bajo = v % 10000;
-    par(p, alto / 100);
-    par(p + 2, alto % 100);
-    par(p + 4, bajo / 100);
-    par(p + 6, bajo % 100);
+// The eight decimal digits of v < 10^8, one per byte, the first digit in the
+// lowest byte: v is split into two halves of four digits, each half into two of
+// two and each of those into two digits, all lanes of a word at once (the
+// divisions by 100 and by 10 are multiplications that are exact on these
+// ranges).
+[[gnu::always_inline]] inline std::uint64_t ochocifras(std::uint32_t v) {
+    const std::uint64_t mitades = (v / 10000) | (static_cast<std::uint64_t>(v % 10000) << 32);
+    const std::uint64_t centenas = ((mitades * 10486) >> 20) & 0x0000007F0000007F;
+    const std::uint64_t cuartos = ((mitades - 100 * centenas) << 16) + centenas;
+    std::uint64_t decenas = ((cuartos * 103) >> 10) & 0x000F000F000F000F;
+    decenas += (cuartos - 10 * decenas) << 8;
+    return decenas;
 }
 
 }  // namespace
@@ -102,49 +101,49 @@ char* escribetextonumero(char* p, double x, bool ceroantesdelpunto) {
     Quince q;
     if (!quincerapido(ax, q)) q = quinceexacto(ax);
 
-    // The fifteen digits, then the count without trailing zeros.
-    char cifras[16];
-    const auto alto = static_cast<std::uint32_t>(q.cifras / 100000000);  // seven digits
-    const auto bajo = static_cast<std::uint32_t>(q.cifras % 100000000);  // eight digits
-    cifras[0] = static_cast<char>('0' + alto / 1000000);
-    const std::uint32_t resto = alto % 1000000;
-    par(cifras + 1, resto / 10000);
-    par(cifras + 3, resto / 100 % 100);
-    par(cifras + 5, resto % 100);
-    ocho(cifras + 7, bajo);
-    std::size_t cantidad = 15;
-    while (cantidad > 1 && cifras[cantidad - 1] == '0') --cantidad;
+    // The fifteen digits: seven (as eight with a leading 0) and eight. Then the
+    // count without trailing zeros, eight digits at a time: a 0 digit is a zero
+    // byte, and the last digit of a word its highest byte.
+    const std::uint64_t alto = ochocifras(static_cast<std::uint32_t>(q.cifras / 100000000));
+    const std::uint64_t bajo = ochocifras(static_cast<std::uint32_t>(q.cifras % 100000000));
+    const std::size_t cantidad = bajo != 0 ? 15 - static_cast<std::size_t>(std::countl_zero(bajo)) / 8
+                                           : 7 - static_cast<std::size_t>(std::countl_zero(alto)) / 8;
+    // The digits as characters, the first in the lowest byte, kept in registers:
+    // a group of them is written sixteen bytes at a time and the end set where
+    // the group stops (the destination has room for it).
+    constexpr std::uint64_t ceros = 0x3030303030303030;
+    const entero128 cifras = ((static_cast<entero128>(bajo + ceros) << 64) | (alto + ceros)) >> 8;
+    const auto escribe = [&p](entero128 desde, std::size_t cuantas) {
+        std::memcpy(p, &desde, 16);
+        p += cuantas;
+    };
 
     if (x < 0) *p++ = '-';
     const int exponente = q.exponente;
     if (exponente < -4 || exponente > 14) {
-        *p++ = cifras[0];
+        *p++ = static_cast<char>(cifras);
         if (cantidad > 1) {
             *p++ = '.';
-            std::memcpy(p, cifras + 1, cantidad - 1);
-            p += cantidad - 1;
+            escribe(cifras >> 8, cantidad - 1);
         }
         *p++ = 'E';
         *p++ = exponente < 0 ? '-' : '+';
         const int ae = std::abs(exponente);
         if (ae >= 100) *p++ = static_cast<char>('0' + ae / 100);
-        par(p, static_cast<std::uint32_t>(ae % 100));
-        p += 2;
+        *p++ = static_cast<char>('0' + ae / 10 % 10);
+        *p++ = static_cast<char>('0' + ae % 10);
     } else if (exponente < 0) {
         if (ceroantesdelpunto) *p++ = '0';
         *p++ = '.';
         for (int i = -1; i > exponente; --i) *p++ = '0';
-        std::memcpy(p, cifras, cantidad);
-        p += cantidad;
+        escribe(cifras, cantidad);
     } else {
         // The whole part is every digit up to the point, zeros included.
         const auto enteras = static_cast<std::size_t>(exponente + 1);
-        std::memcpy(p, cifras, enteras);
-        p += enteras;
+        escribe(cifras, enteras);
         if (cantidad > enteras) {
             *p++ = '.';
-            std::memcpy(p, cifras + enteras, cantidad - enteras);
-            p += cantidad - enteras;
+            escribe(cifras >> (8 * enteras), cantidad - enteras);
         }
     }
     return p;

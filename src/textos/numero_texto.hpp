@@ -26,14 +26,16 @@ std::string textovista(double x);
 // Appends the number text form of x to destino.
 void agregatextonumero(std::string& destino, double x);
 
-// The most characters a number text or display form takes: "-0.000123456789012345"
-// and "-1.23456789012345E-308" are the longest.
-inline constexpr std::size_t largomaximonumero = 24;
+// The room escribetextonumero needs at its destination. The texts themselves
+// are at most 22 characters ("-0.000123456789012345", "-1.23456789012345E-308");
+// the writer copies digits sixteen at a time and may write past the end of the
+// text, within this room.
+inline constexpr std::size_t largomaximonumero = 40;
 
 // Writes the number text form of x (the display form when ceroantesdelpunto)
 // at destino, which has room for largomaximonumero characters, and returns the
-// end of what it wrote: nothing for a NaN or an infinity. Record lines and
-// angle texts are written this way, without a text of their own per number.
+// end of the text: nothing for a NaN or an infinity. Record lines and angle
+// texts are written this way, without a text of their own per number.
 char* escribetextonumero(char* destino, double x, bool ceroantesdelpunto);
 
 }  // namespace rumbal
