@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "textos/potencias10.hpp"
 
@@ -47,7 +48,7 @@ double redondea(double x, int n) {
         const double y = x * escala;
         const double ay = std::fabs(y);
         if (ay < 4503599627370496.0) {  // 2^52
-            const double piso = std::floor(ay);
+            const double piso = static_cast<double>(static_cast<std::int64_t>(ay));  // floor: 0 <= ay < 2^52
             const double fraccion = ay - piso;  // exact
             // ay * 2^-50 is at least two ulps of ay.
             if (std::fabs(fraccion - 0.5) > ay * 0x1p-50) {
