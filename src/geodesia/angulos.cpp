@@ -59,32 +59,31 @@ std::string gratex(double x, int n) {
     const double s = (fraccion * 60 - m) * 60;
     const double sr = redondea(s, n);
 
-    std::string resultado;
-    resultado.reserve(32);
+    // Written in place, without a text per field: degrees, minutes, seconds.
+    char texto[3 * largomaximonumero];
+    char* p = texto;
     // Degree field: five characters wide for one character, four otherwise.
-    agregatextonumero(resultado, f);
-    switch (resultado.size()) {
-        case 1: resultado.insert(0, signo == -1 ? "   -" : "    "); break;
-        case 2: resultado.insert(0, "  "); break;
-        case 3: resultado.insert(0, " "); break;
+    char grados[largomaximonumero];
+    const auto largogrados = static_cast<std::size_t>(escribetextonumero(grados, f, false) - grados);
+    switch (largogrados) {
+        case 1: p = std::copy_n(signo == -1 ? "   -" : "    ", 4, p); break;
+        case 2: p = std::copy_n("  ", 2, p); break;
+        case 3: *p++ = ' '; break;
         default: break;
     }
+    p = std::copy_n(grados, largogrados, p);
     // Minute field: a blank and two digits.
     const int minutos = static_cast<int>(m);
-    resultado += ' ';
-    resultado += static_cast<char>('0' + minutos / 10);
-    resultado += static_cast<char>('0' + minutos % 10);
+    *p++ = ' ';
+    *p++ = static_cast<char>('0' + minutos / 10);
+    *p++ = static_cast<char>('0' + minutos % 10);
     // Second field: " 0" before a single-digit number, the comma as decimal mark.
-    const std::size_t segundos = resultado.size();
-    if (std::trunc(sr) < 10) {
-        resultado += " 0";
-        agregatextonumero(resultado, sr);
-    } else {
-        resultado += ' ';
-        agregatextonumero(resultado, sr);
-    }
-    if (const std::size_t punto = resultado.find('.', segundos); punto != std::string::npos) resultado[punto] = ',';
-    return resultado;
+    *p++ = ' ';
+    if (std::trunc(sr) < 10) *p++ = '0';
+    char* const segundos = p;
+    p = escribetextonumero(p, sr, false);
+    if (char* punto = std::find(segundos, p, '.'); punto != p) *punto = ',';
+    return std::string(texto, p);
 }
 
 std::string gratexgeo(double grados, const Decimales& d) { return gratex(grados, decimalesentero(d.geograficas)); }

@@ -10,19 +10,28 @@ namespace rumbal {
 
 namespace interno {
 
-double calwrad(double b, const Elipsoide& e) {
-    const double s = std::sin(b);
-    return std::sqrt(1 - e.e2 * (s * s));
-}
+namespace {
 
-double calnrad(double b, const Elipsoide& e) { return redondea(e.a / calwrad(b, e), 5); }
+double radiom(double w, const Elipsoide& e) { return redondea((e.a * (1 - e.e2)) / (w * w * w), 5); }
+double radion(double w, const Elipsoide& e) { return redondea(e.a / w, 5); }
 
-double calmrad(double b, const Elipsoide& e) {
+}  // namespace
+
+double calwseno(double s, const Elipsoide& e) { return std::sqrt(1 - e.e2 * (s * s)); }
+
+double calnseno(double s, const Elipsoide& e) { return radion(calwseno(s, e), e); }
+
+double calwrad(double b, const Elipsoide& e) { return calwseno(std::sin(b), e); }
+
+double calnrad(double b, const Elipsoide& e) { return radion(calwrad(b, e), e); }
+
+double calmrad(double b, const Elipsoide& e) { return radiom(calwrad(b, e), e); }
+
+// N and M from one W.
+double calrrad(double b, const Elipsoide& e) {
     const double w = calwrad(b, e);
-    return redondea((e.a * (1 - e.e2)) / (w * w * w), 5);
+    return redondea(std::sqrt(radion(w, e) * radiom(w, e)), 5);
 }
-
-double calrrad(double b, const Elipsoide& e) { return redondea(std::sqrt(calnrad(b, e) * calmrad(b, e)), 5); }
 
 }  // namespace interno
 
@@ -38,12 +47,14 @@ std::optional<Cartesianas> interno::geoacargrados(double latitud, double longitu
                                                   const Decimales& d) {
     const double b = (latitud * PI) / 180;
     const double l = (longitud * PI) / 180;
-    const double n = calnrad(b, e);
+    const double senob = std::sin(b);
+    const double cosenob = std::cos(b);
+    const double n = calnseno(senob, e);
     const int dm = decimalesentero(d.metros);
     Cartesianas c;
-    c.x = redondea(((n + h) * std::cos(b)) * std::cos(l), dm);
-    c.y = redondea(((n + h) * std::cos(b)) * std::sin(l), dm);
-    c.z = redondea((n * (1 - e.e2) + h) * std::sin(b), dm);
+    c.x = redondea(((n + h) * cosenob) * std::cos(l), dm);
+    c.y = redondea(((n + h) * cosenob) * std::sin(l), dm);
+    c.z = redondea((n * (1 - e.e2) + h) * senob, dm);
     if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return std::nullopt;
     return c;
 }

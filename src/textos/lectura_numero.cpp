@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "textos/potencias10.hpp"
+
 namespace rumbal {
 
 namespace {
@@ -39,8 +41,6 @@ std::optional<double> valorde(std::string_view numero) {
         }
     }
     if (simple && cifras <= 15 && decimales <= 15) {
-        static constexpr double potencias10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         double valor = static_cast<double>(n);
         if (decimales > 0) valor /= potencias10[decimales];
         return negativo ? -valor : valor;

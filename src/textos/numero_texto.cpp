@@ -1,166 +1,175 @@
 #include "textos/numero_texto.hpp"
 
-#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "textos/potencias10.hpp"
+
 namespace rumbal {
 
 namespace {
 
-// Significant digits of |x| rounded to 15 digits, without trailing zeros, and
-// the decimal exponent of the first digit: x = 0.d1d2d3... * 10^(exponente + 1).
-struct Digitos {
-    std::array<char, 24> cifras{};
-    int cantidad = 0;
+__extension__ typedef unsigned __int128 entero128;
+
+static_assert(std::endian::native == std::endian::little, "digit words are read lowest byte first");
+
+// |x| rounded half to even to 15 significant digits: the whole number
+// 10^14 <= cifras < 10^15 and the decimal exponent of its first digit, so that
+// the rounded value is cifras * 10^(exponente - 14).
+struct Quince {
+    std::uint64_t cifras = 0;
     int exponente = 0;
 };
 
-Digitos digitosde(double ax) {
-    Digitos d;
-    std::array<char, 40> texto{};
-    // The shortest text that reads back as x: when it has at most 15 digits it
-    // is also x rounded to 15 digits (half an ulp is far below half a unit of
-    // the fifteenth digit); otherwise round the exact value to 15 digits.
-    auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), ax,
-                                 std::chars_format::scientific);
-    const char* e = static_cast<const char*>(std::memchr(texto.data(), 'e', escrito.ptr - texto.data()));
-    int cifrasmantisa = 0;
-    for (const char* p = texto.data(); p < e; ++p)
-        if (*p != '.') ++cifrasmantisa;
-    if (cifrasmantisa > 15) {
-        escrito = std::to_chars(texto.data(), texto.data() + texto.size(), ax,
-                                std::chars_format::scientific, 14);
-        e = static_cast<const char*>(std::memchr(texto.data(), 'e', escrito.ptr - texto.data()));
-    }
-    for (const char* p = texto.data(); p < e; ++p)
-        if (*p != '.') d.cifras[static_cast<std::size_t>(d.cantidad++)] = *p;
-    while (d.cantidad > 1 && d.cifras[static_cast<std::size_t>(d.cantidad - 1)] == '0') --d.cantidad;
-    const char* q = e + 1;
-    if (*q == '+') ++q;
-    std::from_chars(q, escrito.ptr, d.exponente);
-    return d;
-}
-
-constexpr double potencias10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// Most numbers the system writes carry few decimals (metres to the millimetre,
-// factors to 8 decimals). The smallest k for which a whole number n below
-// 10^15 with n / 10^k == ax gives a decimal of at most 15 digits
-// that reads back as ax, and so the digits of ax rounded to 15 digits, without
-// the cost of a general conversion. Values outside the plain range, and those
-// needing more digits, take the general path.
-bool digitosrapidos(double ax, Digitos& d) {
+// Exact rounding by whole numbers, for 1e-4 <= ax < 1e15 (the plain range,
+// where nearly every number the system writes lies). ax = m * 2^q with m below
+// 2^53 and -66 <= q <= -3, so ax * 10^s = m * 10^s / 2^-q with s <= 19: the
+// product m * 10^s fits 128 bits, its top part is the whole part and its low
+// -q bits the exact fraction, which decides the rounding, halves to even.
+bool quincerapido(double ax, Quince& r) {
     if (!(ax >= 1e-4 && ax < 1e15)) return false;
-    for (int k = 0; k <= 15; ++k) {
-        const double escalado = ax * potencias10[k];
-        if (escalado >= 1e15) return false;
-        // The product carries at most half an ulp of error: only a whole
-        // number within a few ulps can be the decimal, and the division
-        // decides.
-        const double n = static_cast<double>(static_cast<std::int64_t>(escalado + 0.5));
-        if (std::fabs(escalado - n) > escalado * 0x1p-50) continue;
-        if (n / potencias10[k] != ax) continue;
-        // Digits two at a time, from the end of the field backwards.
-        static constexpr char pares[] =
-            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-            "8081828384858687888990919293949596979899";
-        std::uint64_t entero = static_cast<std::uint64_t>(n);
-        int largo = 1;
-        for (std::uint64_t tope = 10; tope <= entero && largo < 16; tope *= 10) ++largo;
-        char* fin = d.cifras.data() + largo;
-        while (entero >= 100) {
-            const auto par = static_cast<std::size_t>(entero % 100) * 2;
-            entero /= 100;
-            *--fin = pares[par + 1];
-            *--fin = pares[par];
-        }
-        if (entero >= 10) {
-            const auto par = static_cast<std::size_t>(entero) * 2;
-            *--fin = pares[par + 1];
-            *--fin = pares[par];
-        } else {
-            *--fin = static_cast<char>('0' + entero);
-        }
-        d.cantidad = largo;
-        while (d.cantidad > 1 && d.cifras[static_cast<std::size_t>(d.cantidad - 1)] == '0') --d.cantidad;
-        d.exponente = largo - 1 - k;
-        return true;
+    const auto bits = std::bit_cast<std::uint64_t>(ax);
+    const int exponentebinario = static_cast<int>(bits >> 52) - 1023;  // ax in [2^eb, 2^(eb+1))
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int corrimiento = 52 - exponentebinario;  // -q, from 3 to 66
+    // floor(eb * log10(2)) for |eb| < 1650: the decimal exponent of ax or one
+    // less.
+    int exponente = (exponentebinario * 78913) >> 18;
+    entero128 producto = static_cast<entero128>(m) * potencias10enteras[static_cast<std::size_t>(14 - exponente)];
+    std::uint64_t entera = static_cast<std::uint64_t>(producto >> corrimiento);
+    if (entera >= potencias10enteras[15]) {
+        ++exponente;
+        producto = static_cast<entero128>(m) * potencias10enteras[static_cast<std::size_t>(14 - exponente)];
+        entera = static_cast<std::uint64_t>(producto >> corrimiento);
     }
-    return false;
+    // Half to even: adding half less one, and one more when the whole part is
+    // odd, carries into the whole part exactly when the value rounds up.
+    const entero128 mitad = entero128{1} << (corrimiento - 1);
+    entera = static_cast<std::uint64_t>((producto + (mitad - 1) + (entera & 1)) >> corrimiento);
+    if (entera == potencias10enteras[15]) {
+        entera = potencias10enteras[14];
+        ++exponente;
+    }
+    r.cifras = entera;
+    r.exponente = exponente;
+    return true;
 }
 
-void agregatexto(std::string& destino, double x, bool ceroantesdelpunto) {
-    if (!std::isfinite(x)) return;
-    if (x == 0) {
-        destino += '0';
-        return;
-    }
-    Digitos d;
-    if (!digitosrapidos(std::fabs(x), d)) d = digitosde(std::fabs(x));
-    const char* cifras = d.cifras.data();
-    const auto cantidad = static_cast<std::size_t>(d.cantidad);
-    // At most 15 digits, a sign, a point, four zeros and an exponent.
-    char texto[40];
-    char* p = texto;
-    if (x < 0) *p++ = '-';
-    if (d.exponente < -4 || d.exponente > 14) {
-        *p++ = cifras[0];
-        if (cantidad > 1) {
-            *p++ = '.';
-            p = std::copy(cifras + 1, cifras + cantidad, p);
-        }
-        *p++ = 'E';
-        *p++ = d.exponente < 0 ? '-' : '+';
-        const int ae = std::abs(d.exponente);
-        if (ae >= 100) *p++ = static_cast<char>('0' + ae / 100);
-        *p++ = static_cast<char>('0' + ae / 10 % 10);
-        *p++ = static_cast<char>('0' + ae % 10);
-    } else if (d.exponente < 0) {
-        if (ceroantesdelpunto) *p++ = '0';
-        *p++ = '.';
-        p = std::fill_n(p, -d.exponente - 1, '0');
-        p = std::copy(cifras, cifras + cantidad, p);
-    } else {
-        const auto enteras = static_cast<std::size_t>(d.exponente + 1);
-        if (cantidad <= enteras) {
-            p = std::copy(cifras, cifras + cantidad, p);
-            p = std::fill_n(p, enteras - cantidad, '0');
-        } else {
-            p = std::copy(cifras, cifras + enteras, p);
-            *p++ = '.';
-            p = std::copy(cifras + enteras, cifras + cantidad, p);
-        }
-    }
-    destino.append(texto, static_cast<std::size_t>(p - texto));
+// Any finite non-zero ax: std::to_chars with a precision rounds the exact
+// binary value half to even.
+Quince quinceexacto(double ax) {
+    std::array<char, 32> texto{};
+    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), ax,
+                                       std::chars_format::scientific, 14);
+    // d.dddddddddddddde[+-]xx[x]
+    Quince r;
+    r.cifras = static_cast<std::uint64_t>(texto[0] - '0');
+    for (std::size_t i = 2; i < 16; ++i) r.cifras = r.cifras * 10 + static_cast<std::uint64_t>(texto[i] - '0');
+    const char* e = texto.data() + 17;
+    if (*e == '+') ++e;
+    std::from_chars(e, escrito.ptr, r.exponente);
+    return r;
+}
+
+// The eight decimal digits of v < 10^8, one per byte, the first digit in the
+// lowest byte: v is split into two halves of four digits, each half into two of
+// two and each of those into two digits, all lanes of a word at once (the
+// divisions by 100 and by 10 are multiplications that are exact on these
+// ranges).
+[[gnu::always_inline]] inline std::uint64_t ochocifras(std::uint32_t v) {
+    const std::uint64_t mitades = (v / 10000) | (static_cast<std::uint64_t>(v % 10000) << 32);
+    const std::uint64_t centenas = ((mitades * 10486) >> 20) & 0x0000007F0000007F;
+    const std::uint64_t cuartos = ((mitades - 100 * centenas) << 16) + centenas;
+    std::uint64_t decenas = ((cuartos * 103) >> 10) & 0x000F000F000F000F;
+    decenas += (cuartos - 10 * decenas) << 8;
+    return decenas;
 }
 
 }  // namespace
 
-void agregatextonumero(std::string& destino, double x) { agregatexto(destino, x, false); }
+char* escribetextonumero(char* p, double x, bool ceroantesdelpunto) {
+    if (!std::isfinite(x)) return p;
+    if (x == 0) {
+        *p++ = '0';
+        return p;
+    }
+    const double ax = std::fabs(x);
+    Quince q;
+    if (!quincerapido(ax, q)) q = quinceexacto(ax);
+
+    // The fifteen digits: seven (as eight with a leading 0) and eight. Then the
+    // count without trailing zeros, eight digits at a time: a 0 digit is a zero
+    // byte, and the last digit of a word its highest byte.
+    const std::uint64_t alto = ochocifras(static_cast<std::uint32_t>(q.cifras / 100000000));
+    const std::uint64_t bajo = ochocifras(static_cast<std::uint32_t>(q.cifras % 100000000));
+    const std::size_t cantidad = bajo != 0 ? 15 - static_cast<std::size_t>(std::countl_zero(bajo)) / 8
+                                           : 7 - static_cast<std::size_t>(std::countl_zero(alto)) / 8;
+    // The digits as characters, the first in the lowest byte, kept in registers:
+    // a group of them is written sixteen bytes at a time and the end set where
+    // the group stops (the destination has room for it).
+    constexpr std::uint64_t ceros = 0x3030303030303030;
+    const entero128 cifras = ((static_cast<entero128>(bajo + ceros) << 64) | (alto + ceros)) >> 8;
+    const auto escribe = [&p](entero128 desde, std::size_t cuantas) {
+        std::memcpy(p, &desde, 16);
+        p += cuantas;
+    };
+
+    if (x < 0) *p++ = '-';
+    const int exponente = q.exponente;
+    if (exponente < -4 || exponente > 14) {
+        *p++ = static_cast<char>(cifras);
+        if (cantidad > 1) {
+            *p++ = '.';
+            escribe(cifras >> 8, cantidad - 1);
+        }
+        *p++ = 'E';
+        *p++ = exponente < 0 ? '-' : '+';
+        const int ae = std::abs(exponente);
+        if (ae >= 100) *p++ = static_cast<char>('0' + ae / 100);
+        *p++ = static_cast<char>('0' + ae / 10 % 10);
+        *p++ = static_cast<char>('0' + ae % 10);
+    } else if (exponente < 0) {
+        if (ceroantesdelpunto) *p++ = '0';
+        *p++ = '.';
+        for (int i = -1; i > exponente; --i) *p++ = '0';
+        escribe(cifras, cantidad);
+    } else {
+        // The whole part is every digit up to the point, zeros included.
+        const auto enteras = static_cast<std::size_t>(exponente + 1);
+        escribe(cifras, enteras);
+        if (cantidad > enteras) {
+            *p++ = '.';
+            escribe(cifras >> (8 * enteras), cantidad - enteras);
+        }
+    }
+    return p;
+}
+
+void agregatextonumero(std::string& destino, double x) {
+    char texto[largomaximonumero];
+    destino.append(texto, static_cast<std::size_t>(escribetextonumero(texto, x, false) - texto));
+}
 
 std::string textonumero(double x) {
-    std::string s;
-    agregatexto(s, x, false);
-    return s;
+    char texto[largomaximonumero];
+    return std::string(texto, escribetextonumero(texto, x, false));
 }
 
 std::string textoconsigno(double x) {
     if (!std::isfinite(x)) return {};
-    std::string s;
-    if (!(x < 0)) s += ' ';
-    agregatexto(s, x, false);
-    return s;
+    char texto[largomaximonumero + 1];
+    char* p = texto;
+    if (!(x < 0)) *p++ = ' ';
+    return std::string(texto, escribetextonumero(p, x, false));
 }
 
 std::string textovista(double x) {
-    std::string s;
-    agregatexto(s, x, true);
-    return s;
+    char texto[largomaximonumero];
+    return std::string(texto, escribetextonumero(texto, x, true));
 }
 
 }  // namespace rumbal

@@ -14,6 +14,7 @@
 // Minus zero is written as zero. A NaN or an infinity has no text in the system:
 // these return an empty text, and the computations never hand one over.
 
+#include <cstddef>
 #include <string>
 
 namespace rumbal {
@@ -22,7 +23,19 @@ std::string textonumero(double x);
 std::string textoconsigno(double x);
 std::string textovista(double x);
 
-// Appends the number text form of x to destino (the fast path of record lines).
+// Appends the number text form of x to destino.
 void agregatextonumero(std::string& destino, double x);
+
+// The room escribetextonumero needs at its destination. The texts themselves
+// are at most 22 characters ("-0.000123456789012345", "-1.23456789012345E-308");
+// the writer copies digits sixteen at a time and may write past the end of the
+// text, within this room.
+inline constexpr std::size_t largomaximonumero = 40;
+
+// Writes the number text form of x (the display form when ceroantesdelpunto)
+// at destino, which has room for largomaximonumero characters, and returns the
+// end of the text: nothing for a NaN or an infinity. Record lines and angle
+// texts are written this way, without a text of their own per number.
+char* escribetextonumero(char* destino, double x, bool ceroantesdelpunto);
 
 }  // namespace rumbal

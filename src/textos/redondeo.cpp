@@ -3,18 +3,16 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+
+#include "textos/potencias10.hpp"
 
 namespace rumbal {
 
 namespace {
 
 constexpr int maximodecimales = 350;
-
-// Exact powers of ten as doubles (10^22 is the largest that is exact).
-constexpr std::array<double, 23> potencias10 = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Rounding through the exact decimal expansion: std::to_chars in fixed form
 // rounds the exact value half to even, std::from_chars returns the nearest
@@ -51,7 +49,7 @@ double redondea(double x, int n) {
         const double y = x * escala;
         const double ay = std::fabs(y);
         if (ay < 4503599627370496.0) {  // 2^52
-            const double piso = std::floor(ay);
+            const double piso = static_cast<double>(static_cast<std::int64_t>(ay));  // floor: 0 <= ay < 2^52
             const double fraccion = ay - piso;  // exact
             // ay * 2^-50 is at least two ulps of ay.
             if (std::fabs(fraccion - 0.5) > ay * 0x1p-50) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <string>
 
 namespace rumbal {
 namespace {
@@ -33,6 +34,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LecturaDeAngulo, ComaYPuntoLeenIgual) {
     EXPECT_EQ(gmsagra("12 30 15.5"), gmsagra("12 30 15,5"));
     EXPECT_EQ(texarad("-34 36 12,5"), (gmsagra("-34 36 12,5") * PI) / 180);
+}
+
+// Loose layouts, each read window by window as described: the comma anywhere,
+// blanks inside fields, signs, tabs and texts longer than the short copy.
+TEST(LecturaDeAngulo, DisposicionesSueltas) {
+    EXPECT_EQ(gmsagra("34,5 30"), 34.5 + 30.0 / 60);
+    EXPECT_EQ(gmsagra("34 3,5 10"), 34 + 3.0 / 60 + 10.0 / 3600);
+    EXPECT_EQ(gmsagra("12 30 15,5,7"), 12 + 30.0 / 60 + 15.5 / 3600);
+    EXPECT_EQ(gmsagra("--5"), 5);
+    EXPECT_EQ(gmsagra("  +  5 10"), 5.0 / 60 + 510.0 / 3600);
+    EXPECT_EQ(gmsagra("45\t30"), 4530);
+    EXPECT_EQ(gmsagra("34 3612"), 34 + 36.0 / 60);
+    EXPECT_EQ(gmsagra("1 2 3 4"), 1 + 2.0 / 60 + 34.0 / 3600);
+    EXPECT_TRUE(std::signbit(gmsagra("-0")));
+    EXPECT_TRUE(std::signbit(gmsagra("--0")));
+    const std::string largo = "10 20 " + std::string(70, '0') + "1,5";
+    EXPECT_EQ(gmsagra(largo), 10 + 20.0 / 60 + 1.5 / 3600);
+    EXPECT_EQ(gmsagra(std::string(80, ' ') + "-7,25"), -7.25);
 }
 
 TEST(LecturaDeAngulo, SegundosQueRedondeanA60LeenElGradoSiguiente) {

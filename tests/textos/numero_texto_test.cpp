@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
+#include <string>
 
 #include "textos/lectura_numero.hpp"
 #include "textos/redondeo.hpp"
@@ -85,6 +90,158 @@ TEST(FormasDeNumero, IdaYVueltaEnTodasLasMagnitudes) {
         auto r = std::to_chars(referencia, referencia + sizeof referencia, redondea15(x), std::chars_format::general, 15);
         ASSERT_EQ(leenumero(std::string(referencia, r.ptr)), leenumero(t)) << t;
     }
+}
+
+}  // namespace
+}  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+// The exact decimal path, written out plainly: std::to_chars rounds the exact
+// binary value of |x| half to even to 15 significant digits, and the digits are
+// laid out by the number text form (display form with cero).
+std::string textoexacto(double x, bool cero) {
+    if (!std::isfinite(x)) return "";
+    if (x == 0) return "0";
+    char t[40];
+    const auto r = std::to_chars(t, t + sizeof t, std::fabs(x), std::chars_format::scientific, 14);
+    const std::string s(t, r.ptr);
+    const std::size_t e = s.find('e');
+    std::string cifras = s.substr(0, 1) + s.substr(2, e - 2);
+    const int exponente = std::stoi(s.substr(e + 1));
+    while (cifras.size() > 1 && cifras.back() == '0') cifras.pop_back();
+    std::string salida = x < 0 ? "-" : "";
+    if (exponente < -4 || exponente > 14) {
+        salida += cifras.substr(0, 1);
+        if (cifras.size() > 1) salida += "." + cifras.substr(1);
+        char cola[16];
+        std::snprintf(cola, sizeof cola, "E%c%02d", exponente < 0 ? '-' : '+', std::abs(exponente));
+        salida += cola;
+    } else if (exponente < 0) {
+        salida += cero ? "0." : ".";
+        salida += std::string(static_cast<std::size_t>(-exponente - 1), '0') + cifras;
+    } else {
+        const auto enteras = static_cast<std::size_t>(exponente + 1);
+        if (cifras.size() < enteras) cifras.resize(enteras, '0');
+        salida += cifras.substr(0, enteras);
+        if (cifras.size() > enteras) salida += "." + cifras.substr(enteras);
+    }
+    return salida;
+}
+
+// Every form of x against the exact path; the number of failures so far is
+// kept so that a broken path reports a few values, not millions.
+void compara(double x, int& fallas) {
+    if (fallas > 20) return;
+    const std::string esperado = textoexacto(x, false);
+    std::string agregado = "abc";
+    agregatextonumero(agregado, x);
+    char directo[largomaximonumero];
+    const std::string escrito(directo, escribetextonumero(directo, x, false));
+    const std::string consigno = std::isfinite(x) ? (x < 0 ? "" : " ") + esperado : "";
+    if (textonumero(x) != esperado || agregado != "abc" + esperado || escrito != esperado ||
+        textovista(x) != textoexacto(x, true) || textoconsigno(x) != consigno) {
+        ++fallas;
+        char bits[40];
+        std::snprintf(bits, sizeof bits, "%a", x);
+        ADD_FAILURE() << bits << ": " << textonumero(x) << " / " << textovista(x) << ", exacto " << esperado;
+    }
+}
+
+TEST(TextoExacto, ElCaminoExactoDaLasFormasDocumentadas) {
+    EXPECT_EQ(textoexacto(0.5, false), ".5");
+    EXPECT_EQ(textoexacto(-0.25, true), "-0.25");
+    EXPECT_EQ(textoexacto(1234567890123456.0, false), "1.23456789012346E+15");
+    EXPECT_EQ(textoexacto(1e-05, false), "1E-05");
+    EXPECT_EQ(textoexacto(2e15, false), "2E+15");
+    EXPECT_EQ(textoexacto(1e100, false), "1E+100");
+    EXPECT_EQ(textoexacto(100, false), "100");
+    EXPECT_EQ(textoexacto(-0.0, false), "0");
+}
+
+TEST(TextoExacto, CualquierDobleFinito) {
+    std::mt19937_64 azar(2024);
+    int fallas = 0;
+    for (int i = 0; i < 400000; ++i) {
+        const double x = std::bit_cast<double>(azar());
+        if (std::isfinite(x)) compara(x, fallas);
+    }
+    for (double x : {0.0, -0.0, DBL_MIN, -DBL_MIN, DBL_MAX, -DBL_MAX, DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_EPSILON,
+                     1e-300, 1e300, 4.9e-324, 2.2250738585072009e-308})
+        compara(x, fallas);
+}
+
+// Values as the computations hand them over: rounded to 0 to 16 decimals, in
+// every magnitude from 1E-06 to 1E+17 and both signs.
+TEST(TextoExacto, ValoresRedondeadosATodosLosDecimales) {
+    std::mt19937_64 azar(7);
+    std::uniform_real_distribution<double> mantisa(1, 10);
+    std::uniform_int_distribution<int> exponente(-6, 17);
+    std::uniform_int_distribution<int> decimales(0, 16);
+    int fallas = 0;
+    for (int i = 0; i < 600000; ++i) {
+        double x = redondea(mantisa(azar) * std::pow(10.0, exponente(azar)), decimales(azar));
+        compara(i % 2 ? -x : x, fallas);
+    }
+}
+
+// Exact halves of the fifteenth digit: odd * 2^(e - 15) lies in the decade of
+// 10^e, where times 10^(14 - e) it is odd * 5^(14 - e) / 2, a whole number and
+// a half. Every decade that has them, and so every count of decimals the plain
+// form can show; halves go to the even neighbour.
+TEST(TextoExacto, MitadesDeLaCifraQuinceEnCadaDecada) {
+    std::mt19937_64 azar(15);
+    int fallas = 0;
+    int decadas = 0;
+    for (int e = -20; e <= 25; ++e) {
+        const double desde = std::ceil(std::ldexp(std::pow(10.0, e), 15 - e));
+        const double hasta = std::min(std::floor(std::ldexp(std::pow(10.0, e + 1), 15 - e)), 0x1p53);
+        if (!(desde < hasta)) continue;
+        ++decadas;
+        std::uniform_real_distribution<double> impar(desde, hasta);
+        for (int i = 0; i < 20000; ++i) {
+            double o = std::floor(impar(azar));
+            if (std::fmod(o, 2) == 0) o += 1;
+            const double x = std::ldexp(o, e - 15);
+            compara(x, fallas);
+            compara(-x, fallas);
+        }
+    }
+    EXPECT_GE(decadas, 20);
+    // Both directions of the tie, seen directly.
+    EXPECT_EQ(textonumero(123456789012345.5), "123456789012346");
+    EXPECT_EQ(textonumero(123456789012344.5), "123456789012344");
+    EXPECT_EQ(textonumero(1.000030517578125), "1.00003051757812");
+    EXPECT_EQ(textonumero(0.1000213623046875), ".100021362304688");
+}
+
+// Powers of ten and their neighbours a few ulps away, and the values that
+// round up into the next decade (999999999999999.5 becomes 1E+15).
+TEST(TextoExacto, CercaDeLasPotenciasDeDiez) {
+    int fallas = 0;
+    for (int k = -325; k <= 308; ++k) {
+        for (const char* forma : {"1e%d", "9.999999999999995e%d", "9.9999999999999949e%d", "9.9999999999999951e%d",
+                                  "5e%d", "1.5e%d"}) {
+            char texto[40];
+            std::snprintf(texto, sizeof texto, forma, k);
+            const double p = std::strtod(texto, nullptr);
+            double abajo = p, arriba = p;
+            for (int i = 0; i < 40; ++i) {
+                compara(abajo, fallas);
+                compara(-arriba, fallas);
+                compara(arriba, fallas);
+                abajo = std::nextafter(abajo, 0.0);
+                arriba = std::nextafter(arriba, INFINITY);
+            }
+        }
+    }
+    EXPECT_EQ(textonumero(999999999999999.5), "1E+15");
+    EXPECT_EQ(textonumero(99999999999999.95), "100000000000000");
+    EXPECT_EQ(textonumero(0.00009999999999999995), ".0001");
+    EXPECT_EQ(textonumero(0.0001), ".0001");
+    EXPECT_EQ(textonumero(std::nextafter(0.0001, 0.0)), ".0001");
+    EXPECT_EQ(textonumero(9.99999999999999e-05), "9.99999999999999E-05");
 }
 
 }  // namespace
