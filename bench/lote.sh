@@ -20,7 +20,8 @@ cmake --build build/normal >/dev/null
 
 puntos=${1:-1000000}
 pares=${2:-5}
-lote=$PWD/build/normal/bin/rumbal-lote
+# RUMBAL_LOTE names another build of the tool (an earlier one, to compare).
+lote=$(realpath "${RUMBAL_LOTE:-build/normal/bin/rumbal-lote}")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir"
