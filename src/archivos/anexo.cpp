@@ -162,8 +162,6 @@ std::optional<std::int64_t> Anexo::lineas() { return buffer_->lineas(); }
 const std::string& Anexo::motivofalla() const { return buffer_->motivo(); }
 
 bool Anexo::cierra() {
-    // Lines are counted before the descriptor goes.
-    buffer_->lineas();
     const bool bien = buffer_->cierra();
     if (!bien) setstate(std::ios::badbit);
     return bien;

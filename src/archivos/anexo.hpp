@@ -39,7 +39,8 @@ public:
     Anexo(const Anexo&) = delete;
     Anexo& operator=(const Anexo&) = delete;
 
-    // Lines in the file now: those it had plus the line ends written.
+    // Lines in the file now: those it had plus the line ends written. Asked
+    // before cierra, which gives up the descriptor the first lines are read from.
     std::optional<std::int64_t> lineas();
     // Why the first failed write failed; empty while none has.
     const std::string& motivofalla() const;

@@ -33,7 +33,7 @@ std::string fuerade(const char* que, const ValorCampo& v, double limite, const c
 // A latitude or longitude field: decimal degrees (a number, or a text that is
 // only one) become an angle text; an angle text is kept as read. Anything
 // else, or an angle past maximo degrees, is refused.
-Resultado<void> leeangulo(const ValorCampo& v, const Decimales& d, const char* que, double maximo, std::string& texto) {
+Resultado<void> leecampoangulo(const ValorCampo& v, const Decimales& d, const char* que, double maximo, std::string& texto) {
     if (v.esvacio()) return falla(std::string("falta ") + que);
     std::optional<double> grados;
     if (v.esnumero()) {
@@ -59,8 +59,8 @@ struct Coordenadas {
 };
 
 Resultado<void> leegeodesicas(std::span<ValorCampo> c, const Proceso& p, Coordenadas& k) {
-    if (auto m = leeangulo(c[2], p.decimales, "la latitud", latitudmaxima, k.latitud); !m) return m;
-    if (auto m = leeangulo(c[3], p.decimales, "la longitud", longitudmaxima, k.longitud); !m) return m;
+    if (auto m = leecampoangulo(c[2], p.decimales, "la latitud", latitudmaxima, k.latitud); !m) return m;
+    if (auto m = leecampoangulo(c[3], p.decimales, "la longitud", longitudmaxima, k.longitud); !m) return m;
     const bool sinaltura = c[4].esvacio() || (c[4].estexto() && c[4].texto().empty());
     if (sinaltura) return {};
     const auto h = numerode(c[4]);
