@@ -9,6 +9,11 @@
 # copied in first). A crash, a sanitizer report, a broken property, a hang of
 # 10 s or 2 GB of memory ends the run with a failure, and the input is kept as
 # hallazgos/NOMBRE-... beside the program.
+#
+# The run starts from a fixed seed of libFuzzer's own random choices (1, or
+# RUMBAL_FUZZ_SEMILLA), so a failure of a test run comes back on the same
+# machine, and the inputs of fuzz/hallazgos for this target (NOMBRE-...) are
+# replayed among the seeds. Exploring runs by hand pass another seed.
 set -euo pipefail
 programa=$1
 segundos=$2
@@ -34,8 +39,11 @@ else
 fi
 mkdir -p "$corpus"
 cp "$fuente/semillas/$nombre"/* "$corpus/"
+for hallazgo in "$fuente/hallazgos/$nombre"-*; do
+  [[ -f $hallazgo ]] && cp "$hallazgo" "$corpus/"
+done
 
-opciones=(-max_total_time="$segundos" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1
+opciones=(-max_total_time="$segundos" -seed="${RUMBAL_FUZZ_SEMILLA:-1}" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1
           -artifact_prefix="$hallazgos/$nombre-")
 [[ -f $fuente/$nombre.dict ]] && opciones+=(-dict="$fuente/$nombre.dict")
 "$programa" "${opciones[@]}" "$@" "$corpus"

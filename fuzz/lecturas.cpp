@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +44,8 @@ const LectorAngulo lectoresdeangulo[] = {
 };
 
 // The value of a whole number text by the standard library: nothing when it
-// is out of the range of a double.
+// is out of the range of a double and not one of the texts that round to the
+// largest double's 15 digits.
 std::optional<double> valorstd(std::string_view numero) {
     bool negativo = false;
     if (!numero.empty() && (numero.front() == '+' || numero.front() == '-')) {
@@ -52,8 +54,16 @@ std::optional<double> valorstd(std::string_view numero) {
     }
     double v = 0;
     const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), v);
-    if (r.ec == std::errc::result_out_of_range) return std::nullopt;
-    VERIFICA(r.ec == std::errc{} && r.ptr == numero.data() + numero.size());
+    if (r.ec == std::errc::result_out_of_range) {
+        // Just past the largest double, up to its 15-digit text
+        // 1.79769313486232E+308, the program reads the largest double.
+        long double ancho = 0;
+        std::from_chars(numero.data(), numero.data() + numero.size(), ancho);
+        if (ancho < 1 || ancho > 1.79769313486232E+308L) return std::nullopt;
+        v = std::numeric_limits<double>::max();
+    } else {
+        VERIFICA(r.ec == std::errc{} && r.ptr == numero.data() + numero.size());
+    }
     return negativo ? -v : v;
 }
 
