@@ -161,10 +161,10 @@ std::optional<std::int64_t> Anexo::lineas() { return buffer_->lineas(); }
 
 const std::string& Anexo::motivofalla() const { return buffer_->motivo(); }
 
-bool Anexo::cierra() {
-    const bool bien = buffer_->cierra();
-    if (!bien) setstate(std::ios::badbit);
-    return bien;
+Resultado<void> Anexo::cierra() {
+    if (buffer_->cierra()) return {};
+    setstate(std::ios::badbit);
+    return falla(motivofalla());
 }
 
 std::string motivoescritura(const std::ostream& destino) {

@@ -44,8 +44,9 @@ public:
     std::optional<std::int64_t> lineas();
     // Why the first failed write failed; empty while none has.
     const std::string& motivofalla() const;
-    // Closes the file; false when a write or the closing failed.
-    bool cierra();
+    // Closes the file; an error with the reason of the first failed write, or
+    // of the closing.
+    Resultado<void> cierra();
 
 private:
     class Buffer;

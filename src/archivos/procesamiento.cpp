@@ -23,7 +23,10 @@ using dominio::apartamientomaximo;
 using dominio::latitudmaxima;
 using dominio::longitudmaxima;
 
-const char* const nocalculable = "el punto no se puede calcular con el elipsoide y la representación plana elegidos";
+// A point the formulas refuse, with their reason.
+Error nocalculable(const Error& motivo) {
+    return falla("el punto no se puede calcular con el elipsoide y la representación plana elegidos: " + motivo.motivo);
+}
 
 std::string fuerade(const char* que, const ValorCampo& v, double limite, const char* unidad) {
     return std::string(que) + " (" + cita(v) + ") está fuera de -" + textonumero(limite) + " a " + textonumero(limite) +
@@ -80,7 +83,7 @@ Resultado<void> leecartesianas(std::span<ValorCampo> c, const Proceso& p, Coorde
     }
     if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return falla(dominio::fueradelatierra());
     const auto g = caracgeo(xyz[0], xyz[1], xyz[2], p.elipsoide, p.decimales);
-    if (!g) return falla(nocalculable);
+    if (!g) return nocalculable(g.error());
     k.latitud = g->latitud;
     k.longitud = g->longitud;
     k.altura = g->altura;
@@ -139,19 +142,19 @@ Resultado<void> completa(std::span<ValorCampo> c, const Proceso& p, const intern
         r[colz] = k.z;
     } else {
         const auto xyz = interno::geoacargrados(latgrados, longrados, k.altura, p.elipsoide, d);
-        if (!xyz) return falla(nocalculable);
+        if (!xyz) return nocalculable(xyz.error());
         r[colx] = xyz->x;
         r[coly] = xyz->y;
         r[colz] = xyz->z;
     }
     const auto coeficiente = interno::coefaltgrados(latgrados, k.altura, p.elipsoide);
-    if (!coeficiente) return falla(nocalculable);
+    if (!coeficiente) return nocalculable(coeficiente.error());
     if (conplanas) {
         if (!dominio::enlazona(latgrados, longrados, origen.longitud, false))
             return falla("el punto está a más de " + textonumero(apartamientomaximo) +
                          " grados del meridiano central de la representación plana");
         const auto planas = interno::geoaplagrados(latgrados, longrados, p.elipsoide, p.representacion, origen, d);
-        if (!planas) return falla(nocalculable);
+        if (!planas) return nocalculable(planas.error());
         r[colxplana] = p.modo == ModoDatos::planas ? k.xplana : planas->x;
         r[colyplana] = p.modo == ModoDatos::planas ? k.yplana : planas->y;
         r[colfactor] = redondea(planas->factorescala, 8);

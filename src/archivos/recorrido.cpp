@@ -15,6 +15,14 @@ namespace rumbal {
 
 std::string Salida::motivo() const { return motivoescritura(destino_); }
 
+void cierraresultados(Anexo& resultados, Recuento& r) {
+    r.lineasarchivo = resultados.lineas();
+    if (auto cerrado = resultados.cierra(); !cerrado && r.estado != Estado::fallo) {
+        r.estado = Estado::fallo;
+        r.mensaje = "No se puede escribir el archivo de resultados: " + cerrado.error().motivo + ".";
+    }
+}
+
 bool Salida::vacia() {
     // Pieces of at most 64 KiB cut after a line end, so that a write that
     // fails loses at most one piece and the lines before it count.

@@ -46,6 +46,12 @@ struct Recuento {
     std::optional<std::int64_t> lineasarchivo;
 };
 
+class Anexo;
+
+// Closes the results file of a run and adds to the count the lines it holds
+// and, when the run had not failed yet, the failure of its closing.
+void cierraresultados(Anexo& resultados, Recuento& r);
+
 // Appends to an output stream through a buffer of whole lines, emptied when it
 // grows past 64 KiB and at the end of the run, whatever its end.
 class Salida {

@@ -18,7 +18,7 @@ Recuento transformaarchivo(std::istream& datos, std::ostream& resultados, const 
         }
         if (!dominio::geocentricasvalidas(xyz[0], xyz[1], xyz[2])) return falla(dominio::fueradelatierra());
         const auto nuevo = transforma(xyz[0], xyz[1], xyz[2], t, d);
-        if (!nuevo) return falla("el punto no se puede transformar");
+        if (!nuevo) return falla("el punto no se puede transformar: " + nuevo.error().motivo);
         c[2] = nuevo->x;
         c[3] = nuevo->y;
         c[4] = nuevo->z;

@@ -5,9 +5,10 @@
 // axis read back from its text (at most 15 significant digits),
 // e2 = 1 - (b'/a)^2 and ep2 = (a/b')^2 - 1.
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/resultado.hpp"
 
 namespace rumbal {
 
@@ -15,8 +16,8 @@ struct ElipsoideNuevo {
     std::string b, f, e2, ep2;  // display texts
 };
 
-// Nothing when a or r is not a number (strict reading), or when they give no
+// An error when a or r is not a number (strict reading), or when they give no
 // finite ellipsoid (r = 0 or 1, a = 0).
-std::optional<ElipsoideNuevo> derivaelipsoide(std::string_view semiejemayor, std::string_view aplastamientoinverso);
+Resultado<ElipsoideNuevo> derivaelipsoide(std::string_view semiejemayor, std::string_view aplastamientoinverso);
 
 }  // namespace rumbal

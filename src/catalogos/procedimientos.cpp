@@ -84,7 +84,8 @@ Resultado<Agregado> agregaentrada(const std::filesystem::path& carpeta, const Ca
     std::string linea;
     grabalinea(linea, entrada);
     **archivo << linea;
-    if (!(*archivo)->cierra()) return errorde(carpeta, c, "no se pudo escribir la entrada: " + (*archivo)->motivofalla());
+    if (auto cerrado = (*archivo)->cierra(); !cerrado)
+        return errorde(carpeta, c, "no se pudo escribir la entrada: " + cerrado.error().motivo);
     return Agregado::agregado;
 }
 

@@ -2,35 +2,43 @@
 
 namespace rumbal {
 
-bool ArchivoResultados::abre(const std::filesystem::path& ruta) {
+namespace {
+
+Error claveenuso(const std::string& clave) { return falla("ya hay un archivo abierto para " + clave); }
+
+}  // namespace
+
+Resultado<void> ArchivoResultados::abre(const std::filesystem::path& ruta) {
     auto archivo = Anexo::abre(ruta);
-    if (!archivo) return false;
+    if (!archivo) return archivo.error();
     archivo_ = std::move(*archivo);
-    return true;
+    return {};
 }
 
-bool ArchivoResultados::agrega(const std::string& bytes) {
-    if (!archivo_) return false;
+Resultado<void> ArchivoResultados::agrega(const std::string& bytes) {
+    if (!archivo_) return falla("no hay un archivo de resultados abierto");
     archivo_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     archivo_->flush();
-    return static_cast<bool>(*archivo_);
+    if (!*archivo_) return falla(archivo_->motivofalla());
+    return {};
 }
 
-bool ArchivosAbiertos::abrelectura(const std::string& clave, const std::filesystem::path& ruta) {
+Resultado<void> ArchivosAbiertos::abrelectura(const std::string& clave, const std::filesystem::path& ruta) {
+    if (abierto(clave)) return claveenuso(clave);
     std::error_code ec;
-    if (abierto(clave) || std::filesystem::is_directory(ruta, ec)) return false;
+    if (std::filesystem::is_directory(ruta, ec)) return falla("es una carpeta");
     auto archivo = std::make_unique<std::ifstream>(ruta, std::ios::binary);
-    if (!*archivo) return false;
+    if (!*archivo) return falla("no se puede leer");
     lectura_[clave] = std::move(archivo);
-    return true;
+    return {};
 }
 
-bool ArchivosAbiertos::abreagregado(const std::string& clave, const std::filesystem::path& ruta) {
-    if (abierto(clave)) return false;
+Resultado<void> ArchivosAbiertos::abreagregado(const std::string& clave, const std::filesystem::path& ruta) {
+    if (abierto(clave)) return claveenuso(clave);
     auto archivo = Anexo::abre(ruta);
-    if (!archivo) return false;
+    if (!archivo) return archivo.error();
     agregado_[clave] = std::move(*archivo);
-    return true;
+    return {};
 }
 
 std::unique_ptr<std::ifstream> ArchivosAbiertos::tomalectura(const std::string& clave) {

@@ -25,10 +25,10 @@ namespace rumbal {
 class ArchivoResultados {
 public:
     bool abierto() const { return archivo_ != nullptr; }
-    // Opens (creating it if needed) for appending; false when it cannot.
-    bool abre(const std::filesystem::path& ruta);
-    // Appends bytes and flushes them; false when they could not be written.
-    bool agrega(const std::string& bytes);
+    // Opens (creating it if needed) for appending.
+    Resultado<void> abre(const std::filesystem::path& ruta);
+    // Appends bytes and flushes them.
+    Resultado<void> agrega(const std::string& bytes);
     void cierra() { archivo_.reset(); }
 
 private:
@@ -42,11 +42,11 @@ private:
 class ArchivosAbiertos {
 public:
     bool abierto(const std::string& clave) const { return lectura_.count(clave) || agregado_.count(clave); }
-    // For reading; false when the key is in use or the file cannot be read.
-    bool abrelectura(const std::string& clave, const std::filesystem::path& ruta);
-    // For appending, created if it does not exist; false when the key is in
+    // For reading; an error when the key is in use or the file cannot be read.
+    Resultado<void> abrelectura(const std::string& clave, const std::filesystem::path& ruta);
+    // For appending, created if it does not exist; an error when the key is in
     // use, the path is not a regular file or the file cannot be written.
-    bool abreagregado(const std::string& clave, const std::filesystem::path& ruta);
+    Resultado<void> abreagregado(const std::string& clave, const std::filesystem::path& ruta);
     // Hands an open file over to whoever closes it next (a run); empty when
     // the key holds no file of that kind.
     std::unique_ptr<std::ifstream> tomalectura(const std::string& clave);

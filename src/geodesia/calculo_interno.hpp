@@ -5,8 +5,6 @@
 // each text of a record once, and the origin of a plane representation once
 // per run, and gets the same bits.
 
-#include <optional>
-
 #include "geodesia/constantes.hpp"
 #include "geodesia/geocentricas.hpp"
 #include "geodesia/proyeccion.hpp"
@@ -48,12 +46,12 @@ struct OrigenLeido {
 };
 OrigenLeido leeorigen(const RepresentacionPlana& r, const Elipsoide& e);
 
-std::optional<Cartesianas> geoacargrados(double latitud, double longitud, double altura, const Elipsoide& e,
-                                         const Decimales& d);
-std::optional<Planas> geoaplagrados(double latitud, double longitud, const Elipsoide& e,
-                                    const RepresentacionPlana& r, const OrigenLeido& o, const Decimales& d);
-std::optional<LatitudLongitud> plaageoleido(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
-                                            const OrigenLeido& o, const Decimales& d);
-std::optional<double> coefaltgrados(double latitud, double altura, const Elipsoide& e);
+Resultado<Cartesianas> geoacargrados(double latitud, double longitud, double altura, const Elipsoide& e,
+                                     const Decimales& d);
+Resultado<Planas> geoaplagrados(double latitud, double longitud, const Elipsoide& e, const RepresentacionPlana& r,
+                                const OrigenLeido& o, const Decimales& d);
+Resultado<LatitudLongitud> plaageoleido(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
+                                        const OrigenLeido& o, const Decimales& d);
+Resultado<double> coefaltgrados(double latitud, double altura, const Elipsoide& e);
 
 }  // namespace rumbal::interno

@@ -43,8 +43,8 @@ double calm(std::string_view latitud, const Elipsoide& e) { return interno::calm
 
 double calr(std::string_view latitud, const Elipsoide& e) { return interno::calrrad(texarad(latitud), e); }
 
-std::optional<Cartesianas> interno::geoacargrados(double latitud, double longitud, double h, const Elipsoide& e,
-                                                  const Decimales& d) {
+Resultado<Cartesianas> interno::geoacargrados(double latitud, double longitud, double h, const Elipsoide& e,
+                                              const Decimales& d) {
     const double b = (latitud * PI) / 180;
     const double l = (longitud * PI) / 180;
     const double senob = std::sin(b);
@@ -55,16 +55,16 @@ std::optional<Cartesianas> interno::geoacargrados(double latitud, double longitu
     c.x = redondea(((n + h) * cosenob) * std::cos(l), dm);
     c.y = redondea(((n + h) * cosenob) * std::sin(l), dm);
     c.z = redondea((n * (1 - e.e2) + h) * senob, dm);
-    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return std::nullopt;
+    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return nofinito();
     return c;
 }
 
-std::optional<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double h,
-                                   const Elipsoide& e, const Decimales& d) {
+Resultado<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double h, const Elipsoide& e,
+                               const Decimales& d) {
     return interno::geoacargrados(gmsagra(latitud), gmsagra(longitud), h, e, d);
 }
 
-std::optional<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide& e, const Decimales& d) {
+Resultado<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide& e, const Decimales& d) {
     const int dm = decimalesentero(d.metros);
     Geodesicas g;
     if (x == 0 && y == 0) {
@@ -82,9 +82,11 @@ std::optional<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide
         const double bescrita = texarad(g.latitud);
         g.altura = redondea(p / std::cos(bescrita) - interno::calnrad(bescrita, e), dm);
     }
-    if (g.latitud.empty() || g.longitud.empty() || !std::isfinite(g.altura)) return std::nullopt;
+    if (g.latitud.empty() || g.longitud.empty() || !std::isfinite(g.altura)) return nofinito();
     return g;
 }
+
+Error nofinito() { return falla("el resultado no es un número finito"); }
 
 double arcotan(double x, double y) {
     const auto sgn = [](double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); };

@@ -5,13 +5,13 @@
 //
 // Radii are rounded to 5 decimals and metres to the metres decimals setting,
 // halves to even. A result that would not be a finite number (an ellipsoid
-// with e2 >= 1, a height of 1E+300) is refused: the operation returns nothing,
-// so that no NaN or infinity reaches a text box or a file.
+// with e2 >= 1, a height of 1E+300) is refused: the operation returns an error
+// that says so, and no NaN or infinity reaches a text box or a file.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/resultado.hpp"
 #include "geodesia/constantes.hpp"
 
 namespace rumbal {
@@ -31,16 +31,19 @@ struct Geodesicas {
     double altura = 0;     // metres, to the metres decimals
 };
 
-std::optional<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double altura,
-                                   const Elipsoide& e, const Decimales& d);
+Resultado<Cartesianas> geoacar(std::string_view latitud, std::string_view longitud, double altura, const Elipsoide& e,
+                               const Decimales& d);
 
 // Closed formula in one pass (no iteration). The height is computed from the
 // latitude as written in its text, so it agrees with what the user sees.
 // A point on the polar axis (x = y = 0) has latitude +90 (z >= 0) or -90,
 // longitude 0 and height |z| - b, the limit of the formula there.
-std::optional<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide& e, const Decimales& d);
+Resultado<Geodesicas> caracgeo(double x, double y, double z, const Elipsoide& e, const Decimales& d);
 
 // Full-circle arctangent of y / x in (-pi, pi]: the negative x axis is +pi.
 double arcotan(double x, double y);
+
+// The error of a computation whose result would not be a finite number.
+Error nofinito();
 
 }  // namespace rumbal

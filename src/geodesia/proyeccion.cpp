@@ -78,13 +78,13 @@ interno::OrigenLeido interno::leeorigen(const RepresentacionPlana& r, const Elip
     return o;
 }
 
-std::optional<Planas> geoapla(std::string_view latitud, std::string_view longitud, const Elipsoide& e,
-                              const RepresentacionPlana& r, const Decimales& d) {
+Resultado<Planas> geoapla(std::string_view latitud, std::string_view longitud, const Elipsoide& e,
+                          const RepresentacionPlana& r, const Decimales& d) {
     return interno::geoaplagrados(gmsagra(latitud), gmsagra(longitud), e, r, origendeproyeccion(r, e), d);
 }
 
-std::optional<Planas> interno::geoaplagrados(double phi, double longitud, const Elipsoide& e,
-                                             const RepresentacionPlana& r, const OrigenLeido& o, const Decimales& d) {
+Resultado<Planas> interno::geoaplagrados(double phi, double longitud, const Elipsoide& e, const RepresentacionPlana& r,
+                                         const OrigenLeido& o, const Decimales& d) {
     const double b = (phi * PI) / 180;
     const double ds = arcomerde(phi, b, o.serie) - o.arco;
     const double l = ((longitud - o.longitud) * PI) / 180;
@@ -121,27 +121,27 @@ std::optional<Planas> interno::geoaplagrados(double phi, double longitud, const 
         (l * senob) * (1 + (l2 / 3) * c2 * (1 + 3 * eta2 + 2 * eta4) + (l4 / 15) * c4 * (2 - t2));
     p.convergencia = radatexang(gamma, d);
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.factorescala) || p.convergencia.empty())
-        return std::nullopt;
+        return nofinito();
     return p;
 }
 
-std::optional<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
-                                       const Decimales& d) {
+Resultado<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
+                                   const Decimales& d) {
     return interno::plaageoleido(x, y, e, r, interno::leeorigen(r, e), d);
 }
 
-std::optional<LatitudLongitud> interno::plaageoleido(double x, double y, const Elipsoide& e,
-                                                     const RepresentacionPlana& r, const OrigenLeido& o,
-                                                     const Decimales& d) {
+Resultado<LatitudLongitud> interno::plaageoleido(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
+                                                 const OrigenLeido& o, const Decimales& d) {
     const double k0 = r.factorescala;
-    if (k0 == 0) return std::nullopt;
+    if (k0 == 0) return falla("el factor de escala de la representación plana es 0");
     const SeriePie& k = o.pie;
     const double mu = ((((x - r.falsonorte) / k0 + o.arco) / k.app) * PI) / 180;
     const double phi1 = mu + k.f2 * std::sin(2 * mu) + k.f4 * std::sin(4 * mu) + k.f6 * std::sin(6 * mu) +
                         k.f8 * std::sin(8 * mu);
     // The series is not meant for the poles: at a footpoint of +-90 degrees the
     // longitude divides by cos(phi1) = 0, and beyond it the latitude folds back.
-    if (!std::isfinite(phi1) || std::fabs(phi1) >= PI / 2) return std::nullopt;
+    if (!std::isfinite(phi1)) return nofinito();
+    if (std::fabs(phi1) >= PI / 2) return falla("la latitud del punto pie llega a un polo");
 
     const double n1 = caln(gratexgeo((phi1 * 180) / PI, d), e);
     const double dd = ((y - r.falsoeste) / n1) / k0;
@@ -158,18 +158,18 @@ std::optional<LatitudLongitud> interno::plaageoleido(double x, double y, const E
     LatitudLongitud g;
     g.latitud = gratexgeo((b * 180) / PI, d);
     g.longitud = gratexgeo((dl * 180) / PI + o.longitud, d);
-    if (g.latitud.empty() || g.longitud.empty()) return std::nullopt;
+    if (g.latitud.empty() || g.longitud.empty()) return nofinito();
     return g;
 }
 
-std::optional<double> interno::coefaltgrados(double latitud, double altura, const Elipsoide& e) {
+Resultado<double> interno::coefaltgrados(double latitud, double altura, const Elipsoide& e) {
     const double r = calrrad((latitud * PI) / 180, e);
     const double c = r / (r + altura);
-    if (!std::isfinite(c)) return std::nullopt;
+    if (!std::isfinite(c)) return nofinito();
     return c;
 }
 
-std::optional<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e) {
+Resultado<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e) {
     return interno::coefaltgrados(gmsagra(latitud), altura, e);
 }
 

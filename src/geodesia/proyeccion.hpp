@@ -10,14 +10,14 @@
 // meridian). The inverse starts from a footpoint latitude by the series in
 // n = (a - b) / (a + b).
 //
-// A point the formulas cannot take is refused (the operation returns nothing):
+// A point the formulas cannot take is refused (the operation returns an error):
 // a scale factor of 0 in the plane representation, a footpoint latitude at or
 // beyond a pole, or any result that would not be a finite number.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/resultado.hpp"
 #include "geodesia/constantes.hpp"
 
 namespace rumbal {
@@ -38,14 +38,14 @@ struct LatitudLongitud {
     std::string longitud;  // not brought back into +-180
 };
 
-std::optional<Planas> geoapla(std::string_view latitud, std::string_view longitud, const Elipsoide& e,
-                              const RepresentacionPlana& r, const Decimales& d);
+Resultado<Planas> geoapla(std::string_view latitud, std::string_view longitud, const Elipsoide& e,
+                          const RepresentacionPlana& r, const Decimales& d);
 
-std::optional<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
-                                       const Decimales& d);
+Resultado<LatitudLongitud> plaageo(double x, double y, const Elipsoide& e, const RepresentacionPlana& r,
+                                   const Decimales& d);
 
 // Height coefficient R / (R + h) with R the mean radius at the latitude; not
-// rounded. Nothing when h = -R.
-std::optional<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e);
+// rounded. An error when h = -R.
+Resultado<double> coefalt(std::string_view latitud, double altura, const Elipsoide& e);
 
 }  // namespace rumbal

@@ -19,14 +19,14 @@ Transformacion cargatransf(const ParametrosMarco& m) {
     return t;
 }
 
-std::optional<Cartesianas> transforma(double x, double y, double z, const Transformacion& t, const Decimales& d) {
+Resultado<Cartesianas> transforma(double x, double y, double z, const Transformacion& t, const Decimales& d) {
     const double s = 1 + t.k / 1000000;
     const int dm = decimalesentero(d.metros);
     Cartesianas c;
     c.x = redondea(x * s + (y * t.rz) * s - (z * t.ry) * s + t.dx, dm);
     c.y = redondea(y * s - (x * t.rz) * s + (z * t.rx) * s + t.dy, dm);
     c.z = redondea(z * s - (y * t.rx) * s + (x * t.ry) * s + t.dz, dm);
-    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return std::nullopt;
+    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) return nofinito();
     return c;
 }
 

@@ -6,8 +6,6 @@
 // entry with the seven values negated, which returns close to, not exactly to,
 // the starting point.
 
-#include <optional>
-
 #include "geodesia/constantes.hpp"
 #include "geodesia/geocentricas.hpp"
 
@@ -17,7 +15,7 @@ namespace rumbal {
 // by dividing by 206264.81 and rounding to 10 decimals.
 Transformacion cargatransf(const ParametrosMarco& marco);
 
-// x', y', z' rounded to the metres decimals; nothing when one is not finite.
-std::optional<Cartesianas> transforma(double x, double y, double z, const Transformacion& t, const Decimales& d);
+// x', y', z' rounded to the metres decimals; an error when one is not finite.
+Resultado<Cartesianas> transforma(double x, double y, double z, const Transformacion& t, const Decimales& d);
 
 }  // namespace rumbal

@@ -407,13 +407,7 @@ Resultado<void> abresalida(const std::string& resultados, const Identidad& entra
 // --- The run -----------------------------------------------------------------------
 
 int informa(const std::string& comando, const Comando& c, Archivos& a, Recuento r, std::ostream& errores) {
-    if (a.anexo) {
-        r.lineasarchivo = a.anexo->lineas();
-        if (!a.anexo->cierra() && r.estado != Estado::fallo) {
-            r.estado = Estado::fallo;
-            r.mensaje = "No se puede escribir el archivo de resultados: " + a.anexo->motivofalla() + ".";
-        }
-    }
+    if (a.anexo) cierraresultados(*a.anexo, r);
     if (r.marcautf8)
         escribelinea(errores, comando + ": aviso: el archivo empieza con la marca de orden de bytes de UTF-8 "
                                         "(EF BB BF), que se pasó por alto");

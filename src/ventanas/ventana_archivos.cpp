@@ -183,11 +183,7 @@ bool VentanaArchivos::corre(Corrida corrida) {
         [datos, resultados, corrida = std::move(corrida), tamano](Trabajo::Progreso& progreso) {
             Recuento r = corrida(*datos, *resultados, progreso.avance(*datos, tamano));
             datos->close();
-            r.lineasarchivo = resultados->lineas();
-            if (!resultados->cierra() && r.estado != Estado::fallo) {
-                r.estado = Estado::fallo;
-                r.mensaje = "No se puede escribir el archivo de resultados: " + resultados->motivofalla() + ".";
-            }
+            cierraresultados(*resultados, r);
             return r;
         },
         [this](const Recuento& r) { termina(r); });

@@ -37,7 +37,7 @@ TEST_P(Anexar, AgregaRenglonesEnterosYLosCuenta) {
     **anexo << c.agregado.substr(mitad);
     EXPECT_TRUE(**anexo);
     EXPECT_EQ((*anexo)->lineas(), c.lineas);
-    EXPECT_TRUE((*anexo)->cierra());
+    EXPECT_TRUE((*anexo)->cierra().bien());
     EXPECT_EQ(lee(ruta), c.resultado);
 }
 

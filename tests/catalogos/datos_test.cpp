@@ -50,7 +50,7 @@ TEST(DatosPorDefecto, ElipsoidesDerivadosComoLosDerivaElEditor) {
     for (std::size_t i = 0; i < std::size(publicados); ++i) {
         const auto& e = r.valor()[i];
         const auto d = derivaelipsoide(publicados[i].a, publicados[i].r);
-        ASSERT_TRUE(d.has_value());
+        ASSERT_TRUE(d.bien());
         EXPECT_EQ(e.nombre, publicados[i].nombre);
         EXPECT_EQ(e.valores.a, leenumero(publicados[i].a));
         EXPECT_EQ(e.valores.b, leenumero(d->b)) << e.nombre;
@@ -87,6 +87,25 @@ TEST(DatosPorDefecto, ParCampoInchauspePosgar94) {
     EXPECT_EQ(prueba::lee(fuente / "marref.txt"),
               "\"Campo Inchauspe\",\"Internacional 1924\",-148,136,90,0,0,0,0\r\n"
               "\"POSGAR 94\",\"WGS 84\",148,-136,-90,0,0,0,0\r\n");
+}
+
+// What a new ellipsoid cannot be derived from, and why.
+TEST(ElipsoideNuevo, RechazosConSuMotivo) {
+    const struct {
+        const char *a, *r, *motivo;
+    } casos[] = {
+        {"6378137x", "298.257223563", "el semieje mayor no es un número"},
+        {"6378137", "", "la inversa del aplanamiento no es un número"},
+        {"0", "298.257223563", "el semieje mayor y la inversa del aplanamiento no pueden ser 0"},
+        {"6378137", "0", "el semieje mayor y la inversa del aplanamiento no pueden ser 0"},
+        {"6378137", "1", "el semieje menor sería 0 o no sería un número finito"},
+        {"1E308", "1E-308", "el semieje menor sería 0 o no sería un número finito"},
+    };
+    for (const auto& c : casos) {
+        const auto d = derivaelipsoide(c.a, c.r);
+        ASSERT_FALSE(d.bien()) << c.a << " " << c.r;
+        EXPECT_EQ(d.error().motivo, c.motivo) << c.a << " " << c.r;
+    }
 }
 
 }  // namespace

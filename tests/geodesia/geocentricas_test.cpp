@@ -37,7 +37,7 @@ TEST(Radios, CincoDecimalesYValoresConocidos) {
 TEST(GeodesicasACartesianas, FormulasCerradas) {
     const Elipsoide e = wgs84();
     const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
-    ASSERT_TRUE(c.has_value());
+    ASSERT_TRUE(c.bien());
     const long double pi = 3.14159265358979L;
     const long double b = (-(34 + 36.0L / 60 + 12.5L / 3600)) * pi / 180;
     const long double l = (-(58 + 22.0L / 60 + 54.3L / 3600)) * pi / 180;
@@ -51,9 +51,9 @@ TEST(GeodesicasACartesianas, FormulasCerradas) {
 TEST(GeodesicasACartesianas, IdaYVuelta) {
     const Elipsoide e = wgs84();
     const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
-    ASSERT_TRUE(c.has_value());
+    ASSERT_TRUE(c.bien());
     const auto g = caracgeo(c->x, c->y, c->z, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     // Within a few hundred-thousandths of a second, and the height to the millimetre.
     EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 5e-5);
     EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 22 54.3") * 3600, 5e-5);
@@ -64,7 +64,7 @@ TEST(GeodesicasACartesianas, IdaYVuelta) {
 
 TEST(GeodesicasACartesianas, MetrosEnterosConCeroDecimales) {
     const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, wgs84(), Decimales{4, 5, 0});
-    ASSERT_TRUE(c.has_value());
+    ASSERT_TRUE(c.bien());
     EXPECT_EQ(c->x, std::round(c->x));
     EXPECT_EQ(c->z, std::round(c->z));
 }
@@ -72,27 +72,27 @@ TEST(GeodesicasACartesianas, MetrosEnterosConCeroDecimales) {
 TEST(CartesianasAGeodesicas, EjesPrincipales) {
     const Elipsoide e = wgs84();
     auto g = caracgeo(6378137, 0, 0, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->latitud, "    0 00 00");
     EXPECT_EQ(g->longitud, "    0 00 00");
     EXPECT_EQ(g->altura, 0);
     g = caracgeo(-6378137, 0, 0, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->longitud, " 180 00 00");
     g = caracgeo(0, 6378137, 0, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->longitud, "  90 00 00");
 }
 
 TEST(CartesianasAGeodesicas, EjePolarDaElPoloYLaAlturaSobreB) {
     const Elipsoide e = wgs84();
     auto g = caracgeo(0, 0, 6356752.31424518 + 10, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->latitud, "  90 00 00");
     EXPECT_EQ(g->longitud, "    0 00 00");
     EXPECT_EQ(g->altura, 10);
     g = caracgeo(0, 0, -6356752.31424518 - 5.5, e, decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->latitud, " -90 00 00");
     EXPECT_EQ(g->altura, 5.5);
 }
@@ -103,9 +103,9 @@ TEST(CartesianasAGeodesicas, LaAlturaSaleDeLaLatitudEscrita) {
     const Elipsoide e = wgs84();
     const Decimales d{0, 0, 3};
     const auto c = geoacar("-34 36 12.4", "-58 22 54.3", 25, e, decimales453);
-    ASSERT_TRUE(c.has_value());
+    ASSERT_TRUE(c.bien());
     const auto g = caracgeo(c->x, c->y, c->z, e, d);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_EQ(g->latitud, " -34 36 12");
     const double p = std::sqrt(c->x * c->x + c->y * c->y);
     EXPECT_EQ(g->altura, redondea(p / std::cos(texarad(g->latitud)) - caln(g->latitud, e), 3));
@@ -113,9 +113,15 @@ TEST(CartesianasAGeodesicas, LaAlturaSaleDeLaLatitudEscrita) {
 
 TEST(CartesianasAGeodesicas, ElipsoideImposibleNoDaNumerosFalsos) {
     const Elipsoide malo{6378137, 0, 0, 2, 0};  // e2 = 2: W is the root of a negative number
-    EXPECT_FALSE(geoacar("60", "10", 0, malo, decimales453).has_value());
-    EXPECT_FALSE(geoacar("10", "10", INFINITY, wgs84(), decimales453).has_value());
-    EXPECT_FALSE(caracgeo(INFINITY, 1, 1, wgs84(), decimales453).has_value());
+    const std::string nofinito = "el resultado no es un n\xFAmero finito";
+    for (const auto& c :
+         {geoacar("60", "10", 0, malo, decimales453), geoacar("10", "10", INFINITY, wgs84(), decimales453)}) {
+        ASSERT_FALSE(c.bien());
+        EXPECT_EQ(c.error().motivo, nofinito);
+    }
+    const auto g = caracgeo(INFINITY, 1, 1, wgs84(), decimales453);
+    ASSERT_FALSE(g.bien());
+    EXPECT_EQ(g.error().motivo, nofinito);
 }
 
 struct CasoArcotan {

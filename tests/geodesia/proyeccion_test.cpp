@@ -33,7 +33,7 @@ TEST(ArcoDeMeridiano, EcuadorYCuadrante) {
 
 TEST(Proyeccion, SobreElMeridianoCentral) {
     const auto p = geoapla("-34 36 12.5", "-60", wgs84(), faja5(), decimales453);
-    ASSERT_TRUE(p.has_value());
+    ASSERT_TRUE(p.bien());
     EXPECT_EQ(p->y, 5500000);
     EXPECT_EQ(p->factorescala, 1);
     EXPECT_EQ(p->convergencia, "    0 00 00");
@@ -44,7 +44,7 @@ TEST(Proyeccion, SobreElMeridianoCentral) {
 TEST(Proyeccion, FactorDeEscalaDelMeridianoCentral) {
     RepresentacionPlana utm{"-63", 500000, 10000000, "0", 0.9996};
     const auto p = geoapla("-30", "-63", wgs84(), utm, decimales453);
-    ASSERT_TRUE(p.has_value());
+    ASSERT_TRUE(p.bien());
     EXPECT_EQ(p->factorescala, 0.9996);
     EXPECT_EQ(p->y, 500000);
 }
@@ -52,14 +52,14 @@ TEST(Proyeccion, FactorDeEscalaDelMeridianoCentral) {
 TEST(Proyeccion, PuntoAlEsteDelMeridianoCentralIdaYVuelta) {
     const Elipsoide e = wgs84();
     const auto p = geoapla("-34 36 12.5", "-58 24 00", e, faja5(), decimales453);
-    ASSERT_TRUE(p.has_value());
+    ASSERT_TRUE(p.bien());
     EXPECT_EQ(p->convergencia.substr(0, 5), "   -0");  // about -0.9 degrees
     EXPECT_GT(p->factorescala, 1);
     EXPECT_LT(p->factorescala, 1.0005);
     EXPECT_GT(p->y, 5500000);
     EXPECT_LT(p->x, 10001965.729);
     const auto g = plaageo(p->x, p->y, e, faja5(), decimales453);
-    ASSERT_TRUE(g.has_value());
+    ASSERT_TRUE(g.bien());
     EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 1e-4);
     EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 24 00") * 3600, 1e-4);
     EXPECT_EQ(redondea(p->x, 3), p->x);
@@ -78,26 +78,42 @@ TEST(Proyeccion, SimetriaRespectoDelMeridianoCentral) {
     EXPECT_EQ(oeste->convergencia.substr(0, 4), "    ");  // positive, one-digit degrees
 }
 
-TEST(Proyeccion, InversaNoDaNumerosFalsos) {
+// What the projection refuses, and the reason it gives.
+TEST(Proyeccion, RechazaLoQueLasFormulasNoToman) {
     const Elipsoide e = wgs84();
     RepresentacionPlana sinescala = faja5();
     sinescala.factorescala = 0;
-    EXPECT_FALSE(plaageo(6000000, 5600000, e, sinescala, decimales453).has_value());
-    // A footpoint past the pole (X beyond the length of two quadrants from the south pole).
-    EXPECT_FALSE(plaageo(20003931.46 + 1000, 5500000, e, faja5(), decimales453).has_value());
-    EXPECT_FALSE(plaageo(NAN, 5500000, e, faja5(), decimales453).has_value());
-    EXPECT_FALSE(geoapla("1E999", "-60", e, faja5(), decimales453).has_value());
+    const std::string nofinito = "el resultado no es un n\xFAmero finito";
+    const struct {
+        Resultado<LatitudLongitud> inversa;
+        std::string motivo;
+    } casos[] = {
+        {plaageo(6000000, 5600000, e, sinescala, decimales453),
+         "el factor de escala de la representaci\xF3n plana es 0"},
+        // X beyond the length of two quadrants from the south pole: the footpoint is past the pole.
+        {plaageo(20003931.46 + 1000, 5500000, e, faja5(), decimales453), "la latitud del punto pie llega a un polo"},
+        {plaageo(NAN, 5500000, e, faja5(), decimales453), nofinito},
+    };
+    for (const auto& caso : casos) {
+        ASSERT_FALSE(caso.inversa.bien()) << caso.motivo;
+        EXPECT_EQ(caso.inversa.error().motivo, caso.motivo);
+    }
+    const auto directa = geoapla("1E999", "-60", e, faja5(), decimales453);
+    ASSERT_FALSE(directa.bien());
+    EXPECT_EQ(directa.error().motivo, nofinito);
 }
 
 TEST(CoeficienteDeAltura, UnoAlNivelDelElipsoide) {
     const Elipsoide e = wgs84();
-    EXPECT_EQ(coefalt("-34 36 12.5", 0, e), 1.0);
+    EXPECT_EQ(coefalt("-34 36 12.5", 0, e).valor(), 1.0);
     const auto c = coefalt("-34 36 12.5", 25, e);
-    ASSERT_TRUE(c.has_value());
+    ASSERT_TRUE(c.bien());
     EXPECT_LT(*c, 1.0);
     const double r = calr("-34 36 12.5", e);
     EXPECT_EQ(*c, r / (r + 25));
-    EXPECT_FALSE(coefalt("0", -calr("0", e), e).has_value());
+    const auto aplomo = coefalt("0", -calr("0", e), e);  // h = -R
+    ASSERT_FALSE(aplomo.bien());
+    EXPECT_EQ(aplomo.error().motivo, "el resultado no es un n\xFAmero finito");
 }
 
 }  // namespace
@@ -278,7 +294,7 @@ TEST(OrdenEscrito, CadaOperacionDaLosBitsDeLasFormulasEscritas) {
         // calling it must agree on that too.
         const auto g1 = plaageo(p.x, p.y, e, r, d);
         const auto g2 = interno::plaageoleido(p.x, p.y, e, r, origen, d);
-        if (g1.has_value() != g2.has_value()) {
+        if (g1.bien() != g2.bien()) {
             ADD_FAILURE() << "plaageo";
             ++fallas;
         }
