@@ -102,71 +102,31 @@ private slots:
 
     // ---- Processing --------------------------------------------------
 
-    void procesarDesdeElMenu_data() {
+    // Each menu item opens the window in its mode; the whole run, from the
+    // choices to the results, the same as the batch tool's.
+    void procesarIgualQueElLote_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("modo");
         QTest::addColumn<QString>("titulo");
-        QTest::newRow("B,L,h") << "mnuprocesandog"
-                               << "progeo"
-                               << "Procesar Archivo de Coordenadas Geodésicas";
-        QTest::newRow("x,y,z") << "mnuprocesandoc"
-                               << "procar"
-                               << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
-        QTest::newRow("X,Y") << "mnuprocesandop"
-                             << "propla"
-                             << "Procesar Archivo de Coordenadas Planas";
-    }
-    void procesarDesdeElMenu() {
-        QFETCH(QString, item);
-        QFETCH(QString, modo);
-        QFETCH(QString, titulo);
-        QWidget* w = menu(qPrintable(item), Ventana::procesar);
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), titulo);
-        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
-        QVERIFY(w->isVisible());
-        QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
-                                      {"label7", "Archivos de datos"},
-                                      {"Label8", "Archivos de resultados"},
-                                      {"Label9", ""}}),
-                 QStringList());
-        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
-        // A second choice brings the same window to the front, with the new mode and caption.
-        QWidget* otra = menu("mnuprocesandoc", Ventana::procesar);
-        QCOMPARE(otra, w);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Cartesianas Geocéntricas"));
-        QCOMPARE(programa->estado().modoventana, std::string("procar"));
-    }
-
-    void procesarEligeParametros() {
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
-        // The short captions of this window: "excentr.", not "excentricidad".
-        QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
-        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}),
-                 QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
-        QVERIFY(!habilitado(w, "Label3(0)"));
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
-    }
-
-    void procesarIgualQueElLote_data() {
-        QTest::addColumn<QString>("item");
         QTest::addColumn<QByteArray>("datos");
         QTest::addColumn<QString>("lote");
         QTest::addColumn<QString>("dialogo");
         QTest::addColumn<int>("puntos");
-        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo"
+        QTest::newRow("geodésicas") << "mnuprocesandog" << "progeo" << "Procesar Archivo de Coordenadas Geodésicas"
+                                    << QByteArray::fromStdString(datosgeo) << "geo"
                                     << "abrir el archivo de coordenadas geodésicas" << 3;
-        QTest::newRow("cartesianas") << "mnuprocesandoc" << QByteArray::fromStdString(datoscar) << "car"
+        QTest::newRow("cartesianas") << "mnuprocesandoc" << "procar"
+                                     << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas"
+                                     << QByteArray::fromStdString(datoscar) << "car"
                                      << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
-        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla"
+        QTest::newRow("planas") << "mnuprocesandop" << "propla" << "Procesar Archivo de Coordenadas Planas"
+                                << QByteArray::fromStdString(datospla) << "pla"
                                 << "abrir el archivo de coordenadas planas" << 3;
     }
     void procesarIgualQueElLote() {
         QFETCH(QString, item);
+        QFETCH(QString, modo);
+        QFETCH(QString, titulo);
         QFETCH(QByteArray, datos);
         QFETCH(QString, lote);
         QFETCH(QString, dialogo);
@@ -174,7 +134,25 @@ private slots:
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
-        QWidget* w = procesar(qPrintable(item));
+        QWidget* w = menu(qPrintable(item), Ventana::procesar);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
+        QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
+                                      {"label7", "Archivos de datos"},
+                                      {"Label8", "Archivos de resultados"},
+                                      {"Label9", ""}}),
+                 QStringList());
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList());
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
+        // The short captions of this window: "excentr.", not "excentricidad".
+        QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}),
+                 QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
+        QCOMPARE(habilitados(w, {"Label3(0)", "botabrir", "botcalcular"}), QStringList{"botabrir"});
+
         abre(w, "datos.txt", "resultados.txt");
         QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Text2"), qruta("resultados.txt"));
@@ -190,14 +168,16 @@ private slots:
         QVERIFY(plataforma->mensajes.isEmpty());
         QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  %1 puntos calculados").arg(puntos));
         QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(puntos + 1));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "Text1"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir", "Text1"}), QStringList{"botabrir"});
         const std::string esperado = conlote(
             {"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
             previo);
         QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
         QVERIFY(esperado.size() > previo.size() + 100);
+        // A second choice brings the same window to the front, with the new mode and caption.
+        QCOMPARE(menu("mnuprocesandoc", Ventana::procesar), w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Cartesianas Geocéntricas"));
+        QCOMPARE(programa->estado().modoventana, std::string("procar"));
     }
 
     void procesarDosVecesDuplicaLasLineas() {
@@ -235,8 +215,7 @@ private slots:
         QVERIFY(!programa->estado().resultados.abierto());
         QVERIFY(!programa->estado().archivos.abierto("forprocesar#1"));
         QCOMPARE(texto(w, "Text1"), cancela == 1 ? QString() : qruta("datos.txt"));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir"}), QStringList{"botabrir"});
         QVERIFY(!std::filesystem::exists(ruta("resultados.txt")));
     }
 
@@ -329,8 +308,7 @@ private slots:
         QCOMPARE(
             plataforma->mensajes,
             QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir"}), QStringList{"botabrir"});
     }
 
     void registroIlegibleDetieneLaCorrida() {
@@ -396,8 +374,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Transformación entre marcos de referencia desde archivo"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Elija el marco de referencia de los datos"));
         QVERIFY(!control(w, "Frame41")->isVisible());
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList{"botabrir"});
         QCOMPARE(control<QComboBox>(w, "lst_partra")->count(), 2);
         QVERIFY(elige(w, "lst_partra", QStringLiteral("DHDN")));
         QVERIFY(control(w, "Frame41")->isVisible());
@@ -448,7 +425,7 @@ private slots:
                                       {"Label8", "Archivo a Generar"}}),
                  QStringList());
         QVERIFY(control(w, "Label2")->isHidden());
-        for (const char* n : {"botabrir", "botgenerar"}) QVERIFY2(!habilitado(w, n), n);
+        QCOMPARE(habilitados(w, {"botabrir", "botgenerar"}), QStringList());
         auto* lista = control<QListWidget>(w, "List1");
         QCOMPARE(lista->count(), 15);
         QCOMPARE(lista->item(14)->text(), QStringLiteral("Nombre Rep.Plana"));
@@ -466,14 +443,12 @@ private slots:
         QVERIFY(!habilitado(w, "botfin"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("<---- Se seleccionaron  3 columnas"));
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
-        QVERIFY(!habilitado(w, "List1"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"List1", "botabrir"}), QStringList{"botabrir"});
         abre(w, "completo.txt", "generado.txt");
         QCOMPARE(plataforma->dialogos,
                  QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
                               QStringLiteral("abrir el archivo a Generar | ") + filtroresultados}));
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(habilitado(w, "botgenerar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botgenerar"}), QStringList{"botgenerar"});
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Para procesar clikee Generar"));
         corre(w, "botgenerar");
         QCOMPARE(textos(w, {"Label9", "Label10"}),
@@ -492,8 +467,7 @@ private slots:
         QCOMPARE(plataforma->mensajes,
                  QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
         QCOMPARE(plataforma->pitidos, 1);
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(habilitado(w, "List1"));
+        QCOMPARE(habilitados(w, {"botabrir", "List1"}), QStringList{"List1"});
     }
 
     // ---- Selection by attribute ----------------------------------------
@@ -556,7 +530,7 @@ private slots:
             });
         pulsa(w, "botcalcular");
         QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
-        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList());
         QCOMPARE(texto(w, "Label9"), QString());
         // A processing item chosen during the run only brings the window to the front.
         QCOMPARE(menu("mnuprocesandop", Ventana::procesar), w.data());
