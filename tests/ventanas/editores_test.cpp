@@ -31,10 +31,6 @@ private slots:
         const std::string antes = archivo("elipsoide.txt");
         QPointer<QWidget> entrada = menu("mnuListElipAgr", Ventana::elipsoide0);
         QVERIFY(entrada);
-        QCOMPARE(entrada->windowTitle(), QStringLiteral("Nuevo Elipsoide"));
-        QCOMPARE(rotulosdistintos(
-                     entrada, {{"Label3(1)", "Ingrese los datos y clikee Aceptar"}, {"Label1(4)", "Aplast. inverso"}}),
-                 QStringList());
         pon(entrada, {{"Text1(1)", "Mi WGS"}, {"Text1(2)", "6378137"}, {"Text1(3)", "298.257223563"}});
         pulsa(entrada, "BotAceEli");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -183,7 +179,6 @@ private slots:
     void marcosMuestraElRenglonUno() {
         QWidget* w = menu("mnucmr", Ventana::marcos);
         QVERIFY(w);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Actualización de Marcos de Referencia"));
         QCOMPARE(textos(w, {"Text2", "Text5", "Text1(0)", "Text1(3)", "Text1(5)", "Text3", "Text4", "Text6"}),
                  QStringList({"DHDN", "Bessel 1841", "598.1", "-0.202", "2.455", "6.7", "ETRS89", "GRS 80"}));
         // Rz's caption is Label1(3), Rx's Label1(4).
