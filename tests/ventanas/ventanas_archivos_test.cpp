@@ -340,17 +340,9 @@ private slots:
         QCOMPARE(programa->estado().elipsoide.a, 6378137.0);
     }
 
-    void marcoDeTransformarLoUsaLaVentanaPrincipalYAlReves() {
-        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
-        QVERIFY(w);
-        QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
-        const Transformacion t = programa->estado().transformacion;
-        QCOMPARE(t.dx, -598.1);
-        QCOMPARE(t.k, -6.7);
-        // And back: a frame chosen in the main window's panel is what this
-        // window's "Calcular" uses when nothing is chosen here.
-        w->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A frame chosen in the main window's panel is what the file
+    // transformation's "Calcular" uses when nothing is chosen there.
+    void marcoDeLaVentanaPrincipalLoUsaTransformar() {
         Forconversion* p = programa->principal();
         elige(p, "lst_Elipso", QStringLiteral("Bessel 1841"));
         pon(p, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
@@ -358,7 +350,7 @@ private slots:
         elige(p, "lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(programa->estado().transformacion.dx, 598.1);
         escribe(ruta("datos.txt"), datostransformar);
-        w = menu("mnutraar", Ventana::transformacionarchivo);
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
         corre(w, "botcalcular");
         QCOMPARE(lee(ruta("resultados.txt")), conlote({"transformar", "--marco", "DHDN", ruta("datos.txt")}));
@@ -380,6 +372,9 @@ private slots:
         QVERIFY(!habilitado(w, "Label1"));
         QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
         QCOMPARE(textos(w, {"Text3", "Label3"}), QStringList({"DHDN", "Dx= -598.1 m."}));
+        // The frame chosen here is the program's, the main window's too.
+        QCOMPARE(programa->estado().transformacion.dx, -598.1);
+        QCOMPARE(programa->estado().transformacion.k, -6.7);
     }
 
     void transformarIgualQueElLote() {
