@@ -53,12 +53,5 @@ TEST(RegistroPunto, LeerYEscribirDaLosMismosBytes) {
     EXPECT_EQ(r[colpunto], ValorCampo("Pérez, Juan"));
 }
 
-TEST(RegistroPunto, NombresDeColumnas) {
-    EXPECT_EQ(nombrescolumnas[colpunto], "Punto");
-    EXPECT_EQ(nombrescolumnas[colx], "x Cart.Geoc.");
-    EXPECT_EQ(nombrescolumnas[colconvergencia], "Conv.Meridianos");
-    EXPECT_EQ(nombrescolumnas[colrepresentacion], "Nombre Rep.Plana");
-}
-
 }  // namespace
 }  // namespace rumbal

@@ -118,8 +118,6 @@ TEST(CarpetaPrograma, Eleccion) {
     }
 }
 
-TEST(CarpetaPrograma, LaRutaDeLosInstaladosEsLaDeLaInstalacion) { EXPECT_EQ(relativainstalada(), "../share/rumbal"); }
-
 // A folder with the installed defaults, to fill the user's folder from.
 class Completar : public ::testing::Test {
 protected:

@@ -86,73 +86,53 @@ TEST(Renglones, LeerYEscribirDaLosMismosBytes) {
     EXPECT_EQ(copia, original);
 }
 
-TEST(Registros, UnRegistroCruzaLineas) {
-    std::istringstream entrada("1,2\r\n3\r\n4,5,6\r\n");
+// Records of n fields read in turn up to the end or the first failure: their
+// values, how the last reading ended, the line where its record started and
+// the line the reader is on (for a failure, the line it names).
+struct CasoRegistros {
+    std::string bytes;
+    std::size_t n;
+    std::vector<std::vector<ValorCampo>> registros;
+    Lectura final;
+    std::int64_t linearegistro;
+    std::int64_t linea;
+};
+
+void PrintTo(const CasoRegistros& c, std::ostream* os) { *os << ::testing::PrintToString(c.bytes); }
+
+class Registros : public ::testing::TestWithParam<CasoRegistros> {};
+
+TEST_P(Registros, ValoresFinalYRenglones) {
+    const CasoRegistros& c = GetParam();
+    std::istringstream entrada(c.bytes);
     LectorCampos lector(entrada);
+    std::vector<std::vector<ValorCampo>> leidos;
     std::vector<ValorCampo> campos;
-    ASSERT_TRUE(lector.quedandatos());
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    EXPECT_EQ(campos, (std::vector<ValorCampo>{1.0, 2.0, 3.0}));
-    EXPECT_EQ(lector.linearegistro(), 1);
-    ASSERT_TRUE(lector.quedandatos());
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    EXPECT_EQ(campos, (std::vector<ValorCampo>{4.0, 5.0, 6.0}));
-    EXPECT_EQ(lector.linearegistro(), 3);
-    EXPECT_FALSE(lector.quedandatos());
+    Lectura final = Lectura::correcta;
+    while (lector.quedandatos() && (final = lector.leecampos(c.n, campos)) == Lectura::correcta)
+        leidos.push_back(campos);
+    EXPECT_EQ(leidos, c.registros);
+    EXPECT_EQ(final, c.final);
+    EXPECT_EQ(lector.linearegistro(), c.linearegistro);
+    EXPECT_EQ(lector.linea(), c.linea);
 }
 
-TEST(Registros, UnaLineaLargaCorreLosRegistrosSiguientes) {
-    std::istringstream entrada("1,2,3,4\r\n5,6\r\n");
-    LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos;
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    ASSERT_TRUE(lector.quedandatos());
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    EXPECT_EQ(campos, (std::vector<ValorCampo>{4.0, 5.0, 6.0}));
-}
+const ValorCampo vacio;
 
-TEST(Registros, UltimaLineaSinFinYLineasEnBlancoAlFinal) {
-    for (const std::string bytes : {"\"a\",1\r\n\"b\",2", "\"a\",1\r\n\"b\",2\r\n\r\n\r\n", "\"a\",1\n\n\"b\",2\n  \n"}) {
-        std::istringstream entrada(bytes);
-        LectorCampos lector(entrada);
-        std::vector<ValorCampo> campos;
-        int registros = 0;
-        while (lector.quedandatos()) {
-            ASSERT_EQ(lector.leecampos(2, campos), Lectura::correcta);
-            ++registros;
-        }
-        EXPECT_EQ(registros, 2);
-        EXPECT_EQ(campos, (std::vector<ValorCampo>{"b", 2.0}));
-    }
-}
-
-TEST(Registros, ElArchivoTerminaDentroDeUnRegistro) {
-    std::istringstream entrada("1,2,3\r\n4,5\r\n");
-    LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos;
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    ASSERT_TRUE(lector.quedandatos());
-    EXPECT_EQ(lector.leecampos(3, campos), Lectura::finderegistro);
-    EXPECT_EQ(lector.linearegistro(), 2);
-}
-
-TEST(Registros, ComaFinalDaUnCampoVacio) {
-    std::istringstream entrada("1,2,");
-    LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos;
-    ASSERT_EQ(lector.leecampos(3, campos), Lectura::correcta);
-    EXPECT_EQ(campos, (std::vector<ValorCampo>{1.0, 2.0, ValorCampo()}));
-    EXPECT_FALSE(lector.quedandatos());
-}
-
-TEST(Registros, ComillasSinCerrarNombranLaLinea) {
-    std::istringstream entrada("\"a\",1\r\n\"b,2\r\n\"c\",3\r\n");
-    LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos;
-    ASSERT_EQ(lector.leecampos(2, campos), Lectura::correcta);
-    EXPECT_EQ(lector.leecampos(2, campos), Lectura::comillassincerrar);
-    EXPECT_EQ(lector.linea(), 2);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Registros,
+    ::testing::Values(
+        // A record crosses lines; a long line shifts the records after it.
+        CasoRegistros{"1,2\r\n3\r\n4,5,6\r\n", 3, {{1.0, 2.0, 3.0}, {4.0, 5.0, 6.0}}, Lectura::correcta, 3, 4},
+        CasoRegistros{"1,2,3,4\r\n5,6\r\n", 3, {{1.0, 2.0, 3.0}, {4.0, 5.0, 6.0}}, Lectura::correcta, 1, 3},
+        // The last line without its end, blank lines at the end.
+        CasoRegistros{"\"a\",1\r\n\"b\",2", 2, {{"a", 1.0}, {"b", 2.0}}, Lectura::correcta, 2, 2},
+        CasoRegistros{"\"a\",1\r\n\"b\",2\r\n\r\n\r\n", 2, {{"a", 1.0}, {"b", 2.0}}, Lectura::correcta, 2, 5},
+        CasoRegistros{"\"a\",1\n\n\"b\",2\n  \n", 2, {{"a", 1.0}, {"b", 2.0}}, Lectura::correcta, 3, 5},
+        // A comma at the end gives an empty field.
+        CasoRegistros{"1,2,", 3, {{1.0, 2.0, vacio}}, Lectura::correcta, 1, 1},
+        CasoRegistros{"1,2,3\r\n4,5\r\n", 3, {{1.0, 2.0, 3.0}}, Lectura::finderegistro, 2, 3},
+        CasoRegistros{"\"a\",1\r\n\"b,2\r\n\"c\",3\r\n", 2, {{"a", 1.0}}, Lectura::comillassincerrar, 2, 2}));
 
 TEST(Registros, RegistrosQueCruzanElLimiteDeLaMemoria) {
     std::string bytes;

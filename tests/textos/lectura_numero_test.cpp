@@ -64,12 +64,6 @@ TEST(ReparacionDeComa, SoloLaPrimera) {
     EXPECT_EQ(reparacoma("abc"), "abc");
 }
 
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
-
 // Short decimals take a fast path; it must give the double from_chars gives.
 TEST(LecturaInicial, CaminoRapidoIgualAFromChars) {
     std::mt19937_64 azar(3);

@@ -79,22 +79,14 @@ private slots:
     void nombresDeLaVentanaPrincipal_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("nombre");
-        QTest::newRow("latitud") << "txtlat"
-                                 << "Latitud (g m s)";
-        QTest::newRow("longitud") << "txtlon"
-                                  << "Longitud (g  m s)";
-        QTest::newRow("altura") << "txtalt"
-                                << " Altura (metros)";
-        QTest::newRow("x") << "txtx"
-                           << "x (metros)";
-        QTest::newRow("Y plana") << "Txtygk"
-                                 << "Y (metros)";
-        QTest::newRow("elipsoides") << "lst_Elipso"
-                                    << " Nombre";
-        QTest::newRow("cuenta") << "Text8"
-                                << "Cantidad de elipsoides";
-        QTest::newRow("x transformada") << "Text4"
-                                        << "x transformada (metros)";
+        QTest::newRow("latitud") << QStringLiteral("txtlat") << QStringLiteral("Latitud (g m s)");
+        QTest::newRow("longitud") << QStringLiteral("txtlon") << QStringLiteral("Longitud (g  m s)");
+        QTest::newRow("altura") << QStringLiteral("txtalt") << QStringLiteral(" Altura (metros)");
+        QTest::newRow("x") << QStringLiteral("txtx") << QStringLiteral("x (metros)");
+        QTest::newRow("Y plana") << QStringLiteral("Txtygk") << QStringLiteral("Y (metros)");
+        QTest::newRow("elipsoides") << QStringLiteral("lst_Elipso") << QStringLiteral(" Nombre");
+        QTest::newRow("cuenta") << QStringLiteral("Text8") << QStringLiteral("Cantidad de elipsoides");
+        QTest::newRow("x transformada") << QStringLiteral("Text4") << QStringLiteral("x transformada (metros)");
     }
     void nombresDeLaVentanaPrincipal() {
         QFETCH(QString, control);

@@ -52,6 +52,14 @@ inline void pulsa(QWidget* ventana, const char* boton) {
 
 inline bool habilitado(QWidget* ventana, const char* nombre) { return control(ventana, nombre)->isEnabled(); }
 
+// Which of the named controls are enabled, in the order named.
+inline QStringList habilitados(QWidget* ventana, std::initializer_list<const char*> nombres) {
+    QStringList h;
+    for (const char* n : nombres)
+        if (habilitado(ventana, n)) h << QString::fromUtf8(n);
+    return h;
+}
+
 inline void pon(QWidget* ventana, const char* caja, const QString& texto) {
     control<QLineEdit>(ventana, caja)->setText(texto);
 }

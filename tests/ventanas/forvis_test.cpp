@@ -103,8 +103,7 @@ private slots:
         QCOMPARE(texto(w, "label7"), QStringLiteral("Archivo a visualizar"));
         QCOMPARE(::cabeceras(tabla(w)), cabeceras);
         QCOMPARE(tabla(w)->rowCount(), 0);
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botlistar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botlistar"}), QStringList{"botabrir"});
 
         plataforma->respuestas = {qruta("completo.txt")};
         pulsa(w, "botabrir");
@@ -112,8 +111,7 @@ private slots:
                  QStringList({dialogo + QStringLiteral(" | Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*")}));
         QCOMPARE(texto(w, "Text1"), qruta("completo.txt"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Para visualizar presione Listar"));
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(habilitado(w, "botlistar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botlistar"}), QStringList{"botlistar"});
 
         pulsa(w, "botlistar");
         QTRY_VERIFY(!w->encurso());
@@ -159,8 +157,7 @@ private slots:
         plataforma->respuestas = {QString()};
         pulsa(w, "botabrir");
         QVERIFY(plataforma->mensajes.isEmpty());
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botlistar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botlistar"}), QStringList{"botabrir"});
         QVERIFY(!programa->estado().resultados.abierto());
     }
 
@@ -169,8 +166,7 @@ private slots:
         plataforma->respuestas = {qruta("no-existe.txt")};
         pulsa(w, "botabrir");
         QCOMPARE(plataforma->mensajes, QStringList({QStringLiteral("Error desconocido")}));
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botlistar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botlistar"}), QStringList{"botabrir"});
     }
 
     void unaVentanaPorVista() {

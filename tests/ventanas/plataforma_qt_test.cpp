@@ -37,84 +37,57 @@ class PruebaPlataformaQt : public QObject {
     }
 
 private slots:
-    void mensajeConTituloRumbal() {
+    // The message box: titled "Rumbal", wide enough for its title however short
+    // the text, and its button in Spanish from Debian's Qt translations
+    // (installed by the set-up).
+    void mensajeConTituloRumbalEnEspanol() {
+        QVERIFY(PlataformaQt::instalatraduccion());
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
-        QString titulo;
+        QString titulo, boton;
         int ancho = 0;
         alaparecer([&](QDialog* d) {
             titulo = d->windowTitle();
             ancho = d->width();
-            d->accept();
-        });
-        plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
-        QCOMPARE(titulo, QStringLiteral("Rumbal"));
-        // Wide enough for its title, short as the text is.
-        QVERIFY2(ancho >= PlataformaQt::anchominimomensaje, qPrintable(QString::number(ancho)));
-    }
-
-    void dialogoCanceladoNoDaRuta() {
-        prueba::CarpetaTemporal carpeta;
-        PlataformaQt plataforma(carpeta / "save.wav");
-        QString titulo;
-        alaparecer([&](QDialog* d) {
-            titulo = d->windowTitle();
-            d->reject();
-        });
-        const auto ruta = plataforma.abrearchivo(nullptr, QStringLiteral("Elija el archivo que desea abrir"),
-                                                 QStringLiteral("Texto(*.txt)|*.txt"));
-        QVERIFY(!ruta.has_value());
-        QCOMPARE(titulo, QStringLiteral("Elija el archivo que desea abrir"));
-    }
-
-    // Qt's own texts in Spanish, from Debian's translations (installed by the set-up).
-    void textosDeQtEnEspanol() {
-        QVERIFY(PlataformaQt::instalatraduccion());
-        prueba::CarpetaTemporal carpeta;
-        PlataformaQt plataforma(carpeta / "save.wav");
-        QString boton;
-        alaparecer([&](QDialog* d) {
             if (auto* caja = d->findChild<QDialogButtonBox*>()) boton = caja->buttons().value(0)->text();
             d->accept();
         });
         plataforma.mensaje(nullptr, QStringLiteral("Error desconocido"));
+        QCOMPARE(titulo, QStringLiteral("Rumbal"));
+        QVERIFY2(ancho >= PlataformaQt::anchominimomensaje, qPrintable(QString::number(ancho)));
         QCOMPARE(boton.remove(QLatin1Char('&')), QStringLiteral("Aceptar"));
     }
 
-    // The file dialog's own captions and buttons, from the same translations.
-    void dialogoDeArchivosEnEspanol() {
+    // The file dialog, cancelled: no path. It bears the title it was given,
+    // its own captions and buttons come from the same translations, it opens
+    // in the documents folder, never beside the program, and its file type
+    // reads as the program names it.
+    void dialogoDeArchivosCancelado() {
         QVERIFY(PlataformaQt::instalatraduccion());
         prueba::CarpetaTemporal carpeta;
         PlataformaQt plataforma(carpeta / "save.wav");
+        QString titulo, primera, tipo;
         QStringList textos;
         alaparecer([&](QDialog* d) {
+            titulo = d->windowTitle();
             for (const char* nombre : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
                 if (auto* etiqueta = d->findChild<QLabel*>(QString::fromLatin1(nombre)))
                     textos << etiqueta->text().remove(QLatin1Char('&'));
             if (auto* caja = d->findChild<QDialogButtonBox*>())
                 for (QAbstractButton* b : caja->buttons()) textos << b->text().remove(QLatin1Char('&'));
-            d->reject();
-        });
-        QVERIFY(!plataforma.abrearchivo(nullptr, QStringLiteral("abrir"), QStringLiteral("Texto(*.txt)|*.txt")));
-        QCOMPARE(textos, (QStringList{QStringLiteral("Ver en:"), QStringLiteral("Nombre de fichero:"),
-                                      QStringLiteral("Ficheros de tipo:"), QStringLiteral("Abrir"),
-                                      QStringLiteral("Cancelar")}));
-    }
-
-    // The dialog opens in the documents folder, never beside the program, and
-    // its file type reads as the program names it.
-    void dialogoEnLaCarpetaDeDocumentos() {
-        prueba::CarpetaTemporal carpeta;
-        PlataformaQt plataforma(carpeta / "save.wav");
-        QString primera, tipo;
-        alaparecer([&](QDialog* d) {
             auto* dialogo = qobject_cast<QFileDialog*>(d);
             primera = dialogo->directory().absolutePath();
             if (auto* tipos = dialogo->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
                 tipo = tipos->itemText(0);
             d->reject();
         });
-        QVERIFY(!plataforma.abrearchivo(nullptr, QStringLiteral("abrir"), QStringLiteral("Texto(*.txt)|*.txt")));
+        const auto ruta = plataforma.abrearchivo(nullptr, QStringLiteral("Elija el archivo que desea abrir"),
+                                                 QStringLiteral("Texto(*.txt)|*.txt"));
+        QVERIFY(!ruta.has_value());
+        QCOMPARE(titulo, QStringLiteral("Elija el archivo que desea abrir"));
+        QCOMPARE(textos, (QStringList{QStringLiteral("Ver en:"), QStringLiteral("Nombre de fichero:"),
+                                      QStringLiteral("Ficheros de tipo:"), QStringLiteral("Abrir"),
+                                      QStringLiteral("Cancelar")}));
         const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(primera, QDir(documentos).exists() ? QDir(documentos).absolutePath() : QDir::homePath());
         QCOMPARE(plataforma.carpetadialogos(), primera);

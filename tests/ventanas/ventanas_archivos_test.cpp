@@ -102,71 +102,36 @@ private slots:
 
     // ---- Processing --------------------------------------------------
 
-    void procesarDesdeElMenu_data() {
+    // Each menu item opens the window in its mode; the whole run, from the
+    // choices to the results, the same as the batch tool's.
+    void procesarIgualQueElLote_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("modo");
         QTest::addColumn<QString>("titulo");
-        QTest::newRow("B,L,h") << "mnuprocesandog"
-                               << "progeo"
-                               << "Procesar Archivo de Coordenadas Geodésicas";
-        QTest::newRow("x,y,z") << "mnuprocesandoc"
-                               << "procar"
-                               << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas";
-        QTest::newRow("X,Y") << "mnuprocesandop"
-                             << "propla"
-                             << "Procesar Archivo de Coordenadas Planas";
-    }
-    void procesarDesdeElMenu() {
-        QFETCH(QString, item);
-        QFETCH(QString, modo);
-        QFETCH(QString, titulo);
-        QWidget* w = menu(qPrintable(item), Ventana::procesar);
-        QVERIFY(w);
-        QCOMPARE(w->windowTitle(), titulo);
-        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
-        QVERIFY(w->isVisible());
-        QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
-                                      {"label7", "Archivos de datos"},
-                                      {"Label8", "Archivos de resultados"},
-                                      {"Label9", ""}}),
-                 QStringList());
-        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
-        // A second choice brings the same window to the front, with the new mode and caption.
-        QWidget* otra = menu("mnuprocesandoc", Ventana::procesar);
-        QCOMPARE(otra, w);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Cartesianas Geocéntricas"));
-        QCOMPARE(programa->estado().modoventana, std::string("procar"));
-    }
-
-    void procesarEligeParametros() {
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
-        // The short captions of this window: "excentr.", not "excentricidad".
-        QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
-        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}),
-                 QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
-        QVERIFY(!habilitado(w, "Label3(0)"));
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
-    }
-
-    void procesarIgualQueElLote_data() {
-        QTest::addColumn<QString>("item");
         QTest::addColumn<QByteArray>("datos");
         QTest::addColumn<QString>("lote");
         QTest::addColumn<QString>("dialogo");
         QTest::addColumn<int>("puntos");
-        QTest::newRow("geodésicas") << "mnuprocesandog" << QByteArray::fromStdString(datosgeo) << "geo"
+        QTest::newRow("geodésicas") << "mnuprocesandog"
+                                    << "progeo"
+                                    << "Procesar Archivo de Coordenadas Geodésicas"
+                                    << QByteArray::fromStdString(datosgeo) << "geo"
                                     << "abrir el archivo de coordenadas geodésicas" << 3;
-        QTest::newRow("cartesianas") << "mnuprocesandoc" << QByteArray::fromStdString(datoscar) << "car"
+        QTest::newRow("cartesianas") << "mnuprocesandoc"
+                                     << "procar"
+                                     << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas"
+                                     << QByteArray::fromStdString(datoscar) << "car"
                                      << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
-        QTest::newRow("planas") << "mnuprocesandop" << QByteArray::fromStdString(datospla) << "pla"
+        QTest::newRow("planas") << "mnuprocesandop"
+                                << "propla"
+                                << "Procesar Archivo de Coordenadas Planas" << QByteArray::fromStdString(datospla)
+                                << "pla"
                                 << "abrir el archivo de coordenadas planas" << 3;
     }
     void procesarIgualQueElLote() {
         QFETCH(QString, item);
+        QFETCH(QString, modo);
+        QFETCH(QString, titulo);
         QFETCH(QByteArray, datos);
         QFETCH(QString, lote);
         QFETCH(QString, dialogo);
@@ -174,7 +139,25 @@ private slots:
         escribe(ruta("datos.txt"), datos.toStdString());
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
-        QWidget* w = procesar(qPrintable(item));
+        QWidget* w = menu(qPrintable(item), Ventana::procesar);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), titulo);
+        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
+        QCOMPARE(rotulosdistintos(w, {{"Label3(0)", "Seleccione los parámetros correspondientes"},
+                                      {"label7", "Archivos de datos"},
+                                      {"Label8", "Archivos de resultados"},
+                                      {"Label9", ""}}),
+                 QStringList());
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList());
+        QVERIFY(elige(w, "lst_elipso", QStringLiteral("WGS 84")));
+        // The short captions of this window: "excentr.", not "excentricidad".
+        QCOMPARE(texto(w, "Label3(5)"), QStringLiteral("2da.excentr. = 0.00673949674227625"));
+        QVERIFY(!habilitado(w, "botabrir"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
+        QCOMPARE(textos(w, {"Label4(5)", "Label4(0)"}),
+                 QStringList({"Factor Escala= 1", "Seleccione los archivos con el botón Abrir"}));
+        QCOMPARE(habilitados(w, {"Label3(0)", "botabrir", "botcalcular"}), QStringList{"botabrir"});
+
         abre(w, "datos.txt", "resultados.txt");
         QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Text2"), qruta("resultados.txt"));
@@ -190,27 +173,23 @@ private slots:
         QVERIFY(plataforma->mensajes.isEmpty());
         QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  %1 puntos calculados").arg(puntos));
         QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(puntos + 1));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "Text1"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir", "Text1"}), QStringList{"botabrir"});
         const std::string esperado = conlote(
             {"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
             previo);
         QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
         QVERIFY(esperado.size() > previo.size() + 100);
-    }
-
-    void procesarDosVecesDuplicaLasLineas() {
-        escribe(ruta("datos.txt"), datosgeo);
-        QWidget* w = procesar();
-        for (int vez = 1; vez <= 2; ++vez) {
-            abre(w, "datos.txt", "resultados.txt");
-            corre(w, "botcalcular");
-            QCOMPARE(texto(w, "Label9"), QStringLiteral("--->  3 puntos calculados"));
-            QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(3 * vez));
-        }
-        const std::string una = conlotegeo();
-        QCOMPARE(lee(ruta("resultados.txt")), una + una);
+        // The window opens again after a run; a second run adds the same lines again.
+        abre(w, "datos.txt", "resultados.txt");
+        corre(w, "botcalcular");
+        QCOMPARE(textos(w, {"Label9", "Label10"}),
+                 QStringList({QStringLiteral("--->  %1 puntos calculados").arg(puntos),
+                              QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(2 * puntos + 1)}));
+        QCOMPARE(lee(ruta("resultados.txt")), esperado + esperado.substr(previo.size()));
+        // A second choice brings the same window to the front, with the new mode and caption.
+        QCOMPARE(menu("mnuprocesandoc", Ventana::procesar), w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Procesar Archivo de Coordenadas Cartesianas Geocéntricas"));
+        QCOMPARE(programa->estado().modoventana, std::string("procar"));
     }
 
     void cancelarUnDialogo_data() {
@@ -222,11 +201,8 @@ private slots:
         QFETCH(int, cancela);
         escribe(ruta("datos.txt"), datosgeo);
         // The main window's results file is open between saves: any cancel closes it.
+        QWidget* w = procesar();
         QVERIFY(programa->estado().resultados.abre(ruta("guardados.txt")));
-        QWidget* w = menu("mnuprocesandog", Ventana::procesar);
-        QVERIFY(programa->estado().resultados.abre(ruta("guardados.txt")));
-        elige(w, "lst_elipso", QStringLiteral("WGS 84"));
-        elige(w, "lst_param", QStringLiteral("Faja 5"));
         plataforma->respuestas = {cancela == 1 ? QString() : qruta("datos.txt"), QString()};
         pulsa(w, "botabrir");
         QCOMPARE(plataforma->dialogos.size(), cancela);
@@ -235,8 +211,7 @@ private slots:
         QVERIFY(!programa->estado().resultados.abierto());
         QVERIFY(!programa->estado().archivos.abierto("forprocesar#1"));
         QCOMPARE(texto(w, "Text1"), cancela == 1 ? QString() : qruta("datos.txt"));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir"}), QStringList{"botabrir"});
         QVERIFY(!std::filesystem::exists(ruta("resultados.txt")));
     }
 
@@ -329,8 +304,7 @@ private slots:
         QCOMPARE(
             plataforma->mensajes,
             QStringList({QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir")}));
-        QVERIFY(!habilitado(w, "botcalcular"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"botcalcular", "botabrir"}), QStringList{"botabrir"});
     }
 
     void registroIlegibleDetieneLaCorrida() {
@@ -365,17 +339,9 @@ private slots:
         QCOMPARE(programa->estado().elipsoide.a, 6378137.0);
     }
 
-    void marcoDeTransformarLoUsaLaVentanaPrincipalYAlReves() {
-        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
-        QVERIFY(w);
-        QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
-        const Transformacion t = programa->estado().transformacion;
-        QCOMPARE(t.dx, -598.1);
-        QCOMPARE(t.k, -6.7);
-        // And back: a frame chosen in the main window's panel is what this
-        // window's "Calcular" uses when nothing is chosen here.
-        w->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A frame chosen in the main window's panel is what the file
+    // transformation's "Calcular" uses when nothing is chosen there.
+    void marcoDeLaVentanaPrincipalLoUsaTransformar() {
         Forconversion* p = programa->principal();
         elige(p, "lst_Elipso", QStringLiteral("Bessel 1841"));
         pon(p, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
@@ -383,7 +349,7 @@ private slots:
         elige(p, "lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(programa->estado().transformacion.dx, 598.1);
         escribe(ruta("datos.txt"), datostransformar);
-        w = menu("mnutraar", Ventana::transformacionarchivo);
+        QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
         abre(w, "datos.txt", "resultados.txt");
         corre(w, "botcalcular");
         QCOMPARE(lee(ruta("resultados.txt")), conlote({"transformar", "--marco", "DHDN", ruta("datos.txt")}));
@@ -393,11 +359,9 @@ private slots:
 
     void transformarEligeMarco() {
         QWidget* w = menu("mnutraar", Ventana::transformacionarchivo);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Transformación entre marcos de referencia desde archivo"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Elija el marco de referencia de los datos"));
         QVERIFY(!control(w, "Frame41")->isVisible());
-        QVERIFY(habilitado(w, "botabrir"));
-        QVERIFY(!habilitado(w, "botcalcular"));
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList{"botabrir"});
         QCOMPARE(control<QComboBox>(w, "lst_partra")->count(), 2);
         QVERIFY(elige(w, "lst_partra", QStringLiteral("DHDN")));
         QVERIFY(control(w, "Frame41")->isVisible());
@@ -407,6 +371,9 @@ private slots:
         QVERIFY(!habilitado(w, "Label1"));
         QVERIFY(elige(w, "lst_partra", QStringLiteral("ETRS89")));
         QCOMPARE(textos(w, {"Text3", "Label3"}), QStringList({"DHDN", "Dx= -598.1 m."}));
+        // The frame chosen here is the program's, the main window's too.
+        QCOMPARE(programa->estado().transformacion.dx, -598.1);
+        QCOMPARE(programa->estado().transformacion.k, -6.7);
     }
 
     void transformarIgualQueElLote() {
@@ -442,13 +409,8 @@ private slots:
     void columnasEnElOrdenMarcado() {
         escribe(ruta("completo.txt"), completos());
         QWidget* w = menu("mnugenerar", Ventana::generar);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Selección por Columnas"));
-        QCOMPARE(rotulosdistintos(w, {{"Label1", "Seleccione las columnas que desee incluir"},
-                                      {"label7", "Archivo Completo"},
-                                      {"Label8", "Archivo a Generar"}}),
-                 QStringList());
         QVERIFY(control(w, "Label2")->isHidden());
-        for (const char* n : {"botabrir", "botgenerar"}) QVERIFY2(!habilitado(w, n), n);
+        QCOMPARE(habilitados(w, {"botabrir", "botgenerar"}), QStringList());
         auto* lista = control<QListWidget>(w, "List1");
         QCOMPARE(lista->count(), 15);
         QCOMPARE(lista->item(14)->text(), QStringLiteral("Nombre Rep.Plana"));
@@ -466,14 +428,12 @@ private slots:
         QVERIFY(!habilitado(w, "botfin"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("<---- Se seleccionaron  3 columnas"));
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Seleccione los Archivos con el botón Abrir"));
-        QVERIFY(!habilitado(w, "List1"));
-        QVERIFY(habilitado(w, "botabrir"));
+        QCOMPARE(habilitados(w, {"List1", "botabrir"}), QStringList{"botabrir"});
         abre(w, "completo.txt", "generado.txt");
         QCOMPARE(plataforma->dialogos,
                  QStringList({QStringLiteral("abrir el archivo Completo  | ") + filtrodatos,
                               QStringLiteral("abrir el archivo a Generar | ") + filtroresultados}));
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(habilitado(w, "botgenerar"));
+        QCOMPARE(habilitados(w, {"botabrir", "botgenerar"}), QStringList{"botgenerar"});
         QCOMPARE(texto(w, "Label2"), QStringLiteral("Para procesar clikee Generar"));
         corre(w, "botgenerar");
         QCOMPARE(textos(w, {"Label9", "Label10"}),
@@ -492,8 +452,7 @@ private slots:
         QCOMPARE(plataforma->mensajes,
                  QStringList({QStringLiteral("Marque al menos una columna antes de terminar la selección")}));
         QCOMPARE(plataforma->pitidos, 1);
-        QVERIFY(!habilitado(w, "botabrir"));
-        QVERIFY(habilitado(w, "List1"));
+        QCOMPARE(habilitados(w, {"botabrir", "List1"}), QStringList{"List1"});
     }
 
     // ---- Selection by attribute ----------------------------------------
@@ -502,7 +461,6 @@ private slots:
         escribe(ruta("completo.txt"), completos());
         escribe(ruta("generado.txt"), "\"antes\"\r\n");
         QWidget* w = menu("mnuatrib", Ventana::poratributos);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Selección por atributos"));
         QCOMPARE(texto(w, "Label1"), QStringLiteral("Seleccione un atributo"));
         QVERIFY(!habilitado(w, "botabrir"));
         // An arrow key opens the list rather than choosing the next attribute for good.
@@ -556,7 +514,7 @@ private slots:
             });
         pulsa(w, "botcalcular");
         QTRY_VERIFY_WITH_TIMEOUT(detenida > 0, 60000);
-        for (const char* n : {"botabrir", "botcalcular"}) QVERIFY2(!habilitado(w, n), n);
+        QCOMPARE(habilitados(w, {"botabrir", "botcalcular"}), QStringList());
         QCOMPARE(texto(w, "Label9"), QString());
         // A processing item chosen during the run only brings the window to the front.
         QCOMPARE(menu("mnuprocesandop", Ventana::procesar), w.data());
