@@ -1,9 +1,8 @@
 #pragma once
 // About Rumbal: the program's name and version, and what it does.
 
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/ventana_ayuda.hpp"
-
-class QPlainTextEdit;
 
 namespace rumbal {
 

@@ -8,10 +8,8 @@
 #include <array>
 
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/pedido_ventana.hpp"
-
-class QLabel;
-class QLineEdit;
 
 namespace rumbal {
 

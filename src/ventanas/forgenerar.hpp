@@ -4,11 +4,9 @@
 // file to generate. The choice ends with "FIN Selección" and cannot change
 // afterwards; a new derivation needs the window opened again.
 
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/eleccion_columnas.hpp"
 #include "ventanas/ventana_archivos.hpp"
-
-class QListWidget;
-class QListWidgetItem;
 
 namespace rumbal {
 

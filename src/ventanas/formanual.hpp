@@ -4,10 +4,9 @@
 // desktop's viewer.
 
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/plataforma.hpp"
 #include "ventanas/ventana_ayuda.hpp"
-
-class QLabel;
 
 namespace rumbal {
 

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/ventana_archivos.hpp"
-
-class QComboBox;
 
 namespace rumbal {
 

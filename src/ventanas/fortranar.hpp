@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "catalogos/entradas.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/ventana_archivos.hpp"
-
-class QComboBox;
 
 namespace rumbal {
 

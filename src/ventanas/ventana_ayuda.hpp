@@ -5,9 +5,7 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QPushButton;
-class QVBoxLayout;
+#include "ventanas/clases_qt.hpp"
 
 namespace rumbal {
 
