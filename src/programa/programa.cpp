@@ -62,13 +62,10 @@ EnlacesPrograma Programa::enlaces() {
 
 bool Programa::abreprincipal() {
     estado_.cierratodo();
-    auto catalogos = cargacatalogos(estado_.carpeta);
-    if (!catalogos.bien()) {
-        plataforma_.mensaje(nullptr, aqt(catalogos.error().mensaje()));
-        return false;
-    }
+    Catalogos catalogos;
+    if (!toma(cargacatalogos(estado_.carpeta), catalogos, plataforma_, nullptr)) return false;
     auto* principal = new Forconversion(
-        estado_, plataforma_, std::move(catalogos.valor()), [this] { recarga(); },
+        estado_, plataforma_, std::move(catalogos), [this] { recarga(); },
         [this](const PedidoVentana& pedido) { abre(pedido); });
     principal_ = principal;
     principal->show();

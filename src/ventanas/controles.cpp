@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,20 +12,42 @@ namespace rumbal::controles {
 
 namespace {
 
-class PulsaConEnter : public QObject {
+// Hands the key presses of the object it filters to accion, which answers
+// whether it used the key (then the object does not see it).
+class FiltroTeclas : public QObject {
 public:
-    using QObject::QObject;
+    using Accion = bool (*)(QObject* objeto, int tecla);
+    FiltroTeclas(QObject* padre, Accion accion) : QObject(padre), accion_(accion) {}
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress) return false;
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        auto* boton = qobject_cast<QAbstractButton*>(objeto);
-        if (!boton || !boton->isEnabled() || (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)) return false;
-        boton->click();
-        return true;
+        return evento->type() == QEvent::KeyPress && accion_(objeto, static_cast<QKeyEvent*>(evento)->key());
     }
+
+private:
+    Accion accion_;
 };
+
+// Enter or Return on an enabled button: a click.
+bool pulsaboton(QObject* objeto, int tecla) {
+    auto* boton = qobject_cast<QAbstractButton*>(objeto);
+    if (!boton || !boton->isEnabled() || (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)) return false;
+    boton->click();
+    return true;
+}
+
+// A moving key on a list: the list opens, nothing is chosen yet.
+bool abrelista(QObject* objeto, int tecla) {
+    switch (tecla) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: static_cast<QComboBox*>(objeto)->showPopup(); return true;
+        default: return false;
+    }
+}
 
 // The accessible side of a value label: its name is its caption's text and
 // its own.
@@ -47,30 +70,11 @@ QAccessibleInterface* fabricaaccesible(const QString&, QObject* objeto) {
     return new AccesibleValor(etiqueta);
 }
 
-class AbreConTeclas : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress) return false;
-        switch (static_cast<QKeyEvent*>(evento)->key()) {
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_PageUp:
-            case Qt::Key_PageDown:
-            case Qt::Key_Home:
-            case Qt::Key_End: static_cast<QComboBox*>(objeto)->showPopup(); return true;
-            default: return false;
-        }
-    }
-};
-
 }  // namespace
 
-void abreconteclas(QComboBox* lista) { lista->installEventFilter(new AbreConTeclas(lista)); }
+void abreconteclas(QComboBox* lista) { lista->installEventFilter(new FiltroTeclas(lista, abrelista)); }
 
-void pulsaconenter(QAbstractButton* boton) { boton->installEventFilter(new PulsaConEnter(boton)); }
+void pulsaconenter(QAbstractButton* boton) { boton->installEventFilter(new FiltroTeclas(boton, pulsaboton)); }
 
 void rotulavalor(QLabel* valor, QLabel* rotulo) {
     static const bool instalada = [] {
@@ -105,6 +109,13 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto) {
     b->setObjectName(QString::fromUtf8(nombre));
     pulsaconenter(b);
     return b;
+}
+
+QHBoxLayout* filabotones(QBoxLayout* donde, std::initializer_list<QPushButton*> botones) {
+    auto* fila = new QHBoxLayout;
+    for (QPushButton* b : botones) fila->addWidget(b);
+    donde->addLayout(fila);
+    return fila;
 }
 
 void rotulado(QGridLayout* rejilla, int fila, QLabel* rotulo, QWidget* campo) {

@@ -5,17 +5,12 @@
 
 #include <QComboBox>
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/texto_qt.hpp"
-
-class QAbstractButton;
-class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QWidget;
 
 namespace rumbal::controles {
 
@@ -36,6 +31,10 @@ void abreconteclas(QComboBox* lista);
 // A label that shows a value beside its caption label: screen readers name it
 // by both ("mod.de deform.= 1.0002715"), whatever the two hold at the time.
 void rotulavalor(QLabel* valor, QLabel* rotulo);
+
+// A row of buttons, left to right, added below what donde holds; the row is
+// returned for what goes after them.
+QHBoxLayout* filabotones(QBoxLayout* donde, std::initializer_list<QPushButton*> botones);
 
 // The caption in column 0 and its field in column 1 of row fila.
 void rotulado(QGridLayout* rejilla, int fila, QLabel* rotulo, QWidget* campo);

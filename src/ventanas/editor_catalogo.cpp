@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,9 +24,9 @@ const QString blanco = QStringLiteral(" ");
 
 EditorCatalogo::EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces,
                                const DisenoEditor& diseno, QWidget* padre)
-    : QWidget(padre), estado_(estado), plataforma_(plataforma), enlaces_(std::move(enlaces)), diseno_(diseno) {
-    setObjectName(desdeutf8(diseno_.nombre));
-    setWindowTitle(desdeutf8(diseno_.titulo));
+    : VentanaCatalogo(estado, plataforma, std::move(enlaces), desdeutf8(diseno.nombre), desdeutf8(diseno.titulo),
+                      padre),
+      diseno_(diseno) {
     auto* principal = new QVBoxLayout(this);
 
     Frame2_ = new QGroupBox(desdeutf8(diseno_.marcodatos), this);
@@ -52,12 +51,10 @@ EditorCatalogo::EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, E
 
     Label3_ = controles::etiqueta(this, "Label3", QString());
     principal->addWidget(Label3_);
-    auto* botones = new QHBoxLayout;
     agregar_ = controles::boton(this, nombre(diseno_.agregar).c_str(), QStringLiteral("Agregar"));
     borrar_ = controles::boton(this, nombre(diseno_.borrar).c_str(), QStringLiteral("Borrar"));
     terminar_ = controles::boton(this, nombre(diseno_.terminar).c_str(), QStringLiteral("Terminar"));
-    for (QPushButton* b : {agregar_, borrar_, terminar_}) botones->addWidget(b);
-    principal->addLayout(botones);
+    controles::filabotones(principal, {agregar_, borrar_, terminar_});
 
     // At first only "Terminar" works; the mode opens the rest.
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1_, Frame2_, agregar_, borrar_}) w->setEnabled(false);
@@ -72,12 +69,7 @@ EditorCatalogo::EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, E
 bool EditorCatalogo::Form_Load() {
     estado_.cierratodo();
     ponmodo();
-    auto leido = leecatalogo(estado_.carpeta, *diseno_.catalogo);
-    if (!leido.bien()) {
-        plataforma_.mensaje(this, aqt(leido.error().mensaje()));
-        return false;
-    }
-    tabla_ = std::move(leido.valor());
+    if (!toma(leecatalogo(estado_.carpeta, *diseno_.catalogo), tabla_, plataforma_, this)) return false;
     cuentaalcargar_ = tabla_.size();
     lista_->clear();
     for (const Renglon& r : tabla_) lista_->addItem(aqt(textovisible(r[0])));
@@ -125,11 +117,6 @@ void EditorCatalogo::blanquea() {
     for (QLineEdit* c : cajas_) c->setText(blanco);
 }
 
-void EditorCatalogo::avisa(const QString& texto) {
-    plataforma_.mensaje(this, texto);
-    plataforma_.pitido();
-}
-
 void EditorCatalogo::lista_Click(int posicion) {
     if (diseno_.muestraelegido && posicion >= 0) {
         // By name: after a delete of a repeated name the list may hold one
@@ -150,9 +137,9 @@ void EditorCatalogo::BotAgr_Click() {
     for (const QLineEdit* c : cajas_) textos.push_back(acp1252(c->text()));
     const auto hecho =
         agregaentrada(estado_.carpeta, *diseno_.catalogo, renglondecajas(diseno_, textos), cuentaalcargar_);
-    if (!hecho.bien()) return avisa(aqt(hecho.error().mensaje()));
+    if (!hecho.bien()) return plataforma_.avisa(this, aqt(hecho.error().mensaje()));
     if (hecho.valor() == Agregado::lleno) {
-        avisa(aqt(std::string(mensajecatalogolleno())));
+        plataforma_.avisa(this, aqt(std::string(mensajecatalogolleno())));
         agregar_->setEnabled(false);
         return;
     }
@@ -164,22 +151,19 @@ void EditorCatalogo::BotAgr_Click() {
 
 void EditorCatalogo::BotBor_Click() {
     const int posicion = lista_->currentIndex();
-    if (posicion < 0) return avisa(QStringLiteral("Elija en la lista el nombre que desea borrar"));
+    if (posicion < 0) return plataforma_.avisa(this, QStringLiteral("Elija en la lista el nombre que desea borrar"));
     const std::string elegido = acp1252(lista_->itemText(posicion));
     lista_->removeItem(posicion);
     lista_->setCurrentIndex(-1);
     auto quedan = borraentrada(estado_.carpeta, *diseno_.catalogo, elegido);
-    if (!quedan.bien()) return avisa(aqt(quedan.error().mensaje()));
+    if (!quedan.bien()) return plataforma_.avisa(this, aqt(quedan.error().mensaje()));
     tabla_ = std::move(quedan.valor());
     if (diseno_.limpiaalborrar) blanquea();
     Label3_->setText(desdeutf8(diseno_.borrado));
     terminar_->setFocus();
 }
 
-void EditorCatalogo::BotTer_Click() {
-    close();
-    if (enlaces_.recarga) enlaces_.recarga();
-}
+void EditorCatalogo::BotTer_Click() { termina(); }
 
 bool EditorCatalogo::eventFilter(QObject* objeto, QEvent* evento) {
     const bool alentrar = diseno_.avisoagregar == AvisoAgregar::alentrarenagregar && objeto == agregar_ &&

@@ -11,19 +11,15 @@
 
 #include "catalogos/entradas.hpp"
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/disenos_editores.hpp"
 #include "ventanas/pedido_ventana.hpp"
 #include "ventanas/plataforma.hpp"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ventanas/ventana_catalogo.hpp"
 
 namespace rumbal {
 
-class EditorCatalogo : public QWidget {
+class EditorCatalogo : public VentanaCatalogo {
 public:
     EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces,
                    const DisenoEditor& diseno, QWidget* padre = nullptr);
@@ -41,11 +37,7 @@ private:
     void ponmodo();
     void llenacajas(const std::vector<std::string>& textos);  // Windows-1252
     void blanquea();
-    void avisa(const QString& texto);
 
-    EstadoPrograma& estado_;
-    Plataforma& plataforma_;
-    EnlacesPrograma enlaces_;
     const DisenoEditor& diseno_;
     std::vector<Renglon> tabla_;  // as read when the window loaded, or after a delete
     std::size_t cuentaalcargar_ = 0;

@@ -1,7 +1,6 @@
 #include "ventanas/fordecimales.hpp"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,9 +16,8 @@
 namespace rumbal {
 
 Fordecimales::Fordecimales(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces, QWidget* padre)
-    : QWidget(padre), estado_(estado), plataforma_(plataforma), enlaces_(std::move(enlaces)) {
-    setObjectName(QStringLiteral("fordecimales"));
-    setWindowTitle(QStringLiteral("Modificar Nro. de decimales"));
+    : VentanaCatalogo(estado, plataforma, std::move(enlaces), QStringLiteral("fordecimales"),
+                      QStringLiteral("Modificar Nro. de decimales"), padre) {
     auto* principal = new QVBoxLayout(this);
     auto* rejilla = new QGridLayout;
     // The double quote in the first two captions is the seconds sign.
@@ -37,12 +35,9 @@ Fordecimales::Fordecimales(EstadoPrograma& estado, Plataforma& plataforma, Enlac
     principal->addLayout(rejilla);
     Label2_ = controles::etiqueta(this, "Label2", QStringLiteral("Actualize los valores y clikee guardar"));
     principal->addWidget(Label2_);
-    auto* botones = new QHBoxLayout;
     BotDecGuar_ = controles::boton(this, "BotDecGuar", QStringLiteral("Guardar"));
     BotDecTer_ = controles::boton(this, "BotDecTer", QStringLiteral("Terminar"));
-    botones->addWidget(BotDecGuar_);
-    botones->addWidget(BotDecTer_);
-    principal->addLayout(botones);
+    controles::filabotones(principal, {BotDecGuar_, BotDecTer_});
 
     QObject::connect(BotDecGuar_, &QPushButton::clicked, this, [this] { BotDecGuar_Click(); });
     QObject::connect(BotDecTer_, &QPushButton::clicked, this, [this] { BotDecTer_Click(); });
@@ -50,12 +45,7 @@ Fordecimales::Fordecimales(EstadoPrograma& estado, Plataforma& plataforma, Enlac
 
 bool Fordecimales::Form_Load() {
     estado_.cierratodo();
-    const auto decimales = cargadecimales(estado_.carpeta);
-    if (!decimales.bien()) {
-        plataforma_.mensaje(this, aqt(decimales.error().mensaje()));
-        return false;
-    }
-    estado_.decimales = decimales.valor();
+    if (!toma(cargadecimales(estado_.carpeta), estado_.decimales, plataforma_, this)) return false;
     const Decimales& d = estado_.decimales;
     const double valores[3] = {d.angulos, d.geograficas, d.metros};
     for (std::size_t i = 0; i < 3; ++i) Text1_[i]->setText(aqt(textovista(valores[i])));
@@ -69,17 +59,10 @@ void Fordecimales::BotDecGuar_Click() {
     const Decimales nuevos{leenumero(acp1252(Text1_[0]->text())), leenumero(acp1252(Text1_[1]->text())),
                            leenumero(acp1252(Text1_[2]->text()))};
     const auto hecho = reemplazaarchivo(estado_.carpeta, catalogodecimales, {renglonde(nuevos)});
-    if (!hecho.bien()) {
-        plataforma_.mensaje(this, aqt(hecho.error().mensaje()));
-        plataforma_.pitido();
-        return;
-    }
+    if (!hecho.bien()) return plataforma_.avisa(this, aqt(hecho.error().mensaje()));
     Label2_->setText(QStringLiteral("Para salir clikee Terminar"));
 }
 
-void Fordecimales::BotDecTer_Click() {
-    close();
-    if (enlaces_.recarga) enlaces_.recarga();
-}
+void Fordecimales::BotDecTer_Click() { termina(); }
 
 }  // namespace rumbal

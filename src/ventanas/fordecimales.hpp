@@ -9,16 +9,14 @@
 #include <array>
 
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/pedido_ventana.hpp"
 #include "ventanas/plataforma.hpp"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ventanas/ventana_catalogo.hpp"
 
 namespace rumbal {
 
-class Fordecimales : public QWidget {
+class Fordecimales : public VentanaCatalogo {
 public:
     Fordecimales(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces, QWidget* padre = nullptr);
 
@@ -27,9 +25,6 @@ public:
     void BotDecTer_Click();
 
 private:
-    EstadoPrograma& estado_;
-    Plataforma& plataforma_;
-    EnlacesPrograma enlaces_;
     std::array<QLineEdit*, 3> Text1_{};
     QLabel* Label2_;
     QPushButton *BotDecGuar_, *BotDecTer_;

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,12 +35,9 @@ Forelipsoide0::Forelipsoide0(EstadoPrograma& estado, EnlacesPrograma enlaces, QW
     principal->addWidget(Frame2);
     Label31_ = controles::etiqueta(this, "Label3(1)", QString());
     principal->addWidget(Label31_);
-    auto* botones = new QHBoxLayout;
     QPushButton* aceptar = controles::boton(this, "BotAceEli", QStringLiteral("Aceptar"));
     QPushButton* salir = controles::boton(this, "BotSalEli", QStringLiteral("Salir"));
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
-    principal->addLayout(botones);
+    controles::filabotones(principal, {aceptar, salir});
     QObject::connect(aceptar, &QPushButton::clicked, this, [this] { BotAceEli_Click(); });
     QObject::connect(salir, &QPushButton::clicked, this, [this] { BotSalEli_Click(); });
 }

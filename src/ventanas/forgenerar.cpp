@@ -15,11 +15,7 @@
 namespace rumbal {
 
 Forgenerar::Forgenerar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
-    : VentanaArchivos(estado, plataforma,
-                      {QStringLiteral("forgenerar"), QStringLiteral("Selección por Columnas"),
-                       QStringLiteral("botgenerar"), QStringLiteral("Generar"), QStringLiteral(" puntos generados"),
-                       QStringLiteral(" puntos en el archivo de resultados"), &cicloseleccion},
-                      padre) {
+    : VentanaArchivos(estado, plataforma, disenocolumnas, padre) {
     auto* rejilla = new QGridLayout;
     Label1_ = controles::etiqueta(this, "Label1", QString());
     List1_ = new QListWidget(this);
@@ -45,8 +41,7 @@ Forgenerar::Forgenerar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* 
         List1_ItemCheck(List1_->row(item), item->checkState() == Qt::Checked);
     });
     QObject::connect(botfin_, &QPushButton::clicked, this, [this] { botfin_Click(); });
-    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
-    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botgenerar_Click(); });
+    conectabotones([this] { botabrir_Click(); }, [this] { botgenerar_Click(); });
 }
 
 bool Forgenerar::Form_Load() {
@@ -65,7 +60,6 @@ bool Forgenerar::Form_Load() {
     List1_->setMinimumHeight((List1_->sizeHintForRow(0) + 2 * List1_->spacing()) * List1_->count() +
                              2 * List1_->frameWidth());
     Label2_->setVisible(false);
-    aplicaciclo();
     List1_->setFocus();
     return true;
 }
@@ -85,7 +79,7 @@ void Forgenerar::List1_ItemCheck(int k, bool marcado) {
 
 void Forgenerar::botfin_Click() {
     if (eleccion_.columnas().empty()) {
-        avisa(QStringLiteral("Marque al menos una columna antes de terminar la selección"));
+        plataforma_.avisa(this, QStringLiteral("Marque al menos una columna antes de terminar la selección"));
         return;
     }
     ciclo_.elige();
@@ -101,10 +95,7 @@ void Forgenerar::botfin_Click() {
 void Forgenerar::botabrir_Click() {
     estado_.cierratodo();
     Label1_->setEnabled(false);
-    const Apertura a = abrepar({QStringLiteral("abrir el archivo Completo "), filtrodatos, QString()},
-                               {QStringLiteral("abrir el archivo a Generar"), filtroresultados, QString()});
-    if (a != Apertura::abiertos) return;
-    Label2_->setText(QStringLiteral("Para procesar clikee Generar"));
+    abreseleccion(Label2_);
 }
 
 void Forgenerar::botgenerar_Click() {

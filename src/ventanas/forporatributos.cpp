@@ -11,16 +11,11 @@
 #include "archivos/seleccion.hpp"
 #include "catalogos/carga.hpp"
 #include "ventanas/controles.hpp"
-#include "ventanas/texto_qt.hpp"
 
 namespace rumbal {
 
 Forporatributos::Forporatributos(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
-    : VentanaArchivos(estado, plataforma,
-                      {QStringLiteral("forporatributos"), QStringLiteral("Selección por atributos"),
-                       QStringLiteral("botgenerar"), QStringLiteral("Generar"), QStringLiteral(" puntos generados"),
-                       QStringLiteral(" puntos en el archivo de resultados"), &cicloseleccion},
-                      padre) {
+    : VentanaArchivos(estado, plataforma, disenoatributos, padre) {
     Label1_ = controles::etiqueta(this, "Label1", QString());
     zonapropia()->addWidget(Label1_);
     Frame1_ = new QGroupBox(QStringLiteral("Listado de atributos"), this);
@@ -35,20 +30,12 @@ Forporatributos::Forporatributos(EstadoPrograma& estado, Plataforma& plataforma,
     zonapropia()->addWidget(Label3_);
 
     QObject::connect(lst_Atrib_, &QComboBox::activated, this, [this](int i) { lst_Atrib_Click(i); });
-    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
-    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botgenerar_Click(); });
-    aplicaciclo();
+    conectabotones([this] { botabrir_Click(); }, [this] { botgenerar_Click(); });
 }
 
 bool Forporatributos::Form_Load() {
     estado_.cierratodo();
-    auto atributos = cargaatributos(estado_.carpeta);
-    if (!atributos.bien()) {
-        plataforma_.mensaje(this, aqt(atributos.error().mensaje()));
-        return false;
-    }
-    atributos_ = std::move(atributos.valor());
-    controles::llena(lst_Atrib_, atributos_);
+    if (!cargalista(cargaatributos(estado_.carpeta), atributos_, lst_Atrib_)) return false;
     Label1_->setText(QStringLiteral("Seleccione un atributo"));
     label7_->setText(QStringLiteral("Archivo Completo"));
     Label8_->setText(QStringLiteral("Archivo a Generar"));
@@ -70,10 +57,7 @@ void Forporatributos::lst_Atrib_Click(int i) {
 void Forporatributos::botabrir_Click() {
     Label1_->setEnabled(false);
     Frame1_->setEnabled(false);
-    const Apertura a = abrepar({QStringLiteral("abrir el archivo Completo "), filtrodatos, QString()},
-                               {QStringLiteral("abrir el archivo a Generar"), filtroresultados, QString()});
-    if (a != Apertura::abiertos) return;
-    Label3_->setText(QStringLiteral("Para procesar clikee Generar"));
+    abreseleccion(Label3_);
 }
 
 void Forporatributos::botgenerar_Click() {

@@ -18,11 +18,7 @@
 namespace rumbal {
 
 Forprocesar::Forprocesar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
-    : VentanaArchivos(estado, plataforma,
-                      {QStringLiteral("forprocesar"), QStringLiteral("Procesando Archivo de coordenadas"),
-                       QStringLiteral("botcalcular"), QStringLiteral("Calcular"), QStringLiteral(" puntos calculados"),
-                       QStringLiteral(" puntos en el archivo de resultados"), &cicloprocesar},
-                      padre) {
+    : VentanaArchivos(estado, plataforma, disenoprocesar, padre) {
     const auto grupo = [&](const char* nombre, const QString& titulo, QComboBox*& lista, const char* nombrelista,
                            std::array<QLabel*, 6>& etiquetas, const char* arreglo) {
         auto* g = new QGroupBox(titulo, this);
@@ -49,26 +45,15 @@ Forprocesar::Forprocesar(EstadoPrograma& estado, Plataforma& plataforma, QWidget
 
     QObject::connect(lst_elipso_, &QComboBox::activated, this, [this](int i) { lst_elipso_Click(i); });
     QObject::connect(lst_param_, &QComboBox::activated, this, [this](int i) { lst_param_Click(i); });
-    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
-    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botcalcular_Click(); });
-    aplicaciclo();
+    conectabotones([this] { botabrir_Click(); }, [this] { botcalcular_Click(); });
 }
 
 bool Forprocesar::Form_Load() {
     estado_.cierratodo();
     Label3_[0]->setText(QStringLiteral("Seleccione los parámetros correspondientes"));
-    auto elipsoides = cargaelipsoides(estado_.carpeta);
-    auto representaciones = cargarepresentaciones(estado_.carpeta);
-    for (const ErrorCatalogo* e : {elipsoides.bien() ? nullptr : &elipsoides.error(),
-                                   representaciones.bien() ? nullptr : &representaciones.error()})
-        if (e) {
-            plataforma_.mensaje(this, aqt(e->mensaje()));
-            return false;
-        }
-    elipsoides_ = std::move(elipsoides.valor());
-    representaciones_ = std::move(representaciones.valor());
-    controles::llena(lst_elipso_, elipsoides_);
-    controles::llena(lst_param_, representaciones_);
+    if (!cargalista(cargaelipsoides(estado_.carpeta), elipsoides_, lst_elipso_) ||
+        !cargalista(cargarepresentaciones(estado_.carpeta), representaciones_, lst_param_))
+        return false;
     lst_elipso_->setFocus();
     return true;
 }
@@ -108,14 +93,14 @@ void Forprocesar::botabrir_Click() {
 void Forprocesar::botcalcular_Click() {
     const ModoProceso* modo = buscamodo(estado_.modoventana);
     if (!modo) {
-        avisa(QStringLiteral("Elija en el menú Archivo qué datos va a procesar: Datos: B,L,h, Datos: x,y,z o Datos: "
-                             "X,Y"));
+        plataforma_.avisa(this, QStringLiteral("Elija en el menú Archivo qué datos va a procesar: Datos: B,L,h, "
+                                               "Datos: x,y,z o Datos: X,Y"));
         return;
     }
     const int e = lst_elipso_->currentIndex();
     const int r = lst_param_->currentIndex();
     if (e < 0) {
-        avisa(QStringLiteral("Elija el elipsoide de los datos"));
+        plataforma_.avisa(this, QStringLiteral("Elija el elipsoide de los datos"));
         return;
     }
     // The entries chosen here are both what is computed with and the names
@@ -130,7 +115,7 @@ void Forprocesar::botcalcular_Click() {
     }
     p.decimales = estado_.decimales;
     if (const auto revision = revisa(p); !revision) {
-        avisa(frase(revision.error().mensaje()));
+        plataforma_.avisa(this, frase(revision.error().mensaje()));
         return;
     }
     corre([p](std::istream& datos, std::ostream& resultados, const Avance& avance) {

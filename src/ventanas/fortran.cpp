@@ -45,9 +45,8 @@ QGroupBox* marcodereferencia(QWidget* padre, const char* nombre, const QString& 
 }  // namespace
 
 Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces, QWidget* padre)
-    : QWidget(padre), estado_(estado), plataforma_(plataforma), enlaces_(std::move(enlaces)) {
-    setObjectName(QStringLiteral("fortran"));
-    setWindowTitle(QStringLiteral("Actualización de Marcos de Referencia"));
+    : VentanaCatalogo(estado, plataforma, std::move(enlaces), QStringLiteral("fortran"),
+                      QStringLiteral("Actualización de Marcos de Referencia"), padre) {
     auto* fila = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
     fila->addLayout(izquierda);
@@ -61,12 +60,9 @@ Fortran::Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma
 
     izquierda->addWidget(construyeparametros());
 
-    auto* botones = new QHBoxLayout;
     botguamr_ = controles::boton(this, "botguamr", QStringLiteral("Guardar"));
     botermr_ = controles::boton(this, "botermr", QStringLiteral("Terminar"));
-    botones->addWidget(botguamr_);
-    botones->addWidget(botermr_);
-    izquierda->addLayout(botones);
+    controles::filabotones(izquierda, {botguamr_, botermr_});
     Label10_ = controles::etiqueta(this, "Label10", QString());
     izquierda->addWidget(Label10_);
 
@@ -122,18 +118,15 @@ QGroupBox* Fortran::construyelista() {
 
 bool Fortran::Form_Load() {
     estado_.cierratodo();
-    auto elipsoides = cargaelipsoides(estado_.carpeta);
-    auto marcos = cargamarcos(estado_.carpeta);
-    for (const ErrorCatalogo* e : {elipsoides.bien() ? nullptr : &elipsoides.error(),
-                                   marcos.bien() ? nullptr : &marcos.error()})
-        if (e) {
-            plataforma_.mensaje(this, aqt(e->mensaje()));
-            return false;
-        }
-    controles::llena(lst_elipso_, elipsoides.valor());
+    std::vector<EntradaElipsoide> elipsoides;
+    std::vector<EntradaMarco> marcos;
+    if (!toma(cargaelipsoides(estado_.carpeta), elipsoides, plataforma_, this) ||
+        !toma(cargamarcos(estado_.carpeta), marcos, plataforma_, this))
+        return false;
+    controles::llena(lst_elipso_, elipsoides);
     // Line 1 whole; of line 2 only its names: its values are line 1's negated.
-    const EntradaMarco& a = marcos.valor()[0];
-    const EntradaMarco& b = marcos.valor()[1];
+    const EntradaMarco& a = marcos[0];
+    const EntradaMarco& b = marcos[1];
     Text2_->setText(aqt(a.nombre));
     Text5_->setText(aqt(a.elipsoide));
     const ParametrosMarco& p = a.parametros;
@@ -186,18 +179,11 @@ void Fortran::botguamr_Click() {
     const EntradaMarco a{acp1252(Text2_->text()), acp1252(Text5_->text()), p};
     const EntradaMarco b{acp1252(Text4_->text()), acp1252(Text6_->text()), n};
     const auto hecho = reemplazaarchivo(estado_.carpeta, catalogomarcos, {renglonde(a), renglonde(b)});
-    if (!hecho.bien()) {
-        plataforma_.mensaje(this, aqt(hecho.error().mensaje()));
-        plataforma_.pitido();
-        return;
-    }
+    if (!hecho.bien()) return plataforma_.avisa(this, aqt(hecho.error().mensaje()));
     Label10_->setText(QStringLiteral("Marcos de Referencia actualizados"));
 }
 
-void Fortran::botermr_Click() {
-    close();
-    if (enlaces_.recarga) enlaces_.recarga();
-}
+void Fortran::botermr_Click() { termina(); }
 
 bool Fortran::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::FocusIn && objeto == Text5_) Text5_GotFocus();

@@ -10,18 +10,14 @@
 #include <array>
 
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/pedido_ventana.hpp"
 #include "ventanas/plataforma.hpp"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ventanas/ventana_catalogo.hpp"
 
 namespace rumbal {
 
-class Fortran : public QWidget {
+class Fortran : public VentanaCatalogo {
 public:
     Fortran(EstadoPrograma& estado, Plataforma& plataforma, EnlacesPrograma enlaces, QWidget* padre = nullptr);
 
@@ -44,9 +40,6 @@ private:
     void eligepara(int marco);
     void muestralista(bool visible);
 
-    EstadoPrograma& estado_;
-    Plataforma& plataforma_;
-    EnlacesPrograma enlaces_;
     int eleccion_ = 0;  // 1: frame A's ellipsoid, 2: frame B's, 0: none yet
     QLineEdit *Text2_, *Text4_, *Text5_, *Text6_, *Text3_;
     std::array<QLineEdit*, 6> Text1_{};

@@ -20,12 +20,7 @@
 namespace rumbal {
 
 Fortranar::Fortranar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* padre)
-    : VentanaArchivos(estado, plataforma,
-                      {QStringLiteral("Fortranar"),
-                       QStringLiteral("Transformación entre marcos de referencia desde archivo"),
-                       QStringLiteral("botcalcular"), QStringLiteral("Calcular"), QStringLiteral(" puntos calculados"),
-                       QStringLiteral(" puntos en el archivo"), &ciclotransformar},
-                      padre) {
+    : VentanaArchivos(estado, plataforma, disenotransformar, padre) {
     Label1_ = controles::etiqueta(this, "Label1", QStringLiteral("Elija el marco de referencia de los datos"));
     zonapropia()->addWidget(Label1_);
 
@@ -66,20 +61,12 @@ Fortranar::Fortranar(EstadoPrograma& estado, Plataforma& plataforma, QWidget* pa
     label7_->setText(QStringLiteral("Archivos de datos"));
     Label8_->setText(QStringLiteral("Archivos de resultados"));
     QObject::connect(lst_partra_, &QComboBox::activated, this, [this](int i) { lst_partra_Click(i); });
-    QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
-    QObject::connect(botcorrida_, &QPushButton::clicked, this, [this] { botcalcular_Click(); });
-    aplicaciclo();
+    conectabotones([this] { botabrir_Click(); }, [this] { botcalcular_Click(); });
 }
 
 bool Fortranar::Form_Load() {
     estado_.cierratodo();
-    auto marcos = cargamarcos(estado_.carpeta);
-    if (!marcos.bien()) {
-        plataforma_.mensaje(this, aqt(marcos.error().mensaje()));
-        return false;
-    }
-    marcos_ = std::move(marcos.valor());
-    controles::llena(lst_partra_, marcos_);
+    if (!cargalista(cargamarcos(estado_.carpeta), marcos_, lst_partra_)) return false;
     lst_partra_->setFocus();
     return true;
 }
@@ -113,7 +100,8 @@ void Fortranar::botcalcular_Click() {
     const Transformacion t = estado_.transformacion;
     const Decimales d = estado_.decimales;
     if (const auto revision = dominio::revisa(t); !revision) {
-        avisa(QStringLiteral("No se puede calcular con la transformación elegida: ") + aqt(revision.error().mensaje()));
+        plataforma_.avisa(this, QStringLiteral("No se puede calcular con la transformación elegida: ") +
+                                    aqt(revision.error().mensaje()));
         return;
     }
     corre([t, d](std::istream& datos, std::ostream& resultados, const Avance& avance) {

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -40,13 +39,10 @@ Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVis
     controles::rotulado(rejilla, 0, label7_, Text1_);
     principal->addWidget(Frame3_);
 
-    auto* botones = new QHBoxLayout;
     botabrir_ = controles::boton(this, "botabrir", QStringLiteral("Abrir"));
     botlistar_ = controles::boton(this, "botlistar", QStringLiteral("Listar"));
     botsalir_ = controles::boton(this, "botsalir", QStringLiteral("Salir"));
-    for (QPushButton* b : {botabrir_, botlistar_, botsalir_}) botones->addWidget(b);
-    botones->addStretch(1);
-    principal->addLayout(botones);
+    controles::filabotones(principal, {botabrir_, botlistar_, botsalir_})->addStretch(1);
 
     QStringList cabeceras;
     for (std::string_view c : conjunto_.cabeceras) cabeceras << desdeutf8(c);
@@ -63,15 +59,7 @@ Forvis::Forvis(EstadoPrograma& estado, Plataforma& plataforma, const ConjuntoVis
     lvwarchivo_->horizontalHeader()->setStretchLastSection(true);
     principal->addWidget(lvwarchivo_, 1);
 
-    auto* avance = new QHBoxLayout;
-    barra_ = new QProgressBar(this);
-    barra_->setObjectName(QStringLiteral("barra"));
-    barra_->setAccessibleName(QStringLiteral("Avance de la lectura"));
-    botcancelar_ = controles::boton(this, "botcancelar", QStringLiteral("Cancelar"));
-    avance->addWidget(barra_, 1);
-    avance->addWidget(botcancelar_);
-    principal->addLayout(avance);
-    trabajo_ = std::make_unique<Trabajo>(barra_, botcancelar_);
+    trabajo_ = std::make_unique<Trabajo>(this, principal, QStringLiteral("Avance de la lectura"));
     resize(900, 560);
 
     QObject::connect(botabrir_, &QPushButton::clicked, this, [this] { botabrir_Click(); });
@@ -117,8 +105,7 @@ void Forvis::botlistar_Click() {
         ciclo_.pasa(Paso::elegido);
         aplicaciclo();
         Frame3_->setEnabled(true);
-        plataforma_.mensaje(this, QStringLiteral("El archivo ya no está abierto: ábralo otra vez con el botón Abrir"));
-        plataforma_.pitido();
+        plataforma_.avisa(this, QStringLiteral("El archivo ya no está abierto: ábralo otra vez con el botón Abrir"));
         return;
     }
     const std::uintmax_t tamano = Trabajo::tamanode(*archivo);
@@ -139,11 +126,9 @@ void Forvis::botlistar_Click() {
             aplicaciclo();
             Label1_->setEnabled(false);
             Text1_->setEnabled(false);
-            if (r.estado == Estado::fallo) {
-                plataforma_.mensaje(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo: ") + Text1_->text() +
-                                              QStringLiteral("\nSe muestran los puntos anteriores."));
-                plataforma_.pitido();
-            }
+            if (r.estado == Estado::fallo)
+                plataforma_.avisa(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo: ") + Text1_->text() +
+                                            QStringLiteral("\nSe muestran los puntos anteriores."));
         });
 }
 

@@ -11,16 +11,10 @@
 
 #include "estado/estado.hpp"
 #include "ventanas/ciclo_archivos.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/plataforma.hpp"
 #include "ventanas/trabajo.hpp"
 #include "ventanas/vistas.hpp"
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QTableView;
 
 namespace rumbal {
 
@@ -54,8 +48,7 @@ private:
     QLabel *Label1_, *label7_;
     QGroupBox* Frame3_;
     QLineEdit* Text1_;
-    QPushButton *botabrir_, *botlistar_, *botsalir_, *botcancelar_;
-    QProgressBar* barra_;
+    QPushButton *botabrir_, *botlistar_, *botsalir_;
     QTableView* lvwarchivo_;
     ModeloListado* modelo_;
     std::unique_ptr<Trabajo> trabajo_;

@@ -9,8 +9,11 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
-class QWidget;
+#include "base/resultado.hpp"
+#include "ventanas/clases_qt.hpp"
+#include "ventanas/texto_qt.hpp"
 
 namespace rumbal {
 
@@ -26,6 +29,25 @@ public:
     // ruta: a full path; the desktop chooses the program by the file's type.
     virtual void abredocumento(const QString& ruta) = 0;
     virtual void terminaprograma() = 0;
+
+    // A message with the beep: what the user asked for could not be done.
+    void avisa(QWidget* padre, const QString& texto) {
+        mensaje(padre, texto);
+        pitido();
+    }
 };
+
+// What a window's load read (a catalogue, the decimals) goes into destino; a
+// file that could not be read is said (file, line and why) over padre, and the
+// answer is false: the window cannot work without it.
+template <class T>
+bool toma(Resultado<T> leido, T& destino, Plataforma& plataforma, QWidget* padre) {
+    if (!leido.bien()) {
+        plataforma.mensaje(padre, aqt(leido.error().mensaje()));
+        return false;
+    }
+    destino = std::move(leido.valor());
+    return true;
+}
 
 }  // namespace rumbal

@@ -1,10 +1,13 @@
 #include "ventanas/trabajo.hpp"
 
+#include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
 #include <new>
+
+#include "ventanas/controles.hpp"
 
 namespace rumbal {
 
@@ -26,7 +29,15 @@ std::uintmax_t Trabajo::tamanode(std::istream& entrada) {
     return fin > 0 ? static_cast<std::uintmax_t>(fin) : 0;
 }
 
-Trabajo::Trabajo(QProgressBar* barra, QPushButton* cancelar) : barra_(barra), cancelar_(cancelar) {
+Trabajo::Trabajo(QWidget* ventana, QBoxLayout* donde, const QString& que)
+    : barra_(new QProgressBar(ventana)),
+      cancelar_(controles::boton(ventana, "botcancelar", QStringLiteral("Cancelar"))) {
+    barra_->setObjectName(QStringLiteral("barra"));
+    barra_->setAccessibleName(que);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(barra_, 1);
+    fila->addWidget(cancelar_);
+    donde->addLayout(fila);
     barra_->setRange(0, 1000);
     barra_->setVisible(false);
     cancelar_->setVisible(false);

@@ -10,6 +10,7 @@
 // thread once the run has ended.
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QTimer>
 #include <atomic>
 #include <cstdint>
@@ -19,9 +20,7 @@
 #include <thread>
 
 #include "archivos/recorrido.hpp"
-
-class QProgressBar;
-class QPushButton;
+#include "ventanas/clases_qt.hpp"
 
 namespace rumbal {
 
@@ -47,7 +46,9 @@ public:
     // it is left at its start.
     static std::uintmax_t tamanode(std::istream& entrada);
 
-    Trabajo(QProgressBar* barra, QPushButton* cancelar);
+    // Adds the run's row to donde: the progress bar ("barra", named que for
+    // screen readers) and "Cancelar" ("botcancelar"), children of ventana.
+    Trabajo(QWidget* ventana, QBoxLayout* donde, const QString& que);
     ~Trabajo();
     Trabajo(const Trabajo&) = delete;
     Trabajo& operator=(const Trabajo&) = delete;

@@ -6,13 +6,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "catalogos/entradas.hpp"
-#include "ventanas/controles.hpp"
 #include "textos/lector_campos.hpp"
+#include "ventanas/controles.hpp"
 #include "ventanas/texto_qt.hpp"
 #include "ventanas/textos_cuenta.hpp"
 
@@ -32,10 +31,11 @@ bool mismoarchivo(const std::filesystem::path& a, const std::filesystem::path& b
 const QString VentanaArchivos::filtrodatos = QStringLiteral("Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*");
 const QString VentanaArchivos::filtroresultados = QStringLiteral("Texto(*.txt)|*.txt");
 
-VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, Diseno diseno, QWidget* padre)
-    : QWidget(padre), estado_(estado), plataforma_(plataforma), diseno_(std::move(diseno)), ciclo_(*diseno_.ciclo) {
-    setObjectName(diseno_.nombre);
-    setWindowTitle(diseno_.titulo);
+VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, const DisenoArchivos& diseno,
+                                 QWidget* padre)
+    : QWidget(padre), estado_(estado), plataforma_(plataforma), diseno_(diseno), ciclo_(*diseno_.ciclo) {
+    setObjectName(desdeutf8(diseno_.nombre));
+    setWindowTitle(desdeutf8(diseno_.titulo));
 
     auto* principal = new QVBoxLayout(this);
     zonapropia_ = new QVBoxLayout;
@@ -61,16 +61,11 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
     std::tie(Label8_, Text2_) = fila(1, "Label8", "Text2");
     principal->addWidget(Frame3_);
 
-    auto* botones = new QHBoxLayout;
-    const auto boton = [&](const QString& nombre, const QString& texto) {
-        QPushButton* b = controles::boton(this, nombre.toUtf8().constData(), texto);
-        botones->addWidget(b);
-        return b;
-    };
-    botabrir_ = boton(QStringLiteral("botabrir"), QStringLiteral("Abrir"));
-    botcorrida_ = boton(diseno_.nombrecorrida, diseno_.textocorrida);
-    botterminar_ = boton(QStringLiteral("botterminar"), QStringLiteral("Terminar"));
-    principal->addLayout(botones);
+    botabrir_ = controles::boton(this, "botabrir", QStringLiteral("Abrir"));
+    botcorrida_ =
+        controles::boton(this, std::string(diseno_.corrida->nombre).c_str(), desdeutf8(diseno_.corrida->texto));
+    botterminar_ = controles::boton(this, "botterminar", QStringLiteral("Terminar"));
+    controles::filabotones(principal, {botabrir_, botcorrida_, botterminar_});
 
     Label9_ = new QLabel(this);
     Label9_->setObjectName(QStringLiteral("Label9"));
@@ -79,16 +74,8 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
     principal->addWidget(Label9_);
     principal->addWidget(Label10_);
 
-    auto* avance = new QHBoxLayout;
-    barra_ = new QProgressBar(this);
-    barra_->setObjectName(QStringLiteral("barra"));
-    barra_->setAccessibleName(QStringLiteral("Avance de la corrida"));
-    botcancelar_ = controles::boton(this, "botcancelar", QStringLiteral("Cancelar"));
-    avance->addWidget(barra_, 1);
-    avance->addWidget(botcancelar_);
-    principal->addLayout(avance);
+    trabajo_ = std::make_unique<Trabajo>(this, principal, QStringLiteral("Avance de la corrida"));
     principal->addStretch(1);
-    trabajo_ = std::make_unique<Trabajo>(barra_, botcancelar_);
 
     QObject::connect(botterminar_, &QPushButton::clicked, this, [this] { close(); });
 }
@@ -96,17 +83,18 @@ VentanaArchivos::VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma,
 VentanaArchivos::~VentanaArchivos() { trabajo_.reset(); }
 
 std::string VentanaArchivos::clave(int archivo) const {
-    return diseno_.nombre.toStdString() + "#" + std::to_string(archivo);
+    return std::string(diseno_.nombre) + "#" + std::to_string(archivo);
+}
+
+void VentanaArchivos::conectabotones(std::function<void()> abrir, std::function<void()> correr) {
+    QObject::connect(botabrir_, &QPushButton::clicked, this, std::move(abrir));
+    QObject::connect(botcorrida_, &QPushButton::clicked, this, std::move(correr));
+    aplicaciclo();
 }
 
 void VentanaArchivos::aplicaciclo() {
     botabrir_->setEnabled(ciclo_.abrir());
     botcorrida_->setEnabled(ciclo_.correr());
-}
-
-void VentanaArchivos::avisa(const QString& texto) {
-    plataforma_.mensaje(this, texto);
-    plataforma_.pitido();
 }
 
 VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const Dialogo& resultados) {
@@ -130,10 +118,11 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
     const std::filesystem::path destino = rutade(*rutaresultados);
     if (escatalogo(destino, estado_.carpeta) || mismoarchivo(destino, rutade(*rutadatos))) {
         estado_.archivos.cierra(clave(1));
-        avisa(escatalogo(destino, estado_.carpeta)
-                  ? QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo")
-                  : QStringLiteral("El archivo de resultados no puede ser el mismo archivo de datos: elija otro "
-                                   "archivo"));
+        plataforma_.avisa(
+            this, escatalogo(destino, estado_.carpeta)
+                      ? QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo")
+                      : QStringLiteral("El archivo de resultados no puede ser el mismo archivo de datos: elija otro "
+                                       "archivo"));
         return Apertura::fallida;
     }
     if (!estado_.archivos.abreagregado(clave(2), destino)) {
@@ -150,6 +139,12 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
     aplicaciclo();
     botcorrida_->setFocus();
     return Apertura::abiertos;
+}
+
+void VentanaArchivos::abreseleccion(QLabel* indicacion) {
+    const Apertura a = abrepar({QStringLiteral("abrir el archivo Completo "), filtrodatos, QString()},
+                               {QStringLiteral("abrir el archivo a Generar"), filtroresultados, QString()});
+    if (a == Apertura::abiertos) indicacion->setText(QStringLiteral("Para procesar clikee Generar"));
 }
 
 // A cancelled dialog closes every open file, silently; with no files the run
@@ -170,7 +165,8 @@ bool VentanaArchivos::corre(Corrida corrida) {
         estado_.archivos.cierra(clave(2));
         ciclo_.pasa(Paso::elegido);
         aplicaciclo();
-        avisa(QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir"));
+        plataforma_.avisa(this,
+                          QStringLiteral("Los archivos ya no están abiertos: ábralos otra vez con el botón Abrir"));
         return false;
     }
     const std::uintmax_t tamano = Trabajo::tamanode(*datos);
@@ -192,15 +188,14 @@ bool VentanaArchivos::corre(Corrida corrida) {
 
 void VentanaArchivos::termina(const Recuento& r) {
     const QString rutadatos = Text1_->text();
-    Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.puntos.toStdString())));
-    if (r.lineasarchivo)
-        Label10_->setText(QString::fromUtf8(textocuenta(*r.lineasarchivo, diseno_.enelarchivo.toStdString())));
+    Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.corrida->puntos)));
+    if (r.lineasarchivo) Label10_->setText(QString::fromUtf8(textocuenta(*r.lineasarchivo, diseno_.enelarchivo)));
     ciclo_.pasa(Paso::hecho);
     aplicaciclo();
     alterminar(r);
     if (r.estado == Estado::fallo)
-        avisa(aqt(r.mensaje) + QStringLiteral("\n\nArchivo de datos: ") + rutadatos +
-              QStringLiteral("\nLos puntos grabados antes quedan en el archivo de resultados."));
+        plataforma_.avisa(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo de datos: ") + rutadatos +
+                                    QStringLiteral("\nLos puntos grabados antes quedan en el archivo de resultados."));
 }
 
 void VentanaArchivos::closeEvent(QCloseEvent* evento) {

@@ -16,33 +16,21 @@
 #include <functional>
 #include <istream>
 #include <ostream>
+#include <vector>
 
 #include "archivos/recorrido.hpp"
 #include "estado/estado.hpp"
 #include "ventanas/ciclo_archivos.hpp"
+#include "ventanas/clases_qt.hpp"
+#include "ventanas/controles.hpp"
+#include "ventanas/disenos_archivos.hpp"
 #include "ventanas/plataforma.hpp"
 #include "ventanas/trabajo.hpp"
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QVBoxLayout;
 
 namespace rumbal {
 
 class VentanaArchivos : public QWidget {
 public:
-    struct Diseno {
-        QString nombre;            // objectName, also the key of its open files
-        QString titulo;            // the caption
-        QString nombrecorrida;     // "botcalcular" or "botgenerar"
-        QString textocorrida;      // "Calcular" or "Generar"
-        QString puntos;            // " puntos calculados", " puntos generados"
-        QString enelarchivo;       // " puntos en el archivo de resultados"
-        const TablaCiclo* ciclo;
-    };
     struct Dialogo {
         QString titulo;
         QString filtro;   // pairs of a description and a pattern separated by "|"
@@ -54,7 +42,8 @@ public:
     static const QString filtrodatos;       // "Texto(*.txt)|*.txt|Todos los archivos(*.*)|*.*"
     static const QString filtroresultados;  // "Texto(*.txt)|*.txt"
 
-    VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, Diseno diseno, QWidget* padre = nullptr);
+    VentanaArchivos(EstadoPrograma& estado, Plataforma& plataforma, const DisenoArchivos& diseno,
+                    QWidget* padre = nullptr);
     ~VentanaArchivos() override;
 
     bool encurso() const { return trabajo_->encurso(); }
@@ -63,8 +52,22 @@ public:
 protected:
     // The window's own controls go here, above the files.
     QVBoxLayout* zonapropia() const { return zonapropia_; }
+    // "Abrir" and the run button run the window's handlers; their enabled
+    // state is the first step's.
+    void conectabotones(std::function<void()> abrir, std::function<void()> correr);
+    // A list to choose from a catalogue at load: the entries read into
+    // entradas and their names shown; false (said) when it cannot be read.
+    template <class Entrada>
+    bool cargalista(Resultado<std::vector<Entrada>> leido, std::vector<Entrada>& entradas, QComboBox* lista) {
+        if (!toma(std::move(leido), entradas, plataforma_, this)) return false;
+        controles::llena(lista, entradas);
+        return true;
+    }
     // Shows both dialogs and opens both files.
     Apertura abrepar(const Dialogo& datos, const Dialogo& resultados);
+    // The selections' "Abrir": the complete file and the file to generate;
+    // once both are open, indicacion says how to go on.
+    void abreseleccion(QLabel* indicacion);
     // Starts a run on the open files; false (with a message) when they are
     // no longer open.
     bool corre(Corrida corrida);
@@ -72,12 +75,11 @@ protected:
     virtual void alterminar(const Recuento& recuento) = 0;
     // Sets the enabled state of "Abrir" and the run button from the step.
     void aplicaciclo();
-    void avisa(const QString& texto);
     void closeEvent(QCloseEvent* evento) override;
 
     EstadoPrograma& estado_;
     Plataforma& plataforma_;
-    Diseno diseno_;
+    const DisenoArchivos& diseno_;
     CicloArchivos ciclo_;
     QGroupBox* Frame3_;
     QLabel *label7_, *Label8_, *Label9_, *Label10_;
@@ -94,8 +96,6 @@ private:
     // file path while the run was going on.
     std::filesystem::path rutaresultados_;
     QVBoxLayout* zonapropia_;
-    QProgressBar* barra_;
-    QPushButton* botcancelar_;
     std::unique_ptr<Trabajo> trabajo_;
 };
 
