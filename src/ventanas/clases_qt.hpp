@@ -3,6 +3,7 @@
 // window's header names them, and only its source includes their headers.
 
 class QAbstractButton;
+class QAction;
 class QBoxLayout;
 class QComboBox;
 class QGridLayout;
@@ -11,7 +12,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;

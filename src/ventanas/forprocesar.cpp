@@ -78,11 +78,7 @@ void Forprocesar::lst_param_Click(int j) {
 }
 
 void Forprocesar::botabrir_Click() {
-    const Apertura a = abrepar(
-        {QString::fromUtf8(titulodatos(estado_.modoventana)), filtrodatos, QStringLiteral("Archivo de Datos")},
-        {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
-         QStringLiteral("Archivo de Resultados")});
-    if (a != Apertura::abiertos) return;
+    if (abrecalculo(QString::fromUtf8(titulodatos(estado_.modoventana))) != Apertura::abiertos) return;
     Text1_->setEnabled(true);
     Text2_->setEnabled(true);
     Label4_[0]->setEnabled(true);

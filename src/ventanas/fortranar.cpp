@@ -86,11 +86,8 @@ void Fortranar::lst_partra_Click(int i) {
 }
 
 void Fortranar::botabrir_Click() {
-    const Apertura a = abrepar({QStringLiteral("abrir el archivo de coordenadas cartesianas"), filtrodatos,
-                                QStringLiteral("Archivo de Datos")},
-                               {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
-                                QStringLiteral("Archivo de Resultados")});
-    if (a == Apertura::abiertos) Label40_->setText(QStringLiteral("Clikee el botón Calcular"));
+    if (abrecalculo(QStringLiteral("abrir el archivo de coordenadas cartesianas")) == Apertura::abiertos)
+        Label40_->setText(QStringLiteral("Clikee el botón Calcular"));
 }
 
 void Fortranar::botcalcular_Click() {

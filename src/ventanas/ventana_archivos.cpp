@@ -140,6 +140,12 @@ VentanaArchivos::Apertura VentanaArchivos::abrepar(const Dialogo& datos, const D
     return Apertura::abiertos;
 }
 
+VentanaArchivos::Apertura VentanaArchivos::abrecalculo(const QString& titulodatos) {
+    return abrepar({titulodatos, filtrodatos, QStringLiteral("Archivo de Datos")},
+                   {QStringLiteral("abrir el archivo donde se grabarán los resultados"), filtroresultados,
+                    QStringLiteral("Archivo de Resultados")});
+}
+
 void VentanaArchivos::abreseleccion(QLabel* indicacion) {
     const Apertura a = abrepar({QStringLiteral("abrir el archivo Completo "), filtrodatos, QString()},
                                {QStringLiteral("abrir el archivo a Generar"), filtroresultados, QString()});

@@ -65,6 +65,10 @@ protected:
     }
     // Shows both dialogs and opens both files.
     Apertura abrepar(const Dialogo& datos, const Dialogo& resultados);
+    // The computing windows' "Abrir" (processing, file transformation): the
+    // data file under titulodatos and the results file; the labels then say
+    // which is which.
+    Apertura abrecalculo(const QString& titulodatos);
     // The selections' "Abrir": the complete file and the file to generate;
     // once both are open, indicacion says how to go on.
     void abreseleccion(QLabel* indicacion);
