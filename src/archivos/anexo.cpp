@@ -7,28 +7,10 @@
 #include <cerrno>
 #include <vector>
 
+#include "base/motivo_sistema.hpp"
 #include "textos/lector_campos.hpp"
 
 namespace rumbal {
-
-namespace {
-
-// Why a call failed, as a surveyor reads it.
-std::string motivode(int numero) {
-    switch (numero) {
-        case ENOSPC: return "no queda espacio en el disco";
-        case EDQUOT: return "se llenó la cuota de disco del usuario";
-        case EFBIG: return "el archivo llegó al tamaño máximo que admite el sistema";
-        case EIO: return "error de entrada y salida del disco";
-        case EACCES:
-        case EPERM: return "no hay permiso para escribir el archivo";
-        case EROFS: return "el archivo está en un disco de solo lectura";
-        case ENOENT: return "no existe la carpeta del archivo";
-        default: return "el sistema no lo permite (error " + std::to_string(numero) + ")";
-    }
-}
-
-}  // namespace
 
 class Anexo::Buffer : public std::streambuf {
 public:
@@ -40,7 +22,7 @@ public:
         if (fd_ < 0) return !fallo_;
         if (::close(fd_) != 0 && !fallo_) {
             fallo_ = true;
-            motivo_ = motivode(errno);
+            motivo_ = motivosistema(errno);
         }
         fd_ = -1;
         return !fallo_;
@@ -98,7 +80,7 @@ private:
             if (r < 0 && errno == EINTR) continue;
             if (r <= 0) {
                 fallo_ = true;
-                motivo_ = motivode(r < 0 ? errno : ENOSPC);
+                motivo_ = motivosistema(r < 0 ? errno : ENOSPC);
                 if (::ftruncate(fd_, confirmado_) != 0) motivo_ += "; el último renglón quedó incompleto";
                 return false;
             }
@@ -141,7 +123,7 @@ Resultado<std::unique_ptr<Anexo>> Anexo::abre(const std::filesystem::path& ruta)
     const bool legible = fd >= 0;
     if (fd < 0 && (errno == EACCES || errno == EPERM)) fd = ::open(ruta.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0) {
-        error.motivo = "no se puede abrir: " + motivode(errno);
+        error.motivo = "no se puede abrir: " + motivosistema(errno);
         return error;
     }
     if (::fstat(fd, &datos) != 0 || !S_ISREG(datos.st_mode)) {

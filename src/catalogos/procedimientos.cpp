@@ -4,10 +4,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 #include "archivos/anexo.hpp"
+#include "base/motivo_sistema.hpp"
 #include "catalogos/carga.hpp"
 #include "catalogos/reemplazo_interrumpido.hpp"
 
@@ -21,7 +21,7 @@ ErrorCatalogo errorde(const std::filesystem::path& carpeta, const Catalogo& c, s
     return {std::string(c.archivo), (carpeta / c.archivo).string(), 0, std::move(motivo)};
 }
 
-std::string descripcionerrno() { return std::strerror(errno); }
+std::string descripcionerrno() { return motivosistema(errno); }
 
 // Writes contenido to ruta (created or emptied) and flushes it to the disk.
 Resultado<void> escribecompleto(const std::filesystem::path& ruta, const std::string& contenido,

@@ -4,6 +4,12 @@
 
 namespace rumbal {
 
+std::string nombrecaja(std::size_t i, std::size_t n) {
+    return n == 1 ? std::string("Text1") : "Text1(" + std::to_string(i + 1) + ")";
+}
+
+std::string nombrerotulo(std::size_t i) { return "Label1(" + std::to_string(i + 1) + ")"; }
+
 Renglon renglondecajas(const DisenoEditor& d, const std::vector<std::string>& cajas) {
     Renglon r(d.cajas.size());
     for (std::size_t i = 0; i < d.cajas.size() && i < cajas.size(); ++i) {

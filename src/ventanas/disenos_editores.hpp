@@ -7,7 +7,9 @@
 // The boxes run top to bottom in screen order; each says which field of the
 // catalogue line it holds, since the plane representations store their two
 // angle texts apart (name, origin longitude, false easting, false northing,
-// origin latitude, scale factor) while the screen shows them in pairs.
+// origin latitude, scale factor) while the screen shows them in pairs. The
+// boxes are the array Text1(1), Text1(2), ... with their captions Label1(1),
+// Label1(2), ...; a design of one box names it Text1, without an index.
 
 #include <array>
 #include <span>
@@ -20,11 +22,14 @@
 namespace rumbal {
 
 struct CajaEditor {
-    std::string_view caja;     // "Text1(2)"
-    std::string_view rotulo;   // "Label1(2)"
-    std::string_view texto;    // the caption
-    std::size_t campo;         // field of the catalogue line, from 0
+    std::string_view texto;  // the caption
+    std::size_t campo;       // field of the catalogue line, from 0
 };
+
+// The names of the box and of its caption at place i (from 0) of a design of
+// n boxes.
+std::string nombrecaja(std::size_t i, std::size_t n);
+std::string nombrerotulo(std::size_t i);
 
 // When the prompt "Para confirmar clikee Agregar" appears in add mode.
 enum class AvisoAgregar { alcargar, alentrarenagregar, alsalirdelacaja };
@@ -46,25 +51,16 @@ struct DisenoEditor {
     std::span<const CajaEditor> cajas;
 };
 
-inline constexpr std::array<CajaEditor, 6> cajaselipsoide = {{
-    {"Text1(1)", "Label1(1)", "Nombre", 0},
-    {"Text1(2)", "Label1(2)", "Semieje  mayor", 1},
-    {"Text1(3)", "Label1(3)", "Semieje menor", 2},
-    {"Text1(4)", "Label1(4)", "Aplastamiento", 3},
-    {"Text1(5)", "Label1(5)", "1ra.excentricidad", 4},
-    {"Text1(6)", "Label1(6)", "2da.excentricidad", 5},
-}};
+inline constexpr std::array<CajaEditor, 6> cajaselipsoide = {{{"Nombre", 0}, {"Semieje  mayor", 1}, {"Semieje menor", 2},
+                                                               {"Aplastamiento", 3}, {"1ra.excentricidad", 4},
+                                                               {"2da.excentricidad", 5}}};
 
-inline constexpr std::array<CajaEditor, 6> cajasrepresentacion = {{
-    {"Text1(1)", "Label1(1)", "Nombre", 0},
-    {"Text1(2)", "Label1(2)", "Longitud del origen", 1},
-    {"Text1(3)", "Label1(3)", "Falso Este", 2},
-    {"Text1(4)", "Label1(4)", "Latitud del origen", 4},
-    {"Text1(5)", "Label1(5)", "Falso Norte", 3},
-    {"Text1(6)", "Label1(6)", "Factor de Escala", 5},
-}};
+// Latitude of the origin before false northing on the screen, after it in the line.
+inline constexpr std::array<CajaEditor, 6> cajasrepresentacion = {{{"Nombre", 0}, {"Longitud del origen", 1},
+                                                                   {"Falso Este", 2}, {"Latitud del origen", 4},
+                                                                   {"Falso Norte", 3}, {"Factor de Escala", 5}}};
 
-inline constexpr std::array<CajaEditor, 1> cajasatributo = {{{"Text1", "Label1(1)", "Nombre", 0}}};
+inline constexpr std::array<CajaEditor, 1> cajasatributo = {{{"Nombre", 0}}};
 
 inline constexpr DisenoEditor editorelipsoides{
     "forelipsoides", "Modificar Listado de Elipsoides", "Agregar Elipsoides", "Borrar Elipsoides",

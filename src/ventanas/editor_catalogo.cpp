@@ -33,10 +33,11 @@ EditorCatalogo::EditorCatalogo(EstadoPrograma& estado, Plataforma& plataforma, E
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* datos = new QGridLayout(Frame2_);
     int fila = 0;
-    for (const CajaEditor& c : diseno_.cajas) {
-        QLineEdit* caja = controles::caja(Frame2_, nombre(c.caja).c_str());
+    for (std::size_t i = 0; i < diseno_.cajas.size(); ++i) {
+        QLineEdit* caja = controles::caja(Frame2_, nombrecaja(i, diseno_.cajas.size()).c_str());
         caja->setMinimumWidth(220);
-        controles::rotulado(datos, fila++, controles::etiqueta(Frame2_, nombre(c.rotulo).c_str(), desdeutf8(c.texto)), caja);
+        const auto rotulo = controles::etiqueta(Frame2_, nombrerotulo(i).c_str(), desdeutf8(diseno_.cajas[i].texto));
+        controles::rotulado(datos, fila++, rotulo, caja);
         cajas_.push_back(caja);
     }
     principal->addWidget(Frame2_);

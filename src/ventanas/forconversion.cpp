@@ -90,97 +90,10 @@ struct Control {
     const char* rotula;
 };
 
-// In the order the controls are made, frames before what they hold. Captions
-// wide enough for their text at 125% text scaling.
+// The table lives in forconversion.controles, beside this file, one control a
+// line; the build turns it into these initialisers.
 constexpr Control controlesprincipal[] = {
-    {"Frame1", Clase::marco, "PUNTO", nullptr, 8, 8, 370, 84, 0, nullptr},
-    {"Label5", Clase::etiqueta, "Identificación", "Frame1", 10, 24, 112, 20, 0, "txtid"},
-    {"txtid", Clase::caja, "", "Frame1", 125, 22, 175, 24, 1, nullptr},
-    {"Label6", Clase::etiqueta, "Atrib.", "Frame1", 10, 54, 112, 20, 0, "lst_atrib"},
-    {"lst_atrib", Clase::lista, "", "Frame1", 125, 52, 175, 24, 16, nullptr},
-    {"Text7", Clase::caja, "", "Frame1", 310, 52, 50, 24, 27, nullptr},
-
-    {"Frame2", Clase::marco, "ELIPSOIDE", nullptr, 390, 8, 370, 172, 0, nullptr},
-    {"elipsoide(1)", Clase::etiqueta, " Nombre", "Frame2", 10, 24, 72, 20, 0, "lst_Elipso"},
-    {"lst_Elipso", Clase::lista, "", "Frame2", 84, 22, 206, 24, 15, nullptr},
-    {"Text8", Clase::caja, "", "Frame2", 300, 22, 50, 24, 28, nullptr},
-    {"Label3(1)", Clase::etiqueta, "", "Frame2", 10, 54, 350, 20, 0, nullptr},
-    {"Label3(2)", Clase::etiqueta, "", "Frame2", 10, 78, 350, 20, 0, nullptr},
-    {"Label3(3)", Clase::etiqueta, "", "Frame2", 10, 102, 350, 20, 0, nullptr},
-    {"Label3(4)", Clase::etiqueta, "", "Frame2", 10, 126, 350, 20, 0, nullptr},
-    {"Label3(5)", Clase::etiqueta, "", "Frame2", 10, 150, 350, 20, 0, nullptr},
-
-    {"FraGeodésicas(0)", Clase::marco, "GEODESICAS", nullptr, 8, 100, 330, 150, 0, nullptr},
-    {"lbllat(0)", Clase::etiqueta, "Latitud (g m s)", "FraGeodésicas(0)", 10, 24, 140, 20, 0, "txtlat"},
-    {"txtlat", Clase::caja, "", "FraGeodésicas(0)", 155, 22, 160, 24, 2, nullptr},
-    {"Lbllon", Clase::etiqueta, "Longitud (g  m s)", "FraGeodésicas(0)", 10, 54, 140, 20, 0, "txtlon"},
-    {"txtlon", Clase::caja, "", "FraGeodésicas(0)", 155, 52, 160, 24, 3, nullptr},
-    {"lblalt(0)", Clase::etiqueta, " Altura (metros)", "FraGeodésicas(0)", 10, 84, 140, 20, 0, "txtalt"},
-    {"txtalt", Clase::caja, "", "FraGeodésicas(0)", 155, 82, 160, 24, 4, nullptr},
-    {"Label8", Clase::etiqueta, "", "FraGeodésicas(0)", 10, 116, 140, 20, 0, nullptr},
-    {"Labelca", Clase::etiqueta, "", "FraGeodésicas(0)", 155, 116, 165, 20, 0, nullptr},
-
-    {"botgac(0)", Clase::boton, ">>>", nullptr, 342, 190, 44, 28, 5, nullptr},
-    {"botcag", Clase::boton, "<<<", nullptr, 342, 226, 44, 28, 9, nullptr},
-
-    {"FraCartesianas(1)", Clase::marco, "CARTES. GEOCENTRICAS", nullptr, 390, 184, 370, 114, 0, nullptr},
-    {"Lblx", Clase::etiqueta, "x (metros)", "FraCartesianas(1)", 10, 22, 90, 20, 0, "txtx"},
-    {"txtx", Clase::caja, "", "FraCartesianas(1)", 110, 20, 240, 24, 6, nullptr},
-    {"Lbly", Clase::etiqueta, "y (metros)", "FraCartesianas(1)", 10, 52, 90, 20, 0, "txty"},
-    {"txty", Clase::caja, "", "FraCartesianas(1)", 110, 50, 240, 24, 7, nullptr},
-    {"Lblz", Clase::etiqueta, "z (metros)", "FraCartesianas(1)", 10, 82, 90, 20, 0, "txtz"},
-    {"txtz", Clase::caja, "", "FraCartesianas(1)", 110, 80, 240, 24, 8, nullptr},
-
-    {"lst_param", Clase::lista, "", nullptr, 8, 304, 220, 24, 10, nullptr},
-    {"botgagk", Clase::boton, ">>>", nullptr, 236, 302, 50, 28, 11, nullptr},
-    {"botgkag", Clase::boton, "<<<", nullptr, 292, 302, 50, 28, 14, nullptr},
-
-    {"FraGK(1)", Clase::marco, "MERCATOR TRANSVERSAL ", nullptr, 8, 336, 752, 184, 0, nullptr},
-    {"Label2", Clase::etiqueta, "Nombre", "FraGK(1)", 10, 24, 90, 20, 0, nullptr},
-    {"Text9", Clase::caja, "", "FraGK(1)", 110, 22, 50, 24, 29, nullptr},
-    {"lbllat(1)", Clase::etiqueta, "X (metros)", "FraGK(1)", 10, 56, 90, 20, 0, "Txtxgk"},
-    {"Txtxgk", Clase::caja, "", "FraGK(1)", 110, 54, 200, 24, 12, nullptr},
-    {"Label1", Clase::etiqueta, "Y (metros)", "FraGK(1)", 10, 88, 90, 20, 0, "Txtygk"},
-    {"Txtygk", Clase::caja, "", "FraGK(1)", 110, 86, 200, 24, 13, nullptr},
-    {"Label4(1)", Clase::etiqueta, "", "FraGK(1)", 390, 22, 350, 20, 0, nullptr},
-    {"Label4(2)", Clase::etiqueta, "", "FraGK(1)", 390, 46, 350, 20, 0, nullptr},
-    {"Label4(3)", Clase::etiqueta, "", "FraGK(1)", 390, 70, 350, 20, 0, nullptr},
-    {"Label4(4)", Clase::etiqueta, "", "FraGK(1)", 390, 94, 350, 20, 0, nullptr},
-    {"Label4(5)", Clase::etiqueta, "", "FraGK(1)", 390, 118, 350, 20, 0, nullptr},
-    {"Label4(8)", Clase::etiqueta, "", "FraGK(1)", 10, 122, 140, 20, 0, nullptr},
-    {"Label4(6)", Clase::etiqueta, "", "FraGK(1)", 160, 122, 210, 20, 0, nullptr},
-    {"Label4(9)", Clase::etiqueta, "", "FraGK(1)", 10, 148, 140, 20, 0, nullptr},
-    {"Label4(7)", Clase::etiqueta, "", "FraGK(1)", 160, 148, 210, 20, 0, nullptr},
-
-    {"Frame3", Clase::marco, "ARCHIVO", nullptr, 8, 526, 600, 76, 0, nullptr},
-    {"Text1", Clase::caja, "", "Frame3", 10, 22, 580, 24, 19, nullptr},
-    {"Label7", Clase::etiqueta, "", "Frame3", 10, 50, 580, 20, 0, nullptr},
-    {"botguardar", Clase::boton, "Guardar", nullptr, 620, 532, 140, 28, 17, nullptr},
-    {"botcerrar", Clase::boton, "Cerrar", nullptr, 620, 568, 140, 28, 18, nullptr},
-
-    // The frame list, inside the narrow width: the user chooses the frame of
-    // the point there before the window widens.
-    {"Frame4", Clase::marco, "M.de Refer. Actual", nullptr, 8, 608, 370, 58, 0, nullptr},
-    {"lst_partra", Clase::lista, "", "Frame4", 10, 24, 220, 24, 20, nullptr},
-    // The rest of the panel, right of the narrow width, shown only when wide.
-    {"Frame41", Clase::marco, "M.de Refer. Destino", nullptr, 775, 8, 240, 60, 0, nullptr},
-    {"Text2", Clase::caja, "", "Frame41", 10, 24, 220, 24, 21, nullptr},
-    {"Text3", Clase::caja, "", nullptr, 785, 74, 220, 24, 22, nullptr},
-    {"Label9", Clase::etiqueta, "", nullptr, 785, 106, 230, 20, 0, nullptr},
-    {"Label10", Clase::etiqueta, "", nullptr, 785, 128, 230, 20, 0, nullptr},
-    {"Label14", Clase::etiqueta, "", nullptr, 785, 150, 230, 20, 0, nullptr},
-    {"Label15", Clase::etiqueta, "", nullptr, 785, 172, 230, 20, 0, nullptr},
-    {"Label16", Clase::etiqueta, "", nullptr, 785, 194, 230, 20, 0, nullptr},
-    {"Label17", Clase::etiqueta, "", nullptr, 785, 216, 230, 20, 0, nullptr},
-    {"Label18", Clase::etiqueta, "", nullptr, 785, 238, 230, 20, 0, nullptr},
-    {"Frame5", Clase::marco, "Transformadas", nullptr, 775, 266, 240, 120, 0, nullptr},
-    {"Label19", Clase::etiqueta, "x (m)", "Frame5", 10, 24, 52, 20, 0, nullptr},
-    {"Text4", Clase::caja, "", "Frame5", 64, 22, 166, 24, 23, nullptr},
-    {"Label20", Clase::etiqueta, "y (m)", "Frame5", 10, 54, 52, 20, 0, nullptr},
-    {"Text5", Clase::caja, "", "Frame5", 64, 52, 166, 24, 24, nullptr},
-    {"Label21", Clase::etiqueta, "z (m)", "Frame5", 10, 84, 52, 20, 0, nullptr},
-    {"Text6", Clase::caja, "", "Frame5", 64, 82, 166, 24, 25, nullptr},
-    {"bottransfiere", Clase::boton, "<---Transfiere", nullptr, 775, 396, 240, 28, 26, nullptr},
+#include "forconversion_controles.inc"
 };
 
 QWidget* crea(const Control& c, QWidget* padre) {

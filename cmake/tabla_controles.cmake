@@ -1,0 +1,68 @@
+# Turns a table of window controls (a .controles file, one control a line,
+# fields between bars) into the initialisers of a C++ array of Control:
+#
+#   cmake -DENTRADA=tabla.controles -DSALIDA=tabla.inc -P tabla_controles.cmake
+#
+# A line that does not have the ten fields, a kind that is not one of the five,
+# a place or size that is not a whole number, or a text with a double quote or
+# a backslash inside stops the build with the line named.
+cmake_minimum_required(VERSION 3.25)
+file(STRINGS "${ENTRADA}" renglones ENCODING UTF-8)
+set(clases marco etiqueta caja lista boton)
+set(salida "// Made from ${ENTRADA} at build time; edit that file.\n")
+set(numero 0)
+
+function(cadena texto variable)
+  if(texto STREQUAL "-")
+    set(${variable} "nullptr" PARENT_SCOPE)
+    return()
+  endif()
+  if(texto MATCHES "^\"(.*)\"$")
+    set(texto "${CMAKE_MATCH_1}")
+  endif()
+  if(texto MATCHES "[\"\\\\]")
+    message(FATAL_ERROR "${ENTRADA}:${numero}: una comilla o una barra invertida dentro de \"${texto}\"")
+  endif()
+  set(${variable} "\"${texto}\"" PARENT_SCOPE)
+endfunction()
+
+foreach(renglon IN LISTS renglones)
+  math(EXPR numero "${numero} + 1")
+  string(STRIP "${renglon}" renglon)
+  if(renglon STREQUAL "" OR renglon MATCHES "^#")
+    continue()
+  endif()
+  string(REPLACE "|" ";" campos "${renglon}")
+  list(LENGTH campos cantidad)
+  if(NOT cantidad EQUAL 10)
+    message(FATAL_ERROR "${ENTRADA}:${numero}: ${cantidad} campos en lugar de 10")
+  endif()
+  set(limpios "")
+  foreach(campo IN LISTS campos)
+    string(STRIP "${campo}" campo)
+    list(APPEND limpios "${campo}")
+  endforeach()
+  list(GET limpios 0 nombre)
+  list(GET limpios 1 clase)
+  list(GET limpios 2 texto)
+  list(GET limpios 3 marco)
+  list(SUBLIST limpios 4 5 numeros)
+  list(GET limpios 9 rotula)
+  if(NOT clase IN_LIST clases)
+    message(FATAL_ERROR "${ENTRADA}:${numero}: la clase \"${clase}\" no es ninguna de ${clases}")
+  endif()
+  foreach(n IN LISTS numeros)
+    if(NOT n MATCHES "^[0-9]+$")
+      message(FATAL_ERROR "${ENTRADA}:${numero}: \"${n}\" no es un número entero")
+    endif()
+  endforeach()
+  list(JOIN numeros ", " numeros)
+  cadena("${nombre}" nombre)
+  cadena("${texto}" texto)
+  cadena("${marco}" marco)
+  cadena("${rotula}" rotula)
+  string(APPEND salida "{${nombre}, Clase::${clase}, ${texto}, ${marco}, ${numeros}, ${rotula}},\n")
+endforeach()
+
+# Written only when it changes, so an unchanged table rebuilds nothing.
+file(CONFIGURE OUTPUT "${SALIDA}" CONTENT "${salida}" @ONLY)
