@@ -382,15 +382,10 @@ void Forconversion::borrageo() {
     poncoef(std::nullopt);
 }
 
-void Forconversion::avisa(const QString& texto) {
-    plataforma_.mensaje(this, texto);
-    plataforma_.pitido();
-}
-
 // A computation that refuses the values on screen (they give no finite
 // result): said, never shown as a wrong number.
 void Forconversion::nocalculable() {
-    avisa(QStringLiteral("No se puede calcular el punto con los valores ingresados"));
+    plataforma_.avisa(this, QStringLiteral("No se puede calcular el punto con los valores ingresados"));
 }
 
 // ---- Choices and conversions -------------------------------------------
@@ -422,7 +417,7 @@ void Forconversion::lst_param_click(int j) {
 void Forconversion::botcag_Click() {
     const double x = numerode(txtx_), y = numerode(txty_), z = numerode(txtz_);
     if (x == 0 && y == 0 && z == 0) {
-        avisa(QStringLiteral("Ingrese las coordenadas a convertir"));
+        plataforma_.avisa(this, QStringLiteral("Ingrese las coordenadas a convertir"));
         txtx_->setFocus();
         return;
     }
@@ -487,7 +482,7 @@ void Forconversion::Txtygk_LostFocus() {
     // Tabbing through blank plane fields is not a point to convert: said, and
     // the geodetic fields keep what the user typed there.
     if (!tienenumero(Txtxgk_) || !tienenumero(Txtygk_)) {
-        avisa(QStringLiteral("Ingrese las coordenadas a convertir"));
+        plataforma_.avisa(this, QStringLiteral("Ingrese las coordenadas a convertir"));
         return;
     }
     if (convierteplanas()) borrageo();
@@ -497,7 +492,7 @@ void Forconversion::Txtygk_LostFocus() {
 
 bool Forconversion::controlcoma(const QString& tecla) {
     if (tecla != QStringLiteral(",")) return false;
-    avisa(QStringLiteral("Utilice el punto (.) como separador decimal"));
+    plataforma_.avisa(this, QStringLiteral("Utilice el punto (.) como separador decimal"));
     return true;
 }
 
@@ -614,13 +609,14 @@ void Forconversion::borraplana() {
 
 void Forconversion::botguardar_Click() {
     if (!estado_.resultados.abierto()) {
-        avisa(QStringLiteral("Para Guardar primero debe abrir un archivo"));
+        plataforma_.avisa(this, QStringLiteral("Para Guardar primero debe abrir un archivo"));
         const auto ruta = plataforma_.abrearchivo(this, QStringLiteral("Elija el archivo que desea abrir"),
                                                   QStringLiteral("Texto(*.txt)|*.txt"));
         if (!ruta) return;
         const std::filesystem::path camino = ruta->toStdString();
         if (escatalogo(camino, estado_.carpeta))
-            return avisa(QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo"));
+            return plataforma_.avisa(
+                this, QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo"));
         if (!estado_.resultados.abre(camino)) {
             plataforma_.mensaje(this, QStringLiteral("Error desconocido"));
             return;
@@ -669,7 +665,8 @@ void Forconversion::botcerrar_Click() {
 
 void Forconversion::mnutra_Click() {
     if (numerode(txtx_) == 0 && numerode(txty_) == 0 && numerode(txtz_) == 0) {
-        avisa(QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores"));
+        plataforma_.avisa(this,
+                          QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores"));
         return;
     }
     lst_partra_->setCurrentIndex(-1);
@@ -682,8 +679,9 @@ void Forconversion::lst_partra_click(int posicion) {
     const EntradaMarco& marco = catalogos_.marcos[static_cast<std::size_t>(posicion)];
     const std::string elipsoide = lst_Elipso_->currentIndex() >= 0 ? acp1252(lst_Elipso_->currentText()) : std::string();
     if (marco.elipsoide != elipsoide) {
-        avisa(QStringLiteral("El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL "
-                             "PROBLEMA"));
+        plataforma_.avisa(
+            this, QStringLiteral("El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL "
+                                 "PROBLEMA"));
         lst_partra_->setCurrentIndex(-1);
         lst_partra_click(-1);
         Frame4_->setVisible(false);

@@ -18,16 +18,9 @@
 
 #include "catalogos/carga.hpp"
 #include "estado/estado.hpp"
+#include "ventanas/clases_qt.hpp"
 #include "ventanas/pedido_ventana.hpp"
 #include "ventanas/plataforma.hpp"
-
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 
 namespace rumbal {
 
@@ -96,7 +89,6 @@ private:
     bool controlcoma(const QString& tecla);
     void teclaen(QLineEdit* campo);
     void dejalatitudolongitud(QLineEdit* campo, double limite, const QString& mensaje);
-    void avisa(const QString& texto);
     void nocalculable();
     bool convierteplanas();  // botgkag's conversion; false when refused (said)
     void poncoefaltura();
