@@ -81,8 +81,18 @@ private:
 // data that does not change) and their output is appended in file order, so
 // the result is the same bytes as one thread gives. Progress is reported from
 // the calling thread only.
+//
+// The reading thread only delimits the fields; their values are taken on the
+// computing threads, in turn with the computation.
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 bool enparalelo = false);
+
+// The same run, cada given the fields as they stand (valordecampo takes the
+// value of those it needs, grabacampo copies them): for the algorithms that
+// copy fields rather than compute with them.
+using CadaCrudo = std::function<Resultado<void>(std::span<const CampoCrudo> campos, std::string& destino)>;
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
                  bool enparalelo = false);
 
 // Why the record numbered registro (from 1) cannot be read, as every file

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fstream>
 
-#include "textos/lectura_numero.hpp"
 
 namespace rumbal {
 
@@ -86,7 +85,7 @@ bool LectorCampos::quedandatos() {
 }
 
 template <bool junta, char tope>
-int LectorCampos::juntahasta() {
+int LectorCampos::juntahasta(std::string& texto) {
     static constexpr std::array<bool, 256> para = topes(tope);
     for (;;) {
         if (mira() < 0) return -1;
@@ -94,7 +93,7 @@ int LectorCampos::juntahasta() {
         const char* final = memoria_.data() + fin_;
         const char* p = inicio;
         while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
-        if constexpr (junta) texto_.append(inicio, p);
+        if constexpr (junta) texto.append(inicio, p);
         posicion_ += static_cast<std::size_t>(p - inicio);
         if (renglonexcedido()) return -2;
         if (p < final) return static_cast<unsigned char>(*p);
@@ -102,19 +101,19 @@ int LectorCampos::juntahasta() {
 }
 
 template <bool junta>
-Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
+Lectura LectorCampos::delimitacampo(std::string& texto, bool& entrecomillas, bool& findelinea) {
     while (esblanco(mira()) && !renglonexcedido()) avanza();
     int c = mira();
     entrecomillas = c == '"';
     if (entrecomillas) {
         avanza();
-        c = juntahasta<junta, '"'>();
+        c = juntahasta<junta, '"'>(texto);
         if (c == -2) return Lectura::renglonlargo;
         if (c != '"') return Lectura::comillassincerrar;
         avanza();
-        c = juntahasta<false, ','>();
+        c = juntahasta<false, ','>(texto);
     } else {
-        c = juntahasta<junta, ','>();
+        c = juntahasta<junta, ','>(texto);
     }
     if (c == -2 || renglonexcedido()) return Lectura::renglonlargo;
     if (c == ',') {
@@ -130,22 +129,8 @@ Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
 Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
     texto_.clear();
     bool entrecomillas = false;
-    const Lectura l = delimitacampo<true>(entrecomillas, findelinea);
-    if (l != Lectura::correcta) return l;
-    if (entrecomillas) {
-        valor = ValorCampo(texto_);
-        return l;
-    }
-    std::size_t largo = texto_.size();
-    while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
-    if (texto_.empty()) {
-        valor = ValorCampo();
-    } else {
-        const std::string_view numero(texto_.data(), largo);
-        std::optional<double> v;
-        if (largo > 0 && largonumero(numero) == largo) v = leenumeroestricto(numero);
-        valor = v ? ValorCampo(*v) : ValorCampo(texto_);
-    }
+    const Lectura l = delimitacampo<true>(texto_, entrecomillas, findelinea);
+    if (l == Lectura::correcta) valor = valordecampo({texto_, entrecomillas});
     return l;
 }
 
@@ -174,10 +159,20 @@ Lectura LectorCampos::leecampos(std::span<ValorCampo> campos) {
                          [&](std::size_t i, bool& findelinea) { return leecampo(campos[i], findelinea); });
 }
 
+Lectura LectorCampos::leecampos(std::span<CampoLeido> campos, std::string& textos) {
+    return recorrecampos(campos.size(), [&](std::size_t i, bool& findelinea) {
+        CampoLeido& c = campos[i];
+        c.desde = textos.size();
+        const Lectura l = delimitacampo<true>(textos, c.entrecomillas, findelinea);
+        c.largo = textos.size() - c.desde;
+        return l;
+    });
+}
+
 Lectura LectorCampos::saltacampos(std::size_t n) {
     return recorrecampos(n, [this](std::size_t, bool& findelinea) {
         bool entrecomillas = false;
-        return delimitacampo<false>(entrecomillas, findelinea);
+        return delimitacampo<false>(texto_, entrecomillas, findelinea);
     });
 }
 
