@@ -87,7 +87,7 @@ ValorCampo valordecampo(CampoCrudo campo) {
     if (campo.texto.empty()) return ValorCampo();
     const std::string_view numero = sinblancosfinales(campo.texto);
     std::optional<double> v;
-    if (!numero.empty() && largonumero(numero) == numero.size()) v = leenumeroestricto(numero);
+    if (!numero.empty() && largonumero(numero) == numero.size()) v = valornumero(numero);
     return v ? ValorCampo(*v) : ValorCampo(std::string(campo.texto));
 }
 

@@ -136,6 +136,11 @@ private:
     // the bare bytes up to the comma or line end.
     template <bool junta>
     Lectura delimitacampo(std::string& texto, bool& entrecomillas, bool& findelinea);
+    // The same for a field that lies whole in the memory, its comma or line
+    // end included, and within the line limit: delimited on the bytes at
+    // once. False, having passed over nothing, for any other field.
+    template <bool junta>
+    bool delimitaenmemoria(std::string& texto, bool& entrecomillas, bool& findelinea);
     void pasafindelinea();
     // Passes over the bytes before the first tope or line end, across refills
     // of the memory, with junta appending them to texto; returns that byte, or
