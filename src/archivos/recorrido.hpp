@@ -52,7 +52,8 @@ struct Recuento {
 // Appends to an output stream through a buffer of whole lines. When it grows
 // past 64 KiB during the run it is handed to a thread of its own that writes
 // it while the run reads and computes the next lines; at the end of the run,
-// whatever its end, everything is written. Two buffers of 128 KiB at most.
+// whatever its end, everything is written. Memory: two such buffers where
+// there was one.
 class Salida {
 public:
     explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
