@@ -23,27 +23,79 @@ void cierraresultados(Anexo& resultados, Recuento& r) {
     }
 }
 
-bool Salida::vacia() {
+bool Salida::escribe(const std::string& bytes) {
     // Pieces of at most 64 KiB cut after a line end, so that a write that
     // fails loses at most one piece and the lines before it count.
     constexpr std::size_t pieza = 1 << 16;
     std::size_t desde = 0;
-    while (desde < memoria_.size() && destino_) {
-        std::size_t hasta = std::min(memoria_.size(), desde + pieza);
-        if (hasta < memoria_.size()) {
-            const std::size_t fin = memoria_.rfind('\n', hasta - 1);
-            hasta = fin != std::string::npos && fin >= desde ? fin + 1 : memoria_.find('\n', hasta);
-            if (hasta == std::string::npos) hasta = memoria_.size();
+    while (desde < bytes.size() && destino_) {
+        std::size_t hasta = std::min(bytes.size(), desde + pieza);
+        if (hasta < bytes.size()) {
+            const std::size_t fin = bytes.rfind('\n', hasta - 1);
+            hasta = fin != std::string::npos && fin >= desde ? fin + 1 : bytes.find('\n', hasta);
+            if (hasta == std::string::npos) hasta = bytes.size();
         }
-        destino_.write(memoria_.data() + desde, static_cast<std::streamsize>(hasta - desde));
+        destino_.write(bytes.data() + desde, static_cast<std::streamsize>(hasta - desde));
         if (!destino_) break;
-        lineas_ += std::count(memoria_.begin() + static_cast<std::ptrdiff_t>(desde),
-                              memoria_.begin() + static_cast<std::ptrdiff_t>(hasta), '\n');
+        lineas_ += std::count(bytes.begin() + static_cast<std::ptrdiff_t>(desde),
+                              bytes.begin() + static_cast<std::ptrdiff_t>(hasta), '\n');
         desde = hasta;
     }
-    memoria_.clear();
     if (destino_) destino_.flush();
     return static_cast<bool>(destino_);
+}
+
+void Salida::espera() {
+    std::unique_lock<std::mutex> cerrojo(m_);
+    cv_.wait(cerrojo, [this] { return !pendiente_; });
+}
+
+void Salida::trabaja() {
+    std::unique_lock<std::mutex> cerrojo(m_);
+    for (;;) {
+        cv_.wait(cerrojo, [this] { return pendiente_ || fin_; });
+        if (!pendiente_) return;
+        cerrojo.unlock();
+        const bool bien = escribe(entregada_);
+        entregada_.clear();
+        cerrojo.lock();
+        bien_ = bien_ && bien;
+        pendiente_ = false;
+        cv_.notify_all();
+    }
+}
+
+bool Salida::entrega() {
+    espera();
+    if (!bien_) return false;
+    // The thread starts with the first buffer handed over: a short run writes
+    // only at its end, on the calling thread.
+    if (!hilo_.joinable()) hilo_ = std::thread([this] { trabaja(); });
+    {
+        std::lock_guard<std::mutex> cerrojo(m_);
+        std::swap(memoria_, entregada_);
+        pendiente_ = true;
+    }
+    cv_.notify_all();
+    memoria_.clear();
+    return true;
+}
+
+bool Salida::vacia() {
+    espera();
+    if (bien_) bien_ = escribe(memoria_);
+    memoria_.clear();
+    return bien_;
+}
+
+Salida::~Salida() {
+    if (!hilo_.joinable()) return;
+    {
+        std::lock_guard<std::mutex> cerrojo(m_);
+        fin_ = true;
+    }
+    cv_.notify_all();
+    hilo_.join();
 }
 
 namespace {
@@ -77,21 +129,44 @@ std::string noesnumero(const char* que, const ValorCampo& v) {
 namespace {
 
 // What one thread made of a run of records: the output of each record in
-// turn, and where and why it stopped if it did.
+// turn, and where and why it stopped if it did; and the fields of the record
+// at hand, as they stand and as values.
 struct Tramo {
     std::string salida;
     std::size_t hechos = 0;
     std::string motivo;
+    std::vector<CampoCrudo> crudos;
+    std::vector<ValorCampo> valores;
 };
 
-void calcula(const CadaRegistro& cada, std::vector<ValorCampo>& campos, std::size_t n, std::size_t desde,
-             std::size_t hasta, Tramo& t) {
+// What a run does with each record: one of the two, the other null.
+struct Cada {
+    const CadaRegistro* valores = nullptr;
+    const CadaCrudo* crudos = nullptr;
+};
+
+// The fields of records read into a block: n per record, their bytes in textos.
+struct Leidos {
+    std::vector<CampoLeido> campos;
+    std::string textos;
+};
+
+Resultado<void> calculauno(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t registro, Tramo& t) {
+    t.crudos.resize(n);
+    for (std::size_t j = 0; j < n; ++j) t.crudos[j] = leidos.campos[registro * n + j].en(leidos.textos);
+    if (cada.crudos) return (*cada.crudos)(t.crudos, t.salida);
+    t.valores.resize(n);
+    for (std::size_t j = 0; j < n; ++j) t.valores[j] = valordecampo(t.crudos[j]);
+    return (*cada.valores)(t.valores, t.salida);
+}
+
+void calcula(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t desde, std::size_t hasta, Tramo& t) {
     t.salida.clear();
     t.hechos = 0;
     t.motivo.clear();
     for (std::size_t i = desde; i < hasta; ++i) {
         try {
-            const Resultado<void> hecho = cada(std::span<ValorCampo>(campos.data() + i * n, n), t.salida);
+            const Resultado<void> hecho = calculauno(cada, leidos, n, i, t);
             if (!hecho) t.motivo = hecho.error().motivo;
         } catch (const std::bad_alloc&) {
             t.motivo = "no alcanza la memoria";
@@ -162,7 +237,7 @@ private:
 
 // One block of records as read, and what the two threads made of it.
 struct Bloque {
-    std::vector<ValorCampo> campos;
+    Leidos datos;
     std::vector<std::int64_t> lineas;
     std::size_t leidos = 0;
     bool lleno = false;  // reading stopped at the block's size: more may follow
@@ -182,17 +257,19 @@ public:
 
     LectorCampos& lector() { return lector_; }
     void prepara(Bloque& b) const {
-        b.campos.resize(n_ * porbloque);
+        b.datos.campos.resize(n_ * porbloque);
         b.lineas.resize(porbloque);
     }
 
     void lee(Bloque& b, Recuento& r) {
         b.leidos = 0;
         b.falla = Lectura::correcta;
+        b.datos.textos.clear();
         const std::int64_t desde = lector_.desplazamiento();
         while (b.leidos < porbloque && lector_.desplazamiento() - desde < bytesporbloque && lector_.quedandatos()) {
             const std::int64_t registro = leidosantes_ + static_cast<std::int64_t>(b.leidos) + 1;
-            b.falla = lector_.leecampos(std::span<ValorCampo>(b.campos.data() + b.leidos * n_, n_));
+            b.falla = lector_.leecampos(std::span<CampoLeido>(b.datos.campos.data() + b.leidos * n_, n_),
+                                        b.datos.textos);
             if (b.falla != Lectura::correcta) {
                 b.mensajefalla = mensajedelectura(registro, lector_, b.falla);
                 b.lleno = false;
@@ -217,7 +294,7 @@ private:
 // Shares the computation of each block between this thread and a helper.
 class Reparto {
 public:
-    Reparto(const CadaRegistro& cada, std::size_t n, bool enparalelo) : cada_(cada), n_(n), ayudante_(enparalelo) {}
+    Reparto(const Cada& cada, std::size_t n, bool enparalelo) : cada_(cada), n_(n), ayudante_(enparalelo) {}
 
     // Hands the helper its part of a block just read.
     void despacha(Bloque& b) {
@@ -226,9 +303,9 @@ public:
                       : b.leidos;
         b.ajeno = Tramo{};
         if (b.corte < b.leidos)
-            ayudante_.encarga([&b, this] { calcula(cada_, b.campos, n_, b.corte, b.leidos, b.ajeno); });
+            ayudante_.encarga([&b, this] { calcula(cada_, b.datos, n_, b.corte, b.leidos, b.ajeno); });
     }
-    void calculapropio(Bloque& b) { calcula(cada_, b.campos, n_, 0, b.corte, b.propio); }
+    void calculapropio(Bloque& b) { calcula(cada_, b.datos, n_, 0, b.corte, b.propio); }
     // Waits for the helper's part, and moves the share so that neither
     // thread waits long for the other.
     void espera(const Bloque& b) {
@@ -238,7 +315,7 @@ public:
     }
 
 private:
-    const CadaRegistro& cada_;
+    Cada cada_;
     std::size_t n_;
     Ayudante ayudante_;
     double parte_ = 0.3;  // share of each block this thread computes besides reading and writing
@@ -258,10 +335,8 @@ std::size_t une(Bloque& b, std::string& destino, std::string& motivo) {
     return hechos;
 }
 
-}  // namespace
-
-Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
-                 bool enparalelo) {
+Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,
+                    bool enparalelo) {
     LectorBloques lectura(entrada, n);
     Recuento r;
     r.marcautf8 = lectura.lector().saltamarcautf8();
@@ -301,7 +376,7 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
         const std::size_t hechos = une(actual, salida ? salida->memoria() : sobrante, motivo);
         sobrante.clear();
         r.registros += static_cast<std::int64_t>(hechos);
-        if (salida && salida->llena() && !salida->vacia()) return noseescribe();
+        if (salida && salida->llena() && !salida->entrega()) return noseescribe();
         if (!motivo.empty())
             return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
         if (actual.falla != Lectura::correcta) return termina(Estado::fallo, actual.mensajefalla);
@@ -310,6 +385,18 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
     }
     if (lectura.lector().fallolectura()) return termina(Estado::fallo, mensajesinlectura);
     return termina(Estado::completo, {});
+}
+
+}  // namespace
+
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 bool enparalelo) {
+    return recorrecon(entrada, salida, n, avance, Cada{&cada, nullptr}, enparalelo);
+}
+
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
+                 bool enparalelo) {
+    return recorrecon(entrada, salida, n, avance, Cada{nullptr, &cada}, enparalelo);
 }
 
 }  // namespace rumbal

@@ -9,13 +9,16 @@
 // number, a point the computation refuses) stops with a message naming the
 // record and its line; what was written before it stays.
 
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
+#include <thread>
 
 #include "base/resultado.hpp"
 #include "textos/campos.hpp"
@@ -52,22 +55,47 @@ class Anexo;
 // and, when the run had not failed yet, the failure of its closing.
 void cierraresultados(Anexo& resultados, Recuento& r);
 
-// Appends to an output stream through a buffer of whole lines, emptied when it
-// grows past 64 KiB and at the end of the run, whatever its end.
+// Appends to an output stream through a buffer of whole lines. When it grows
+// past 64 KiB during the run it is handed to a thread of its own that writes
+// it while the run reads and computes the next lines; at the end of the run,
+// whatever its end, everything is written. Memory: two such buffers where
+// there was one.
 class Salida {
 public:
     explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
+    ~Salida();
+    Salida(const Salida&) = delete;
+    Salida& operator=(const Salida&) = delete;
     std::string& memoria() { return memoria_; }
     bool llena() const { return memoria_.size() >= (1 << 16); }
-    bool vacia();  // false when the stream failed
-    std::int64_t lineas() const { return lineas_; }  // line ends that reached the stream
+    // Hands the buffer to the writing thread once it has written the one
+    // before; false when the stream failed (a write fails at most one buffer
+    // after it was handed over, and nothing is left being written then).
+    bool entrega();
+    // Writes everything handed over and in the buffer; false when the stream failed.
+    bool vacia();
+    // Line ends that reached the stream; asked after entrega or vacia.
+    std::int64_t lineas() const { return lineas_; }
     // Why the stream failed, when it can tell (a results file does).
     std::string motivo() const;
 
 private:
+    // Writes bytes to the stream; false when it failed.
+    bool escribe(const std::string& bytes);
+    // Waits until the writing thread has written what it was handed.
+    void espera();
+    void trabaja();
+
     std::ostream& destino_;
     std::string memoria_;
+    std::string entregada_;  // being written by the writing thread
     std::int64_t lineas_ = 0;
+    bool bien_ = true;  // no write failed
+    std::thread hilo_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool pendiente_ = false;  // entregada_ is not written yet
+    bool fin_ = false;
 };
 
 // Reads records of n fields until the end of the input or a failure, and hands
@@ -87,8 +115,18 @@ private:
 // data that does not change) and their output is appended in file order, so
 // the result is the same bytes as one thread gives. Progress is reported from
 // the calling thread only.
+//
+// The reading thread only delimits the fields; their values are taken on the
+// computing threads, in turn with the computation.
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 bool enparalelo = false);
+
+// The same run, cada given the fields as they stand (valordecampo takes the
+// value of those it needs, grabacampo copies them): for the algorithms that
+// copy fields rather than compute with them.
+using CadaCrudo = std::function<Resultado<void>(std::span<const CampoCrudo> campos, std::string& destino)>;
+Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
                  bool enparalelo = false);
 
 // Why the record numbered registro (from 1) cannot be read, as every file

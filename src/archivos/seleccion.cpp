@@ -8,7 +8,9 @@ namespace rumbal {
 Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std::span<const std::size_t> columnas,
                             const Avance& avance) {
     Salida salida(generado);
-    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
+    // Each field copied as it stands where that gives the bytes its value
+    // would (grabacampo of a CampoCrudo).
+    const CadaCrudo cada = [&](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
         for (std::size_t i = 0; i < columnas.size(); ++i)
             grabacampo(destino, c[columnas[i]], i + 1 == columnas.size());
         return {};
@@ -19,8 +21,8 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
 Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, const std::string& atributo,
                             const Avance& avance) {
     Salida salida(generado);
-    const auto cada = [&](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
-        const ValorCampo& v = c[colatributo];
+    const CadaCrudo cada = [&](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
+        const ValorCampo v = valordecampo(c[colatributo]);
         const bool igual = v.estexto() ? v.texto() == atributo
                                        : (v.esnumero() ? textonumero(v.numero()) == atributo : atributo.empty());
         if (igual) grabalinea(destino, c);

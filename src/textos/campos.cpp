@@ -1,5 +1,9 @@
 #include "textos/campos.hpp"
 
+#include <cstring>
+#include <optional>
+
+#include "textos/lectura_numero.hpp"
 #include "textos/numero_texto.hpp"
 
 namespace rumbal {
@@ -11,16 +15,14 @@ std::size_t largomaximo(const ValorCampo& valor) {
     return (valor.estexto() ? valor.texto().size() + 2 : largomaximonumero) + 2;
 }
 
-// Writes one field and its separator at p, which has room for largomaximo of
-// it, and returns the end of what it wrote.
-char* escribecampo(char* p, const ValorCampo& valor, bool ultimo) {
-    if (valor.esnumero()) {
-        p = escribetextonumero(p, valor.numero(), false);
-    } else if (valor.estexto()) {
-        *p++ = '"';
-        for (const char c : valor.texto()) *p++ = c == '"' ? '\'' : c;
-        *p++ = '"';
-    }
+char* escribetexto(char* p, std::string_view texto) {
+    *p++ = '"';
+    for (const char c : texto) *p++ = c == '"' ? '\'' : c;
+    *p++ = '"';
+    return p;
+}
+
+char* escribeseparador(char* p, bool ultimo) {
     if (ultimo) {
         *p++ = '\r';
         *p++ = '\n';
@@ -30,7 +32,64 @@ char* escribecampo(char* p, const ValorCampo& valor, bool ultimo) {
     return p;
 }
 
+// Writes one field and its separator at p, which has room for largomaximo of
+// it, and returns the end of what it wrote.
+char* escribecampo(char* p, const ValorCampo& valor, bool ultimo) {
+    if (valor.esnumero()) {
+        p = escribetextonumero(p, valor.numero(), false);
+    } else if (valor.estexto()) {
+        p = escribetexto(p, valor.texto());
+    }
+    return escribeseparador(p, ultimo);
+}
+
+bool esblanco(char c) { return c == ' ' || c == '\t'; }
+
+// The bytes of a bare field without its trailing blanks.
+std::string_view sinblancosfinales(std::string_view texto) {
+    while (!texto.empty() && esblanco(texto.back())) texto.remove_suffix(1);
+    return texto;
+}
+
+// Writes a field as grabacampo of its value would, at p, which has room for
+// its bytes, two quotes and its separator; false, writing nothing, when only
+// reading its value tells the bytes.
+bool copiacampo(char*& p, CampoCrudo campo, bool ultimo) {
+    if (campo.entrecomillas) {
+        p = escribeseparador(escribetexto(p, campo.texto), ultimo);
+        return true;
+    }
+    // A number in the number text form reads as the value it is the text
+    // of, so writing that value gives back these bytes; an empty field
+    // writes nothing.
+    if (!campo.texto.empty()) {
+        const std::string_view numero = sinblancosfinales(campo.texto);
+        if (!esformanumero(numero)) return false;
+        std::memcpy(p, numero.data(), numero.size());
+        p += numero.size();
+    }
+    p = escribeseparador(p, ultimo);
+    return true;
+}
+
+// The most characters copiacampo or escribecampo may take for a field.
+std::size_t largomaximo(CampoCrudo campo) { return campo.texto.size() + largomaximonumero + 4; }
+
+char* escribecampo(char* p, CampoCrudo campo, bool ultimo) {
+    if (!copiacampo(p, campo, ultimo)) p = escribecampo(p, valordecampo(campo), ultimo);
+    return p;
+}
+
 }  // namespace
+
+ValorCampo valordecampo(CampoCrudo campo) {
+    if (campo.entrecomillas) return ValorCampo(std::string(campo.texto));
+    if (campo.texto.empty()) return ValorCampo();
+    const std::string_view numero = sinblancosfinales(campo.texto);
+    std::optional<double> v;
+    if (!numero.empty() && largonumero(numero) == numero.size()) v = valornumero(numero);
+    return v ? ValorCampo(*v) : ValorCampo(std::string(campo.texto));
+}
 
 // The line is written in place at the end of destino: room for the longest
 // line the values can make, the fields, then the size cut to what was written.
@@ -41,15 +100,31 @@ void grabacampo(std::string& destino, const ValorCampo& valor, bool ultimo) {
     destino.resize(static_cast<std::size_t>(fin - destino.data()));
 }
 
-void grabalinea(std::string& destino, std::span<const ValorCampo> valores) {
+void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo) {
+    const std::size_t antes = destino.size();
+    destino.resize(antes + largomaximo(campo));
+    const char* fin = escribecampo(destino.data() + antes, campo, ultimo);
+    destino.resize(static_cast<std::size_t>(fin - destino.data()));
+}
+
+namespace {
+
+template <class Campo>
+void escribelinea(std::string& destino, std::span<const Campo> campos) {
     std::size_t largo = 0;
-    for (const ValorCampo& v : valores) largo += largomaximo(v);
+    for (const Campo& c : campos) largo += largomaximo(c);
     const std::size_t antes = destino.size();
     destino.resize(antes + largo);
     char* p = destino.data() + antes;
-    for (std::size_t i = 0; i < valores.size(); ++i) p = escribecampo(p, valores[i], i + 1 == valores.size());
+    for (std::size_t i = 0; i < campos.size(); ++i) p = escribecampo(p, campos[i], i + 1 == campos.size());
     destino.resize(static_cast<std::size_t>(p - destino.data()));
 }
+
+}  // namespace
+
+void grabalinea(std::string& destino, std::span<const ValorCampo> valores) { escribelinea(destino, valores); }
+
+void grabalinea(std::string& destino, std::span<const CampoCrudo> campos) { escribelinea(destino, campos); }
 
 std::string textovisible(const ValorCampo& valor) {
     if (valor.esnumero()) return textovista(valor.numero());

@@ -14,6 +14,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace rumbal {
@@ -41,12 +42,31 @@ private:
     std::variant<Vacio, double, std::string> valor_;
 };
 
+// A field as it stands in a line, before its value is taken: the bytes of a
+// quoted text between its quotes, or the bytes of a bare field from its first
+// non-blank up to its comma or line end.
+struct CampoCrudo {
+    std::string_view texto;
+    bool entrecomillas = false;
+};
+
+// The value a field stands for: a quoted text is that text; a bare field is
+// empty, a number (when the whole of it but trailing blanks is one) or else a
+// text of its bytes.
+ValorCampo valordecampo(CampoCrudo campo);
+
 // Appends one field by the line syntax followed by a comma, or, when ultimo is
 // set, by the line end CR LF.
 void grabacampo(std::string& destino, const ValorCampo& valor, bool ultimo);
 
+// The same bytes as grabacampo of valordecampo(campo), copied from the field
+// where they are provably the same (a quoted text; a number already in the
+// number text form) instead of read and written again.
+void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo);
+
 // Appends one whole line: the values in order, the last one ending the line.
 void grabalinea(std::string& destino, std::span<const ValorCampo> valores);
+void grabalinea(std::string& destino, std::span<const CampoCrudo> campos);
 
 // A value as a person reads it: a text unchanged, a number in the display form,
 // an empty value as an empty text.

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fstream>
 
-#include "textos/lectura_numero.hpp"
 
 namespace rumbal {
 
@@ -85,8 +84,9 @@ bool LectorCampos::quedandatos() {
     }
 }
 
+// Inlined: it runs for every field, most of them a few bytes long.
 template <bool junta, char tope>
-int LectorCampos::juntahasta() {
+[[gnu::always_inline]] inline int LectorCampos::juntahasta(std::string& texto) {
     static constexpr std::array<bool, 256> para = topes(tope);
     for (;;) {
         if (mira() < 0) return -1;
@@ -94,27 +94,71 @@ int LectorCampos::juntahasta() {
         const char* final = memoria_.data() + fin_;
         const char* p = inicio;
         while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
-        if constexpr (junta) texto_.append(inicio, p);
+        if constexpr (junta) texto.append(inicio, static_cast<std::size_t>(p - inicio));
         posicion_ += static_cast<std::size_t>(p - inicio);
         if (renglonexcedido()) return -2;
         if (p < final) return static_cast<unsigned char>(*p);
     }
 }
 
+// Nearly every field lies whole in the memory; this way takes a few byte
+// comparisons and one append for it. The line limit is checked once, at the
+// comma or line end: the bytes before it are on the same line, so the line
+// grew past the limit before it only if it did at it.
 template <bool junta>
-Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
+[[gnu::always_inline]] inline bool LectorCampos::delimitaenmemoria(std::string& texto, bool& entrecomillas,
+                                                                   bool& findelinea) {
+    static constexpr std::array<bool, 256> finsincomillas = topes(',');
+    static constexpr std::array<bool, 256> fincomillas = topes('"');
+    const auto busca = [](const char* p, const char* final, const std::array<bool, 256>& para) {
+        while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
+        return p;
+    };
+    const char* const final = memoria_.data() + fin_;
+    const char* p = memoria_.data() + posicion_;
+    while (p < final && esblanco(*p)) ++p;
+    if (p == final) return false;
+    entrecomillas = *p == '"';
+    const char* desde = p;
+    const char* hasta = nullptr;  // end of the field's text
+    const char* fin = nullptr;    // its comma or line end
+    if (entrecomillas) {
+        desde = p + 1;
+        hasta = busca(desde, final, fincomillas);
+        if (hasta == final || *hasta != '"') return false;
+        fin = busca(hasta + 1, final, finsincomillas);
+    } else {
+        hasta = fin = busca(p, final, finsincomillas);
+    }
+    if (fin == final) return false;
+    const std::size_t posicionfin = static_cast<std::size_t>(fin - memoria_.data());
+    if (base_ + static_cast<std::int64_t>(posicionfin) - iniciorenglon_ > largomaximorenglon) return false;
+    if constexpr (junta) texto.append(desde, static_cast<std::size_t>(hasta - desde));
+    posicion_ = posicionfin;
+    findelinea = *fin != ',';
+    if (findelinea) {
+        pasafindelinea();
+    } else {
+        avanza();
+    }
+    return true;
+}
+
+template <bool junta>
+Lectura LectorCampos::delimitacampo(std::string& texto, bool& entrecomillas, bool& findelinea) {
+    if (delimitaenmemoria<junta>(texto, entrecomillas, findelinea)) return Lectura::correcta;
     while (esblanco(mira()) && !renglonexcedido()) avanza();
     int c = mira();
     entrecomillas = c == '"';
     if (entrecomillas) {
         avanza();
-        c = juntahasta<junta, '"'>();
+        c = juntahasta<junta, '"'>(texto);
         if (c == -2) return Lectura::renglonlargo;
         if (c != '"') return Lectura::comillassincerrar;
         avanza();
-        c = juntahasta<false, ','>();
+        c = juntahasta<false, ','>(texto);
     } else {
-        c = juntahasta<junta, ','>();
+        c = juntahasta<junta, ','>(texto);
     }
     if (c == -2 || renglonexcedido()) return Lectura::renglonlargo;
     if (c == ',') {
@@ -130,22 +174,8 @@ Lectura LectorCampos::delimitacampo(bool& entrecomillas, bool& findelinea) {
 Lectura LectorCampos::leecampo(ValorCampo& valor, bool& findelinea) {
     texto_.clear();
     bool entrecomillas = false;
-    const Lectura l = delimitacampo<true>(entrecomillas, findelinea);
-    if (l != Lectura::correcta) return l;
-    if (entrecomillas) {
-        valor = ValorCampo(texto_);
-        return l;
-    }
-    std::size_t largo = texto_.size();
-    while (largo > 0 && esblanco(static_cast<unsigned char>(texto_[largo - 1]))) --largo;
-    if (texto_.empty()) {
-        valor = ValorCampo();
-    } else {
-        const std::string_view numero(texto_.data(), largo);
-        std::optional<double> v;
-        if (largo > 0 && largonumero(numero) == largo) v = leenumeroestricto(numero);
-        valor = v ? ValorCampo(*v) : ValorCampo(texto_);
-    }
+    const Lectura l = delimitacampo<true>(texto_, entrecomillas, findelinea);
+    if (l == Lectura::correcta) valor = valordecampo({texto_, entrecomillas});
     return l;
 }
 
@@ -174,10 +204,20 @@ Lectura LectorCampos::leecampos(std::span<ValorCampo> campos) {
                          [&](std::size_t i, bool& findelinea) { return leecampo(campos[i], findelinea); });
 }
 
+Lectura LectorCampos::leecampos(std::span<CampoLeido> campos, std::string& textos) {
+    return recorrecampos(campos.size(), [&](std::size_t i, bool& findelinea) {
+        CampoLeido& c = campos[i];
+        c.desde = textos.size();
+        const Lectura l = delimitacampo<true>(textos, c.entrecomillas, findelinea);
+        c.largo = textos.size() - c.desde;
+        return l;
+    });
+}
+
 Lectura LectorCampos::saltacampos(std::size_t n) {
     return recorrecampos(n, [this](std::size_t, bool& findelinea) {
         bool entrecomillas = false;
-        return delimitacampo<false>(entrecomillas, findelinea);
+        return delimitacampo<false>(texto_, entrecomillas, findelinea);
     });
 }
 

@@ -49,6 +49,16 @@ enum class Lectura {
 
 inline constexpr std::int64_t largomaximorenglon = 65536;  // bytes, line end excluded
 
+// A field read but not yet taken as a value: its bytes (a CampoCrudo's) lie in
+// a text shared by the fields of many records, from desde.
+struct CampoLeido {
+    std::size_t desde = 0;
+    std::size_t largo = 0;
+    bool entrecomillas = false;
+
+    CampoCrudo en(const std::string& textos) const { return {std::string_view(textos).substr(desde, largo), entrecomillas}; }
+};
+
 // Where a reader stands between two records: what a new reader needs to go on
 // from there exactly as this one would.
 struct LugarLectura {
@@ -74,6 +84,10 @@ public:
     // The next n fields, wherever they stand (leecampos of the record syntax).
     Lectura leecampos(std::size_t n, std::vector<ValorCampo>& campos);
     Lectura leecampos(std::span<ValorCampo> campos);
+    // The same fields, delimited and failing alike, but kept as they stand
+    // (valordecampo takes their values): the bytes of each are appended to
+    // textos, and the field tells where they are in it.
+    Lectura leecampos(std::span<CampoLeido> campos, std::string& textos);
 
     // At the start of the stream, passes over a UTF-8 byte-order mark (EF BB
     // BF); tells whether there was one.
@@ -118,16 +132,21 @@ private:
     // Reads one field into valor; tells whether it ended the line (or the file).
     Lectura leecampo(ValorCampo& valor, bool& findelinea);
     // Passes over one field up to and including its comma or line end. With
-    // junta, appends its text to texto_: a quoted text without its quotes, or
+    // junta, appends its text to texto: a quoted text without its quotes, or
     // the bare bytes up to the comma or line end.
     template <bool junta>
-    Lectura delimitacampo(bool& entrecomillas, bool& findelinea);
+    Lectura delimitacampo(std::string& texto, bool& entrecomillas, bool& findelinea);
+    // The same for a field that lies whole in the memory, its comma or line
+    // end included, and within the line limit: delimited on the bytes at
+    // once. False, having passed over nothing, for any other field.
+    template <bool junta>
+    bool delimitaenmemoria(std::string& texto, bool& entrecomillas, bool& findelinea);
     void pasafindelinea();
     // Passes over the bytes before the first tope or line end, across refills
-    // of the memory, with junta appending them to texto_; returns that byte, or
+    // of the memory, with junta appending them to texto; returns that byte, or
     // -1 at the end of the file, or -2 when the line grows past the limit.
     template <bool junta, char tope>
-    int juntahasta();
+    int juntahasta(std::string& texto);
 
     std::istream& entrada_;
     std::vector<char> memoria_;

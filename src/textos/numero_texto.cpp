@@ -149,6 +149,31 @@ char* escribetextonumero(char* p, double x, bool ceroantesdelpunto) {
     return p;
 }
 
+bool esformanumero(std::string_view t) {
+    if (t == "0") return true;
+    std::size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
+    const auto escifra = [&t](std::size_t j) { return j < t.size() && t[j] >= '0' && t[j] <= '9'; };
+    const std::size_t inicio = i;
+    while (escifra(i)) ++i;
+    const std::size_t enteras = i - inicio;
+    if (enteras > 0 && t[inicio] == '0') return false;  // a leading zero, or "-0"
+    std::size_t ceros = 0, decimales = 0;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        const std::size_t primera = i;
+        while (escifra(i)) ++i;
+        decimales = i - primera;
+        if (decimales == 0 || t[i - 1] == '0') return false;  // "5." or a trailing zero
+        if (enteras == 0)
+            while (t[primera + ceros] == '0') ++ceros;
+    }
+    if (i != t.size() || enteras + decimales == 0) return false;
+    // Below 1 the first significant digit stands after the zeros, at the
+    // exponent -(ceros + 1), which must not be below -4.
+    const std::size_t significativas = enteras + decimales - ceros;
+    return significativas <= 15 && ceros <= 3;
+}
+
 void agregatextonumero(std::string& destino, double x) {
     char texto[largomaximonumero];
     destino.append(texto, static_cast<std::size_t>(escribetextonumero(texto, x, false) - texto));

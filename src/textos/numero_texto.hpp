@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace rumbal {
 
@@ -37,5 +38,19 @@ inline constexpr std::size_t largomaximonumero = 40;
 // end of the text: nothing for a NaN or an infinity. Record lines and angle
 // texts are written this way, without a text of their own per number.
 char* escribetextonumero(char* destino, double x, bool ceroantesdelpunto);
+
+// True when texto is a number in the number text form, plain notation: the
+// text written for the value it reads as is texto itself, so it can be copied
+// instead of read and written again. It is "0", or an optional minus, then a
+// whole part without leading zeros or none, and a fraction not ending in 0 or
+// none; at most 15 significant digits, the first of them at a decimal exponent
+// from -4 to 14. Such a decimal reads as the double nearest to it, and the
+// double nearest to a decimal of at most 15 significant digits (a normal one,
+// as all here are) rounds back to that decimal at 15 digits, since its error
+// is below half an ulp, which is below 2^-53 of its value, far below half a
+// unit of the 15th digit; the writer then writes those digits in this same
+// plain form. Exponent texts ("1E-05") answer false: they are read and written
+// again, which gives the same bytes or the right ones.
+bool esformanumero(std::string_view texto);
 
 }  // namespace rumbal

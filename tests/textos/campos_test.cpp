@@ -35,6 +35,39 @@ TEST(Renglones, CampoPorCampo) {
     EXPECT_EQ(s, "\"a\",2.5\r\n");
 }
 
+// A field copied as it stands gives the bytes its value gives.
+struct CasoCrudo {
+    const char* texto;
+    bool entrecomillas;
+    const char* escrito;  // with the line end
+};
+
+class CampoCopiado : public ::testing::TestWithParam<CasoCrudo> {};
+
+TEST_P(CampoCopiado, LosBytesDeSuValor) {
+    const CampoCrudo campo{GetParam().texto, GetParam().entrecomillas};
+    std::string copia = "x,";
+    grabacampo(copia, campo, true);
+    EXPECT_EQ(copia, std::string("x,") + GetParam().escrito) << GetParam().texto;
+    std::string leido;
+    grabacampo(leido, valordecampo(campo), false);
+    grabalinea(leido, std::vector<CampoCrudo>{campo, campo});
+    const std::string solo = copia.substr(2, copia.size() - 4);
+    EXPECT_EQ(leido, solo + "," + solo + "," + solo + "\r\n") << GetParam().texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CampoCopiado,
+    ::testing::Values(CasoCrudo{"2494335.418", false, "2494335.418\r\n"}, CasoCrudo{"-.25  \t", false, "-.25\r\n"},
+                      CasoCrudo{"007", false, "7\r\n"}, CasoCrudo{"0.50", false, ".5\r\n"},
+                      CasoCrudo{"-0", false, "0\r\n"}, CasoCrudo{"+3", false, "3\r\n"},
+                      CasoCrudo{"1e3", false, "1000\r\n"}, CasoCrudo{".00001", false, "1E-05\r\n"},
+                      CasoCrudo{"1234567890123456", false, "1.23456789012346E+15\r\n"},
+                      CasoCrudo{"", false, "\r\n"}, CasoCrudo{"abc ", false, "\"abc \"\r\n"},
+                      CasoCrudo{"a\"b", false, "\"a'b\"\r\n"}, CasoCrudo{"1 2", false, "\"1 2\"\r\n"},
+                      CasoCrudo{"007", true, "\"007\"\r\n"}, CasoCrudo{"", true, "\"\"\r\n"},
+                      CasoCrudo{"dijo \"no\"", true, "\"dijo 'no'\"\r\n"}));
+
 std::vector<ValorCampo> leelinea(const std::string& bytes) {
     std::istringstream entrada(bytes);
     LectorCampos lector(entrada);

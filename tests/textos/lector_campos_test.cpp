@@ -57,6 +57,27 @@ void PrintTo(const Paso& p, std::ostream* os) {
         << ", " << p.campos.size() << " campos}";
 }
 
+// The same records read as fields that stand as they are, their values taken
+// afterwards by valordecampo.
+std::vector<Paso> pasoscrudos(const std::string& bytes, std::size_t n) {
+    std::istringstream entrada(bytes);
+    LectorCampos lector(entrada);
+    std::vector<Paso> r;
+    std::string textos = "previo";  // fields are appended after what is there
+    while (lector.quedandatos()) {
+        Paso p{lector.lugar(), Lectura::correcta, 0, 0, {}};
+        std::vector<CampoLeido> campos(n);
+        p.lectura = lector.leecampos(campos, textos);
+        p.linearegistro = lector.linearegistro();
+        p.linea = lector.linea();
+        if (p.lectura == Lectura::correcta)
+            for (const CampoLeido& c : campos) p.campos.push_back(valordecampo(c.en(textos)));
+        r.push_back(p);
+        if (p.lectura != Lectura::correcta) break;
+    }
+    return r;
+}
+
 std::vector<Paso> pasos(const std::string& bytes, std::size_t n, bool lee) {
     std::istringstream entrada(bytes);
     LectorCampos lector(entrada);
@@ -90,6 +111,13 @@ TEST_P(RegistrosSaltados, MismosLimitesLineasYFallos) {
     EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, false), leidos);
 }
 
+TEST_P(RegistrosSaltados, CamposComoEstanDanLosMismosValores) {
+    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, true);
+    ASSERT_FALSE(leidos.empty());
+    if (leidos.back().lectura != Lectura::correcta) leidos.back().campos.clear();
+    EXPECT_EQ(pasoscrudos(GetParam().bytes, GetParam().n), leidos);
+}
+
 // Resumes at every record (at most about 500 of them spread over the file),
 // reading a few records from there.
 TEST_P(RegistrosSaltados, RetomarEnUnRegistroDaLoMismoQueSeguir) {
@@ -117,8 +145,32 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRegistros{"coma_final", "1,2,\r\n3,4\r\n5", 2},
                       CasoRegistros{"lineas_largas_y_cortas", "1,2,3,4\r\n5\r\n6,7,8\r\n9\r\n", 3},
                       CasoRegistros{"sin_fin_de_linea", "1,\"a\"\r\n2,\"b\"", 2},
+                      CasoRegistros{"blancos_y_tabuladores", "\t 1.50\t ,  -0 , 007\t\r\n\"a\" x ,1e3 , .5\r\n", 3},
+                      CasoRegistros{"renglon_en_el_limite", std::string(65531, ' ') + "1,2,3\r\n4,5,6\r\n", 3},
+                      CasoRegistros{"renglon_pasado_el_limite", std::string(65532, ' ') + "1,2,3\r\n4,5,6\r\n", 3},
+                      CasoRegistros{"comillas_pasado_el_limite", "\"" + std::string(65540, 'a') + "\",1\r\n", 2},
                       CasoRegistros{"mas_alla_de_la_memoria", muchaslineas(), 2}),
     [](const auto& caso) { return caso.param.nombre; });
+
+// A line of exactly the limit is read, one byte more is refused, whichever
+// part of a field the bytes are in.
+TEST(LectorCampos, ElLimiteDelRenglonEnCadaParteDeUnCampo) {
+    const auto lectura = [](const std::string& antes, std::size_t relleno, char c, const std::string& despues) {
+        const std::string renglon = antes + std::string(relleno, c) + despues;
+        std::istringstream entrada("1," + renglon + "\r\n2,3\r\n");
+        LectorCampos lector(entrada);
+        std::vector<ValorCampo> campos;
+        return lector.leecampos(2, campos);
+    };
+    const std::size_t limite = static_cast<std::size_t>(largomaximorenglon) - 2;  // "1," counts
+    for (const std::size_t demas : {0, 1}) {
+        const Lectura esperada = demas == 0 ? Lectura::correcta : Lectura::renglonlargo;
+        EXPECT_EQ(lectura("", limite + demas - 1, ' ', "5"), esperada) << "blancos antes";
+        EXPECT_EQ(lectura("", limite + demas, '7', ""), esperada) << "cifras";
+        EXPECT_EQ(lectura("\"", limite + demas - 2, 'a', "\""), esperada) << "entre comillas";
+        EXPECT_EQ(lectura("\"a\"", limite + demas - 3, 'x', ""), esperada) << "tras la comilla";
+    }
+}
 
 // A line longer than the limit is refused wherever a reader takes it up: a
 // reader resumed between two records of that line measures it from its start.

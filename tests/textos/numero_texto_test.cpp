@@ -223,3 +223,72 @@ TEST(TextoExacto, CercaDeLasPotenciasDeDiez) {
 
 }  // namespace
 }  // namespace rumbal
+
+namespace rumbal {
+namespace {
+
+// Texts already in the number text form, which may be copied, and texts that
+// read as a number but are written otherwise, which may not.
+struct CasoForma {
+    const char* texto;
+    bool forma;
+};
+
+class FormaDeNumero : public ::testing::TestWithParam<CasoForma> {};
+
+TEST_P(FormaDeNumero, SoloLosTextosQueElEscritorDa) {
+    EXPECT_EQ(esformanumero(GetParam().texto), GetParam().forma) << GetParam().texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FormaDeNumero,
+    ::testing::Values(CasoForma{"0", true}, CasoForma{"7", true}, CasoForma{"-7", true}, CasoForma{"100", true},
+                      CasoForma{".5", true}, CasoForma{"-.25", true}, CasoForma{"2494335.418", true},
+                      CasoForma{".0001", true}, CasoForma{"-.000123456789012345", true},
+                      CasoForma{"123456789012345", true}, CasoForma{"12345678901234.5", true},
+                      CasoForma{".99997597", true}, CasoForma{"-0", false}, CasoForma{"00", false},
+                      CasoForma{"007", false}, CasoForma{"0.5", false}, CasoForma{"1.50", false},
+                      CasoForma{"5.", false}, CasoForma{".", false}, CasoForma{"-", false}, CasoForma{"", false},
+                      CasoForma{"+5", false}, CasoForma{".00001", false}, CasoForma{"1E-05", false},
+                      CasoForma{"2E+15", false}, CasoForma{"1e3", false}, CasoForma{"1234567890123456", false},
+                      CasoForma{"1.23456789012345", true}, CasoForma{"1.234567890123456", false},
+                      CasoForma{"-.0001234567890123456", false}, CasoForma{" 5", false}, CasoForma{"5 ", false},
+                      CasoForma{"1.0", false}, CasoForma{"--5", false}, CasoForma{"1.2.3", false}));
+
+// Both ways on texts made of the characters of plain numbers: a text in the
+// form writes back as itself from the value it reads as, and every plain text
+// that does is in the form.
+TEST(FormaDeNumero, ElTextoEscritoEsElMismo) {
+    std::mt19937_64 azar(1252);
+    const char letras[] = "-.0123456789000";
+    std::uniform_int_distribution<std::size_t> letra(0, sizeof letras - 2);
+    std::uniform_int_distribution<std::size_t> largo(1, 22);
+    int enforma = 0;
+    for (int i = 0; i < 400000; ++i) {
+        std::string t;
+        const std::size_t n = largo(azar);
+        for (std::size_t j = 0; j < n; ++j) t += letras[letra(azar)];
+        const auto v = leenumeroestricto(t);
+        const bool igual = v && textonumero(*v) == t;
+        ASSERT_EQ(esformanumero(t), igual) << t;
+        enforma += igual;
+    }
+    // Values as the computations write them, every digit count and magnitude.
+    std::uniform_real_distribution<double> mantisa(1, 10);
+    std::uniform_int_distribution<int> exponente(-6, 16);
+    std::uniform_int_distribution<int> decimales(0, 16);
+    for (int i = 0; i < 400000; ++i) {
+        double x = redondea(mantisa(azar) * std::pow(10.0, exponente(azar)), decimales(azar));
+        if (i % 2) x = -x;
+        const std::string t = textonumero(x);
+        ASSERT_EQ(esformanumero(t), t.find('E') == std::string::npos) << t;
+        if (esformanumero(t)) {
+            ASSERT_EQ(textonumero(*leenumeroestricto(t)), t);
+        }
+        ++enforma;
+    }
+    EXPECT_GT(enforma, 400000);  // the random texts met the form too, not only refusals
+}
+
+}  // namespace
+}  // namespace rumbal
