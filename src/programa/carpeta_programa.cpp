@@ -9,6 +9,17 @@ namespace rumbal {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A reason shown on its own, as a sentence: its first letter in capitals.
+std::string frase(std::string motivo) {
+    if (!motivo.empty() && motivo.front() >= 'a' && motivo.front() <= 'z')
+        motivo.front() = static_cast<char>(motivo.front() - 'a' + 'A');
+    return motivo;
+}
+
+}  // namespace
+
 const std::vector<std::string>& archivospredeterminados() {
     static const std::vector<std::string> nombres = {
         std::string(catalogoelipsoides.archivo), std::string(catalogorepresentaciones.archivo),
@@ -31,12 +42,13 @@ EleccionCarpeta eligecarpeta(const fs::path& ejecutable, const fs::path& usuario
     return {usuario, ejecutable};
 }
 
-std::optional<std::string> completacarpeta(const fs::path& carpeta, const fs::path& predeterminados) {
+Resultado<void> completacarpeta(const fs::path& carpeta, const fs::path& predeterminados) {
     std::error_code ec;
     if (fs::exists(fs::status(carpeta, ec)) && !fs::is_directory(carpeta, ec))
-        return "No se puede crear la carpeta del programa " + carpeta.string() + ": ya existe y no es una carpeta";
+        return falla("no se puede crear la carpeta del programa " + carpeta.string() +
+                     ": ya existe y no es una carpeta");
     fs::create_directories(carpeta, ec);
-    if (ec) return "No se puede crear la carpeta del programa " + carpeta.string() + ": " + ec.message();
+    if (ec) return falla("no se puede crear la carpeta del programa " + carpeta.string() + ": " + ec.message());
     for (const std::string& nombre : archivospredeterminados()) {
         const fs::path destino = carpeta / nombre;
         // A link that points nowhere is the user's too: it is not replaced.
@@ -47,7 +59,7 @@ std::optional<std::string> completacarpeta(const fs::path& carpeta, const fs::pa
         // write into the same file.
         const fs::path copia = carpeta / ("." + nombre + "." + std::to_string(::getpid()));
         if (!fs::copy_file(origen, copia, fs::copy_options::overwrite_existing, ec))
-            return "No se puede copiar " + origen.string() + " a " + destino.string() + ": " + ec.message();
+            return falla("no se puede copiar " + origen.string() + " a " + destino.string() + ": " + ec.message());
         // The installed files are read-only; the user's copies are the user's to change.
         fs::permissions(copia, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
         if (fs::exists(fs::symlink_status(destino, ec))) {
@@ -58,10 +70,10 @@ std::optional<std::string> completacarpeta(const fs::path& carpeta, const fs::pa
         if (ec) {
             std::error_code otro;
             fs::remove(copia, otro);
-            return "No se puede copiar " + origen.string() + " a " + destino.string() + ": " + ec.message();
+            return falla("no se puede copiar " + origen.string() + " a " + destino.string() + ": " + ec.message());
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string_view relativainstalada() { return RUMBAL_PREDETERMINADOS; }
@@ -78,7 +90,8 @@ CarpetaPrograma preparacarpeta(const fs::path& ejecutable, const fs::path& usuar
         eligecarpeta(ejecutable, ec ? usuario : absoluta, relativa, instalado, escribible);
     CarpetaPrograma resultado{eleccion.carpeta, {}};
     if (!eleccion.predeterminados.empty())
-        if (auto aviso = completacarpeta(eleccion.carpeta, eleccion.predeterminados)) resultado.aviso = *aviso;
+        if (auto completa = completacarpeta(eleccion.carpeta, eleccion.predeterminados); !completa)
+            resultado.aviso = frase(completa.error().motivo);
     return resultado;
 }
 

@@ -8,10 +8,11 @@
 // chooses the folder the program chooses. Messages are Spanish, UTF-8.
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/resultado.hpp"
 
 namespace rumbal {
 
@@ -48,10 +49,8 @@ EleccionCarpeta eligecarpeta(const std::filesystem::path& ejecutable, const std:
 // the default on the next start. A default missing from predeterminados is
 // passed over (loading the catalogues reports it). Each copy is written under
 // a scratch name and renamed into place, so a catalogue is never seen half
-// copied. The answer is a message when something could not be made or
-// copied, nothing when all went well.
-std::optional<std::string> completacarpeta(const std::filesystem::path& carpeta,
-                                           const std::filesystem::path& predeterminados);
+// copied. An error says what could not be made or copied.
+Resultado<void> completacarpeta(const std::filesystem::path& carpeta, const std::filesystem::path& predeterminados);
 
 // Where the installed defaults are, from the folder of the installed
 // executables ("../share/rumbal" for the usual layout).

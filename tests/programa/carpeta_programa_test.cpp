@@ -127,7 +127,7 @@ protected:
 
 TEST_F(Completar, PrimerArranqueCopiaTodoYNoDejaCopiasAMedias) {
     const fs::path usuario = t.ruta() / "casa" / ".local" / "share" / "Rumbal";
-    EXPECT_EQ(completacarpeta(usuario, t / "instalados"), std::nullopt);
+    EXPECT_TRUE(completacarpeta(usuario, t / "instalados").bien());
     std::vector<std::string> hay;
     for (const auto& a : fs::directory_iterator(usuario)) hay.push_back(a.path().filename().string());
     std::sort(hay.begin(), hay.end());
@@ -140,14 +140,14 @@ TEST_F(Completar, PrimerArranqueCopiaTodoYNoDejaCopiasAMedias) {
 
 TEST_F(Completar, LoDelUsuarioNoSeReemplazaYLoQueFaltaVuelve) {
     const fs::path usuario = t / "Rumbal";
-    ASSERT_EQ(completacarpeta(usuario, t / "instalados"), std::nullopt);
+    ASSERT_TRUE(completacarpeta(usuario, t / "instalados").bien());
     // The user edits one catalogue, deletes another and keeps a file of their own.
     escribe(usuario / "elipsoide.txt", "\"Mio\",6378000,298,0,0,0\r\n");
     fs::remove(usuario / "marref.txt");
     escribe(usuario / "resultados.txt", "P1\r\n");
     // A newer version installs other defaults.
     for (const char* nombre : catalogos) escribe(t / "instalados" / nombre, "otra version\r\n");
-    EXPECT_EQ(completacarpeta(usuario, t / "instalados"), std::nullopt);
+    EXPECT_TRUE(completacarpeta(usuario, t / "instalados").bien());
     EXPECT_EQ(lee(usuario / "elipsoide.txt"), "\"Mio\",6378000,298,0,0,0\r\n");
     EXPECT_EQ(lee(usuario / "parametros.txt"), "predeterminado parametros.txt\r\n");
     EXPECT_EQ(lee(usuario / "marref.txt"), "otra version\r\n");
@@ -157,7 +157,7 @@ TEST_F(Completar, LoDelUsuarioNoSeReemplazaYLoQueFaltaVuelve) {
 TEST_F(Completar, UnEnlaceDelUsuarioQuedaAunqueNoApunteANada) {
     fs::create_directories(t / "Rumbal");
     fs::create_symlink(t / "en-otro-disco" / "varios.txt", t / "Rumbal" / "varios.txt");
-    EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
+    EXPECT_TRUE(completacarpeta(t / "Rumbal", t / "instalados").bien());
     EXPECT_TRUE(fs::is_symlink(t / "Rumbal" / "varios.txt"));
     EXPECT_FALSE(fs::exists(t / "en-otro-disco"));
 }
@@ -166,7 +166,7 @@ TEST_F(Completar, UnEnlaceDelUsuarioQuedaAunqueNoApunteANada) {
 TEST_F(Completar, LasCopiasPuedenModificarse) {
     for (const auto& a : fs::directory_iterator(t / "instalados"))
         fs::permissions(a.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ASSERT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
+    ASSERT_TRUE(completacarpeta(t / "Rumbal", t / "instalados").bien());
     for (const char* nombre : catalogos) {
         const auto permisos = fs::status(t / "Rumbal" / nombre).permissions();
         EXPECT_EQ(permisos & (fs::perms::owner_read | fs::perms::owner_write),
@@ -177,16 +177,17 @@ TEST_F(Completar, LasCopiasPuedenModificarse) {
 
 TEST_F(Completar, UnPredeterminadoQueFaltaSePasaPorAlto) {
     fs::remove(t / "instalados" / "save.wav");
-    EXPECT_EQ(completacarpeta(t / "Rumbal", t / "instalados"), std::nullopt);
+    EXPECT_TRUE(completacarpeta(t / "Rumbal", t / "instalados").bien());
     EXPECT_FALSE(fs::exists(t / "Rumbal" / "save.wav"));
     EXPECT_TRUE(fs::exists(t / "Rumbal" / "varios.txt"));
 }
 
 TEST_F(Completar, UnArchivoEnLugarDeLaCarpetaSeDice) {
     escribe(t / "Rumbal", "no soy una carpeta");
-    EXPECT_EQ(
-        completacarpeta(t / "Rumbal", t / "instalados"),
-        "No se puede crear la carpeta del programa " + (t / "Rumbal").string() + ": ya existe y no es una carpeta");
+    const auto completa = completacarpeta(t / "Rumbal", t / "instalados");
+    ASSERT_FALSE(completa.bien());
+    EXPECT_EQ(completa.error().motivo, "no se puede crear la carpeta del programa " + (t / "Rumbal").string() +
+                                           ": ya existe y no es una carpeta");
     EXPECT_EQ(lee(t / "Rumbal"), "no soy una carpeta");
 }
 
@@ -195,11 +196,12 @@ TEST_F(Completar, UnaCopiaQueNoPuedeEscribirseSeDice) {
     // A file in the way of the scratch copy's name cannot be made by anyone,
     // root included: the scratch name of this process is a folder.
     fs::create_directories(t / "Rumbal" / (".elipsoide.txt." + std::to_string(::getpid())));
-    const auto aviso = completacarpeta(t / "Rumbal", t / "instalados");
-    ASSERT_TRUE(aviso.has_value());
-    EXPECT_TRUE(aviso->starts_with("No se puede copiar " + (t / "instalados" / "elipsoide.txt").string() + " a " +
+    const auto completa = completacarpeta(t / "Rumbal", t / "instalados");
+    ASSERT_FALSE(completa.bien());
+    const std::string& motivo = completa.error().motivo;
+    EXPECT_TRUE(motivo.starts_with("no se puede copiar " + (t / "instalados" / "elipsoide.txt").string() + " a " +
                                    (t / "Rumbal" / "elipsoide.txt").string() + ": "))
-        << *aviso;
+        << motivo;
     EXPECT_FALSE(fs::exists(t / "Rumbal" / "elipsoide.txt"));
 }
 
