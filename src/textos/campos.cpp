@@ -86,8 +86,7 @@ ValorCampo valordecampo(CampoCrudo campo) {
     if (campo.entrecomillas) return ValorCampo(std::string(campo.texto));
     if (campo.texto.empty()) return ValorCampo();
     const std::string_view numero = sinblancosfinales(campo.texto);
-    std::optional<double> v;
-    if (!numero.empty() && largonumero(numero) == numero.size()) v = valornumero(numero);
+    const std::optional<double> v = leenumeroestricto(numero);
     return v ? ValorCampo(*v) : ValorCampo(std::string(campo.texto));
 }
 

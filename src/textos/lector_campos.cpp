@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fstream>
 
-
 namespace rumbal {
 
 namespace {

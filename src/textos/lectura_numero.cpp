@@ -120,8 +120,6 @@ std::optional<double> leenumeroestricto(std::string_view texto) {
     return valorde(numero);
 }
 
-std::optional<double> valornumero(std::string_view numero) { return valorde(numero); }
-
 std::string reparacoma(std::string texto) {
     const std::size_t coma = texto.find(',');
     if (coma != std::string::npos) texto[coma] = '.';

@@ -25,10 +25,6 @@ double leenumero(std::string_view texto);
 
 std::optional<double> leenumeroestricto(std::string_view texto);
 
-// The strict reading of a text that largonumero takes whole (so it has no
-// blanks to pass over): what leenumeroestricto gives for it.
-std::optional<double> valornumero(std::string_view numero);
-
 // Length of the number that starts texto (sign, digits, optional period and
 // digits, optional exponent), or 0 when texto does not start with one. The
 // grammar shared by both readings and by the record-line reader.

@@ -116,11 +116,6 @@ TEST(CoeficienteDeAltura, UnoAlNivelDelElipsoide) {
     EXPECT_EQ(aplomo.error().motivo, "el resultado no es un n\xFAmero finito");
 }
 
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
 
 // The formulas as they are written, each evaluated where it is used, with
 // nothing computed once and shared: every operation, however it is organised,

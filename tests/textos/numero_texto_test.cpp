@@ -221,11 +221,6 @@ TEST(TextoExacto, CercaDeLasPotenciasDeDiez) {
     EXPECT_EQ(textonumero(9.99999999999999e-05), "9.99999999999999E-05");
 }
 
-}  // namespace
-}  // namespace rumbal
-
-namespace rumbal {
-namespace {
 
 // Texts already in the number text form, which may be copied, and texts that
 // read as a number but are written otherwise, which may not.
