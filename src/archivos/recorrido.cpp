@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "archivos/anexo.hpp"
+#include "archivos/ayudante.hpp"
+#include "archivos/pedazos.hpp"
 #include "textos/cita.hpp"
 #include "textos/lector_campos.hpp"
 #include "textos/lectura_numero.hpp"
 
 namespace rumbal {
-
-std::string Salida::motivo() const { return motivoescritura(destino_); }
 
 void cierraresultados(Anexo& resultados, Recuento& r) {
     r.lineasarchivo = resultados.lineas();
@@ -21,81 +21,6 @@ void cierraresultados(Anexo& resultados, Recuento& r) {
         r.estado = Estado::fallo;
         r.mensaje = "No se puede escribir el archivo de resultados: " + cerrado.error().motivo + ".";
     }
-}
-
-bool Salida::escribe(const std::string& bytes) {
-    // Pieces of at most 64 KiB cut after a line end, so that a write that
-    // fails loses at most one piece and the lines before it count.
-    constexpr std::size_t pieza = 1 << 16;
-    std::size_t desde = 0;
-    while (desde < bytes.size() && destino_) {
-        std::size_t hasta = std::min(bytes.size(), desde + pieza);
-        if (hasta < bytes.size()) {
-            const std::size_t fin = bytes.rfind('\n', hasta - 1);
-            hasta = fin != std::string::npos && fin >= desde ? fin + 1 : bytes.find('\n', hasta);
-            if (hasta == std::string::npos) hasta = bytes.size();
-        }
-        destino_.write(bytes.data() + desde, static_cast<std::streamsize>(hasta - desde));
-        if (!destino_) break;
-        lineas_ += std::count(bytes.begin() + static_cast<std::ptrdiff_t>(desde),
-                              bytes.begin() + static_cast<std::ptrdiff_t>(hasta), '\n');
-        desde = hasta;
-    }
-    if (destino_) destino_.flush();
-    return static_cast<bool>(destino_);
-}
-
-void Salida::espera() {
-    std::unique_lock<std::mutex> cerrojo(m_);
-    cv_.wait(cerrojo, [this] { return !pendiente_; });
-}
-
-void Salida::trabaja() {
-    std::unique_lock<std::mutex> cerrojo(m_);
-    for (;;) {
-        cv_.wait(cerrojo, [this] { return pendiente_ || fin_; });
-        if (!pendiente_) return;
-        cerrojo.unlock();
-        const bool bien = escribe(entregada_);
-        entregada_.clear();
-        cerrojo.lock();
-        bien_ = bien_ && bien;
-        pendiente_ = false;
-        cv_.notify_all();
-    }
-}
-
-bool Salida::entrega() {
-    espera();
-    if (!bien_) return false;
-    // The thread starts with the first buffer handed over: a short run writes
-    // only at its end, on the calling thread.
-    if (!hilo_.joinable()) hilo_ = std::thread([this] { trabaja(); });
-    {
-        std::lock_guard<std::mutex> cerrojo(m_);
-        std::swap(memoria_, entregada_);
-        pendiente_ = true;
-    }
-    cv_.notify_all();
-    memoria_.clear();
-    return true;
-}
-
-bool Salida::vacia() {
-    espera();
-    if (bien_) bien_ = escribe(memoria_);
-    memoria_.clear();
-    return bien_;
-}
-
-Salida::~Salida() {
-    if (!hilo_.joinable()) return;
-    {
-        std::lock_guard<std::mutex> cerrojo(m_);
-        fin_ = true;
-    }
-    cv_.notify_all();
-    hilo_.join();
 }
 
 namespace {
@@ -128,11 +53,12 @@ std::string noesnumero(const char* que, const ValorCampo& v) {
 
 namespace {
 
-// What one thread made of a run of records: the output of each record in
-// turn, and where and why it stopped if it did; and the fields of the record
-// at hand, as they stand and as values.
+// What one thread made of a run of records: the output of the records in
+// turn and where each one's ends, and where and why it stopped if it did;
+// and the fields of the record at hand, as they stand and as values.
 struct Tramo {
     std::string salida;
+    std::vector<std::size_t> finales;  // in salida, after each record done
     std::size_t hechos = 0;
     std::string motivo;
     std::vector<CampoCrudo> crudos;
@@ -143,12 +69,6 @@ struct Tramo {
 struct Cada {
     const CadaRegistro* valores = nullptr;
     const CadaCrudo* crudos = nullptr;
-};
-
-// The fields of records read into a block: n per record, their bytes in textos.
-struct Leidos {
-    std::vector<CampoLeido> campos;
-    std::string textos;
 };
 
 Resultado<void> calculauno(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t registro, Tramo& t) {
@@ -162,6 +82,7 @@ Resultado<void> calculauno(const Cada& cada, const Leidos& leidos, std::size_t n
 
 void calcula(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t desde, std::size_t hasta, Tramo& t) {
     t.salida.clear();
+    t.finales.clear();
     t.hechos = 0;
     t.motivo.clear();
     for (std::size_t i = desde; i < hasta; ++i) {
@@ -174,65 +95,44 @@ void calcula(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t 
             t.motivo = std::string("error interno (") + e.what() + ")";
         }
         if (!t.motivo.empty()) return;
+        t.finales.push_back(t.salida.size());
         ++t.hechos;
     }
 }
 
-// A second thread that computes the second half of each block, kept for the
-// whole run: starting a thread for every block costs more than it saves.
-class Ayudante {
+// The end of a run, whatever it was: everything written, and the count and
+// message it leaves. A record out of step is told only when the run got to
+// it: reading runs ahead of the records written.
+class Cierre {
 public:
-    explicit Ayudante(bool activo) {
-        if (activo) hilo_ = std::thread([this] { trabaja(); });
+    Cierre(Salida* salida, Recuento& r) : salida_(salida), r_(r) {}
+
+    // Every record gives one line at most, so the lines that reached the
+    // output count the records written.
+    Recuento noseescribe() {
+        const std::string motivo = salida_->motivo();
+        r_.registros = std::min(r_.registros, salida_->lineas());
+        r_.estado = Estado::fallo;
+        r_.mensaje = "No se puede escribir el archivo de resultados" + (motivo.empty() ? "" : ": " + motivo) + ".";
+        return alcanzado();
     }
-    ~Ayudante() {
-        if (!hilo_.joinable()) return;
-        {
-            std::lock_guard<std::mutex> cerrojo(m_);
-            fin_ = true;
-        }
-        cv_.notify_all();
-        hilo_.join();
-    }
-    bool activo() const { return hilo_.joinable(); }
-    void encarga(std::function<void()> tarea) {
-        {
-            std::lock_guard<std::mutex> cerrojo(m_);
-            tarea_ = std::move(tarea);
-            listo_ = false;
-        }
-        cv_.notify_all();
-    }
-    // Waits for the task given; tells whether it was still running.
-    bool espera() {
-        std::unique_lock<std::mutex> cerrojo(m_);
-        const bool corria = !listo_;
-        cv_.wait(cerrojo, [this] { return listo_; });
-        return corria;
+    Recuento termina(Estado estado, std::string mensaje) {
+        if (salida_ && !salida_->vacia()) return noseescribe();
+        r_.estado = estado;
+        r_.mensaje = std::move(mensaje);
+        return alcanzado();
     }
 
 private:
-    void trabaja() {
-        std::unique_lock<std::mutex> cerrojo(m_);
-        for (;;) {
-            cv_.wait(cerrojo, [this] { return fin_ || tarea_; });
-            if (fin_) return;
-            auto tarea = std::move(tarea_);
-            tarea_ = nullptr;
-            cerrojo.unlock();
-            tarea();
-            cerrojo.lock();
-            listo_ = true;
-            cv_.notify_all();
-        }
+    // The count with the record out of step kept only when it is among those
+    // written or the one that stopped the run.
+    Recuento alcanzado() {
+        if (r_.desfase > r_.registros + (r_.estado == Estado::fallo ? 1 : 0)) r_.desfase = r_.lineadesfase = 0;
+        return r_;
     }
 
-    std::thread hilo_;
-    std::mutex m_;
-    std::condition_variable cv_;
-    std::function<void()> tarea_;
-    bool listo_ = true;
-    bool fin_ = false;
+    Salida* salida_;
+    Recuento& r_;
 };
 
 // One block of records as read, and what the two threads made of it.
@@ -247,13 +147,18 @@ struct Bloque {
     Tramo propio, ajeno;
 };
 
-// Fills blocks with the records of the input, in order.
+// Fills blocks with the records of the input, in order, one reader going
+// from a place between records to the end.
 class LectorBloques {
 public:
     static constexpr std::size_t porbloque = registrosporavance;
     static constexpr std::int64_t bytesporbloque = 1 << 20;
 
+    // From the start of the input, or from a place the records before which
+    // (leidosantes of them) were read elsewhere.
     LectorBloques(std::istream& entrada, std::size_t n) : lector_(entrada), n_(n) {}
+    LectorBloques(std::istream& entrada, const LugarLectura& lugar, std::int64_t leidosantes, std::size_t n)
+        : lector_(entrada, lugar), n_(n), leidosantes_(leidosantes) {}
 
     LectorCampos& lector() { return lector_; }
     void prepara(Bloque& b) const {
@@ -335,32 +240,16 @@ std::size_t une(Bloque& b, std::string& destino, std::string& motivo) {
     return hechos;
 }
 
-Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,
-                    bool enparalelo) {
-    LectorBloques lectura(entrada, n);
-    Recuento r;
-    r.marcautf8 = lectura.lector().saltamarcautf8();
+// The run by one reader: this thread reads each block while the helper
+// computes its part of the one before.
+Recuento recorreporbloques(LectorBloques& lectura, Recuento r, Salida* salida, std::size_t n, const Avance& avance,
+                           const Cada& cada, bool enparalelo) {
     // Two blocks: the helper computes its part of one while this thread reads
     // the next. Declared before the helper, so the helper ends first.
     Bloque bloques[2];
     for (Bloque& b : bloques) lectura.prepara(b);
     Reparto reparto(cada, n, enparalelo);
-
-    // Every record gives one line at most, so the lines that reached the
-    // output count the records written.
-    const auto noseescribe = [&] {
-        const std::string motivo = salida->motivo();
-        r.registros = std::min(r.registros, salida->lineas());
-        r.estado = Estado::fallo;
-        r.mensaje = "No se puede escribir el archivo de resultados" + (motivo.empty() ? "" : ": " + motivo) + ".";
-        return r;
-    };
-    const auto termina = [&](Estado estado, std::string mensaje) {
-        if (salida && !salida->vacia()) return noseescribe();
-        r.estado = estado;
-        r.mensaje = std::move(mensaje);
-        return r;
-    };
+    Cierre cierre(salida, r);
 
     std::string sobrante;  // output when there is no Salida (listing)
     lectura.lee(bloques[0], r);
@@ -376,15 +265,107 @@ Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const 
         const std::size_t hechos = une(actual, salida ? salida->memoria() : sobrante, motivo);
         sobrante.clear();
         r.registros += static_cast<std::int64_t>(hechos);
-        if (salida && salida->llena() && !salida->entrega()) return noseescribe();
+        if (salida && salida->llena() && !salida->entrega()) return cierre.noseescribe();
         if (!motivo.empty())
-            return termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
-        if (actual.falla != Lectura::correcta) return termina(Estado::fallo, actual.mensajefalla);
+            return cierre.termina(Estado::fallo, mensajederegistro(r.registros + 1, actual.lineas[hechos], motivo));
+        if (actual.falla != Lectura::correcta) return cierre.termina(Estado::fallo, actual.mensajefalla);
         if (!actual.lleno) break;
-        if (avance && !avance(r.registros)) return termina(Estado::cancelado, {});
+        if (avance && !avance(r.registros)) return cierre.termina(Estado::cancelado, {});
     }
-    if (lectura.lector().fallolectura()) return termina(Estado::fallo, mensajesinlectura);
-    return termina(Estado::completo, {});
+    if (lectura.lector().fallolectura()) return cierre.termina(Estado::fallo, mensajesinlectura);
+    return cierre.termina(Estado::completo, {});
+}
+
+Recuento recorreconunlector(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance,
+                            const Cada& cada, bool enparalelo) {
+    LectorBloques lectura(entrada, n);
+    Recuento r;
+    r.marcautf8 = lectura.lector().saltamarcautf8();
+    return recorreporbloques(lectura, r, salida, n, avance, cada, enparalelo);
+}
+
+// A stretch read on its own and, when it read as the file does, computed.
+void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
+    leetrozo(t, n);
+    if (t.fiel) calcula(cada, t.datos, n, 0, t.registros, hecho);
+}
+
+// Appends the output of the records a stretch computed, telling avance at
+// every registrosporavance records of the run (avisado set when it did);
+// false when it says stop, the records up to that point appended.
+bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance& avance, bool& avisado) {
+    std::size_t desde = 0;  // records appended
+    while (desde < hecho.hechos) {
+        const auto faltan = static_cast<std::size_t>(registrosporavance - r.registros % registrosporavance);
+        const std::size_t hasta = std::min(hecho.hechos, desde + faltan);
+        const std::size_t inicio = desde == 0 ? 0 : hecho.finales[desde - 1];
+        destino.append(hecho.salida, inicio, hecho.finales[hasta - 1] - inicio);
+        r.registros += static_cast<std::int64_t>(hasta - desde);
+        desde = hasta;
+        if (r.registros % registrosporavance != 0 || !avance) continue;
+        avisado = true;
+        if (!avance(r.registros)) return false;
+    }
+    return true;
+}
+
+// The run with the input cut into pieces of about bytesporpieza, each read
+// and computed in two stretches, one on each thread (see pedazos.hpp); from
+// the first stretch that does not read on its own, by one reader.
+Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
+                         std::size_t bytesporpieza) {
+    Pedazos pedazos(entrada, bytesporpieza);
+    Trozo trozos[2];
+    Tramo hechos[2];
+    Ayudante ayudante(true);
+    Recuento r;
+    Cierre cierre(&salida, r);
+    std::int64_t linea = 1;  // where the next stretch starts
+    const auto secuencial = [&](std::size_t desde) {
+        const std::int64_t byte = pedazos.byte() + static_cast<std::int64_t>(desde);
+        LectorBloques lectura(pedazos.resto(desde), LugarLectura{byte, linea, true, byte}, r.registros, n);
+        if (byte == 0) r.marcautf8 = lectura.lector().saltamarcautf8();
+        return recorreporbloques(lectura, r, &salida, n, avance, cada, true);
+    };
+    // Long records may fill a piece before registrosporavance of them:
+    // progress is told after such a piece too, so a run can be stopped.
+    bool avisado = true;
+    while (pedazos.siguiente()) {
+        if (!avisado && avance && !avance(r.registros)) return cierre.termina(Estado::cancelado, {});
+        avisado = false;
+        const std::string_view pieza = pedazos.pieza();
+        const std::size_t medio = pieza.find('\n', pieza.size() / 2);
+        const std::size_t corte = medio == std::string_view::npos ? pieza.size() : medio + 1;
+        trozos[0].byte = pedazos.byte();
+        trozos[0].bytes = pieza.substr(0, corte);
+        trozos[1].byte = pedazos.byte() + static_cast<std::int64_t>(corte);
+        trozos[1].bytes = pieza.substr(corte);
+        if (!trozos[1].bytes.empty()) ayudante.encarga([&] { leeycalcula(trozos[1], hechos[1], cada, n); });
+        leeycalcula(trozos[0], hechos[0], cada, n);
+        if (!trozos[1].bytes.empty()) ayudante.espera();
+
+        for (int k = 0; k < 2 && !trozos[k].bytes.empty(); ++k) {
+            const Trozo& t = trozos[k];
+            if (!t.fiel) return secuencial(static_cast<std::size_t>(t.byte - pedazos.byte()));
+            r.marcautf8 = r.marcautf8 || t.marcautf8;
+            const bool sigue = agrega(hechos[k], salida.memoria(), r, avance, avisado);
+            if (salida.llena() && !salida.entrega()) return cierre.noseescribe();
+            if (!sigue) return cierre.termina(Estado::cancelado, {});
+            const Tramo& h = hechos[k];
+            if (!h.motivo.empty())
+                return cierre.termina(Estado::fallo,
+                                      mensajederegistro(r.registros + 1, linea + t.lineas[h.hechos] - 1, h.motivo));
+            linea += t.renglones;
+        }
+    }
+    // Nothing left, or nothing that reads on its own: one reader reads on.
+    return secuencial(0);
+}
+
+Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,
+                    bool enparalelo) {
+    if (enparalelo && salida) return recorreapedazos(entrada, *salida, n, avance, cada, 1 << 20);
+    return recorreconunlector(entrada, salida, n, avance, cada, enparalelo);
 }
 
 }  // namespace
@@ -398,5 +379,19 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
                  bool enparalelo) {
     return recorrecon(entrada, salida, n, avance, Cada{nullptr, &cada}, enparalelo);
 }
+
+namespace interno {
+
+Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 std::size_t bytesporpieza) {
+    return recorreapedazos(entrada, salida, n, avance, Cada{&cada, nullptr}, bytesporpieza);
+}
+
+Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
+                 std::size_t bytesporpieza) {
+    return recorreapedazos(entrada, salida, n, avance, Cada{nullptr, &cada}, bytesporpieza);
+}
+
+}  // namespace interno
 
 }  // namespace rumbal

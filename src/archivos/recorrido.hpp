@@ -104,20 +104,20 @@ private:
 // output at every end, and names the record and line of any failure in the
 // message. registros counts the records read.
 //
-// Records are read in blocks of at most registrosporavance records and about
-// 1 MiB of input, so memory stays the same whatever the file. A write that
-// fails stops the run at once; registros then counts the records whose lines
-// reached the output. An exception thrown by cada (memory exhausted) stops
-// the run with a message like any other failure.
+// Records are read in blocks of at most registrosporavance records or
+// about 1 MiB of input, so memory stays the same whatever the file. A write
+// that fails stops the run at once; registros then counts the records whose
+// lines reached the output. An exception thrown by cada (memory exhausted)
+// stops the run with a message like any other failure.
 //
-// With enparalelo, the two halves of a block are
-// computed on two threads (cada must then touch nothing but its arguments and
-// data that does not change) and their output is appended in file order, so
-// the result is the same bytes as one thread gives. Progress is reported from
-// the calling thread only.
-//
-// The reading thread only delimits the fields; their values are taken on the
-// computing threads, in turn with the computation.
+// With enparalelo (and an output), both threads read and compute: the input
+// is cut into pieces of about 1 MiB after a line end, and each half of a
+// piece is read and computed on a thread of its own (see pedazos.hpp for why
+// that is the same reading); cada must then touch nothing but its arguments
+// and data that does not change. The output is appended in file order, so
+// the result is the same bytes as one thread gives. Progress is told from
+// the calling thread only, at every registrosporavance records and after a
+// piece that held fewer.
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);

@@ -21,12 +21,24 @@ constexpr std::array<bool, 256> topes(char tope) {
 }
 }  // namespace
 
-LectorCampos::LectorCampos(std::istream& entrada) : entrada_(entrada), memoria_(tamanomemoria) {}
+LectorCampos::LectorCampos(std::istream& entrada)
+    : entrada_(&entrada), memoria_(tamanomemoria), datos_(memoria_.data()) {}
 
 LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
-    : entrada_(entrada),
+    : entrada_(&entrada),
       memoria_(tamanomemoria),
+      datos_(memoria_.data()),
       base_(desde.byte),
+      alprincipiodelinea_(desde.alprincipiodelinea),
+      linea_(desde.linea),
+      linearegistro_(desde.linea),
+      iniciorenglon_(desde.iniciorenglon) {}
+
+LectorCampos::LectorCampos(std::string_view bytes, const LugarLectura& desde)
+    : datos_(bytes.data()),
+      fin_(bytes.size()),
+      base_(desde.byte),
+      agotada_(true),
       alprincipiodelinea_(desde.alprincipiodelinea),
       linea_(desde.linea),
       linearegistro_(desde.linea),
@@ -34,7 +46,7 @@ LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
 
 bool LectorCampos::saltamarcautf8() {
     if (desplazamiento() != 0 || mira() != 0xEF || fin_ < 3) return false;
-    if (memoria_[1] != '\xBB' || memoria_[2] != '\xBF') return false;
+    if (datos_[1] != '\xBB' || datos_[2] != '\xBF') return false;
     posicion_ = 3;
     iniciorenglon_ = 3;
     return true;
@@ -43,15 +55,15 @@ bool LectorCampos::saltamarcautf8() {
 int LectorCampos::rellena() {
     if (agotada_) return -1;
     base_ += static_cast<std::int64_t>(fin_);
-    entrada_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
-    fin_ = static_cast<std::size_t>(entrada_.gcount());
+    entrada_->read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
+    fin_ = static_cast<std::size_t>(entrada_->gcount());
     posicion_ = 0;
-    if (!entrada_) {
+    if (!*entrada_) {
         agotada_ = true;
-        if (entrada_.bad()) fallo_ = true;
+        if (entrada_->bad()) fallo_ = true;
     }
     if (fin_ == 0) return -1;
-    return static_cast<unsigned char>(memoria_[0]);
+    return static_cast<unsigned char>(datos_[0]);
 }
 
 void LectorCampos::avanza() { ++posicion_; }
@@ -89,8 +101,8 @@ template <bool junta, char tope>
     static constexpr std::array<bool, 256> para = topes(tope);
     for (;;) {
         if (mira() < 0) return -1;
-        const char* inicio = memoria_.data() + posicion_;
-        const char* final = memoria_.data() + fin_;
+        const char* inicio = datos_ + posicion_;
+        const char* final = datos_ + fin_;
         const char* p = inicio;
         while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
         if constexpr (junta) texto.append(inicio, static_cast<std::size_t>(p - inicio));
@@ -113,8 +125,8 @@ template <bool junta>
         while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
         return p;
     };
-    const char* const final = memoria_.data() + fin_;
-    const char* p = memoria_.data() + posicion_;
+    const char* const final = datos_ + fin_;
+    const char* p = datos_ + posicion_;
     while (p < final && esblanco(*p)) ++p;
     if (p == final) return false;
     entrecomillas = *p == '"';
@@ -130,7 +142,7 @@ template <bool junta>
         hasta = fin = busca(p, final, finsincomillas);
     }
     if (fin == final) return false;
-    const std::size_t posicionfin = static_cast<std::size_t>(fin - memoria_.data());
+    const std::size_t posicionfin = static_cast<std::size_t>(fin - datos_);
     if (base_ + static_cast<std::int64_t>(posicionfin) - iniciorenglon_ > largomaximorenglon) return false;
     if constexpr (junta) texto.append(desde, static_cast<std::size_t>(hasta - desde));
     posicion_ = posicionfin;

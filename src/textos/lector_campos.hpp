@@ -34,6 +34,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "textos/campos.hpp"
@@ -76,6 +77,9 @@ public:
     // Resumes at a place another reader of the same bytes reported between two
     // records; the caller has sought entrada to desde.byte.
     LectorCampos(std::istream& entrada, const LugarLectura& desde);
+    // Reads bytes in memory where they are, as a reader of a stream that
+    // ends after them and stands at desde (its byte is that of bytes[0]).
+    LectorCampos(std::string_view bytes, const LugarLectura& desde);
 
     // True while a record can start: something other than blanks and line ends
     // is left. Passes over the blank lines before it.
@@ -119,7 +123,7 @@ public:
 
 private:
     // The next byte, or -1 at the end of the file.
-    int mira() { return posicion_ < fin_ ? static_cast<unsigned char>(memoria_[posicion_]) : rellena(); }
+    int mira() { return posicion_ < fin_ ? static_cast<unsigned char>(datos_[posicion_]) : rellena(); }
     // Refills the memory from the stream; returns the next byte, or -1 at the end of the file.
     int rellena();
     void avanza();
@@ -148,11 +152,12 @@ private:
     template <bool junta, char tope>
     int juntahasta(std::string& texto);
 
-    std::istream& entrada_;
-    std::vector<char> memoria_;
+    std::istream* entrada_ = nullptr;  // none when reading bytes in memory
+    std::vector<char> memoria_;        // what was read of the stream
+    const char* datos_ = nullptr;      // the bytes read: memoria_'s or those in memory
     std::size_t posicion_ = 0;
     std::size_t fin_ = 0;
-    std::int64_t base_ = 0;  // stream offset of memoria_[0]
+    std::int64_t base_ = 0;  // stream offset of datos_[0]
     bool agotada_ = false;
     bool fallo_ = false;
     bool alprincipiodelinea_ = true;  // the previous field ended its line

@@ -1,0 +1,98 @@
+#pragma once
+// Reading a file in pieces that two threads read at once.
+//
+// Where a record starts is known only once the record before it is read (a
+// record may run over a line end). But every record the system writes takes
+// exactly one line, so a stretch of the input that starts just after a line
+// end can be read on its own as if a record started there. Such a reading is
+// taken only when it shows the guess was right: every record in the stretch
+// read whole and each took exactly one line, the last one ending the stretch.
+// A reader standing between records at the start of a line goes on exactly
+// as a new reader started at that place would, so the stretches taken, one
+// after another, are the very reading of the file from its start. At the
+// first stretch that does not read so, one reader reads on from where the
+// reading really stands, to the end of the run.
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archivos/recorrido.hpp"
+#include "textos/lector_campos.hpp"
+
+namespace rumbal {
+
+// The fields of records read into a block: n per record, their bytes in textos.
+struct Leidos {
+    std::vector<CampoLeido> campos;
+    std::string textos;
+};
+
+// A stretch of the input that starts at the start of a line, read on its own.
+struct Trozo {
+    std::int64_t byte = 0;  // offset in the input of its first byte
+    std::string_view bytes;
+    Leidos datos;                      // n fields per record
+    std::vector<std::int64_t> lineas;  // the line each record took, the stretch's first line being 1
+    std::size_t registros = 0;
+    std::int64_t renglones = 0;  // line ends in the stretch
+    bool marcautf8 = false;      // at the start of the input, a UTF-8 byte-order mark was passed over
+    // Every record read whole on a line of its own, and nothing else but
+    // blank lines: the stretch read as the whole file reads it.
+    bool fiel = false;
+};
+
+// Reads t.bytes as records of n fields, setting everything else in t.
+void leetrozo(Trozo& t, std::size_t n);
+
+// Cuts an input stream into pieces of about tamano bytes, each ending just
+// after a line end (the last at the end of the input).
+class Pedazos {
+public:
+    Pedazos(std::istream& entrada, std::size_t tamano);
+    Pedazos(const Pedazos&) = delete;
+    Pedazos& operator=(const Pedazos&) = delete;
+    ~Pedazos();
+
+    // Reads the next piece. False when there is none that can be read on its
+    // own: at the end of the input (the piece is then empty), when no line
+    // ends in a piece's length, or when the input failed.
+    bool siguiente();
+    std::string_view pieza() const { return {memoria_.data(), largo_}; }
+    std::int64_t byte() const { return byte_; }  // offset in the input of the piece's first byte
+
+    // What is left of the input from the piece's byte desde on: the rest of
+    // the piece and whatever of the input was not read into it. It fails
+    // (bad) where the input failed. Valid until the next call.
+    std::istream& resto(std::size_t desde);
+
+private:
+    class Encadenado;
+
+    std::istream& entrada_;
+    std::size_t tamano_;
+    std::vector<char> memoria_;  // the piece, then what was read after its last line end
+    std::size_t guardados_ = 0;  // bytes in memoria_
+    std::size_t largo_ = 0;      // bytes of the piece
+    std::int64_t byte_ = 0;
+    bool agotada_ = false;  // the input ended or failed
+    std::unique_ptr<Encadenado> encadenado_;
+    std::unique_ptr<std::istream> resto_;
+};
+
+namespace interno {
+
+// recorre with enparalelo, its input cut into pieces of about bytesporpieza
+// bytes (1 MiB in the program), so that the tests can put the cuts anywhere.
+Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
+                 std::size_t bytesporpieza);
+Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
+                 std::size_t bytesporpieza);
+
+}  // namespace interno
+
+}  // namespace rumbal

@@ -1,0 +1,193 @@
+// A run that reads its input in pieces on two threads against the same run by
+// one reader: the same bytes out, the same count, the same message, wherever
+// the pieces are cut and whatever the file holds.
+
+#include "archivos/pedazos.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace rumbal {
+namespace {
+
+constexpr std::size_t n = 4;
+
+// Fields of every kind the reader tells apart, commas and quotes inside texts included.
+std::string campoalazar(std::mt19937& g) {
+    static const char* const campos[] = {"12.5",       "-3",   "007",       "1e3",  "\"Esq, ui\"", "\"a\"resto",
+                                         "",           "  7 ", "texto",     "\"\"", "\"M\"",       "M",
+                                         "\"-34 36\"", "0",    "\xB0grado", ".5"};
+    return campos[g() % std::size(campos)];
+}
+
+// A file of records of n fields, most on a line of their own, with what else
+// a file may hold: other line ends, blank lines, a record over two lines, one
+// with a field left over; now and then a fault that stops the reading.
+std::string archivoalazar(std::mt19937& g) {
+    static const char* const fines[] = {"\r\n", "\n", "\r"};
+    std::string s = g() % 10 == 0 ? "\xEF\xBB\xBF" : "";
+    const int registros = 1 + static_cast<int>(g() % 60);
+    const int falla = g() % 4 == 0 ? static_cast<int>(g() % registros) : -1;
+    for (int i = 0; i < registros; ++i) {
+        const std::string fin = g() % 6 == 0 ? fines[g() % 3] : "\r\n";
+        const unsigned rareza = g() % 100;
+        for (std::size_t j = 0; j < n; ++j) {
+            s += campoalazar(g);
+            if (j + 1 < n) s += rareza == 0 && j == 1 ? fin : ",";
+        }
+        if (rareza == 1) s += ",sobra";
+        if (i == falla) s += g() % 2 ? ",\"sin cerrar" : std::string(70000, 'x');
+        s += fin;
+        if (rareza == 2) s += fin;
+        if (rareza == 3) s += "  \t" + fin;
+    }
+    if (g() % 5 == 0) s.erase(s.find_last_not_of("\r\n") + 1);  // no line end at the end
+    if (g() % 12 == 0)
+        s.erase(s.find_last_of(',') == std::string::npos ? 0 : s.find_last_of(','));  // ends inside a record
+    return s;
+}
+
+// Copies the fields in reverse order, as the copying algorithms do.
+const CadaCrudo copia = [](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
+    for (std::size_t i = 0; i < c.size(); ++i) grabacampo(destino, c[c.size() - 1 - i], i + 1 == c.size());
+    return {};
+};
+
+// Writes the values, and refuses a record whose first field is the text M.
+const CadaRegistro calcula = [](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
+    if (c[0].estexto() && c[0].texto() == "M") return falla("el punto M no se calcula");
+    grabalinea(destino, std::span<const ValorCampo>(c.data(), c.size()));
+    return {};
+};
+
+struct Corrida {
+    std::string salida;
+    Recuento r;
+};
+
+template <class Cada>
+Corrida porunlector(const std::string& bytes, const Cada& cada) {
+    std::istringstream entrada(bytes);
+    std::ostringstream salida;
+    Corrida c;
+    {
+        Salida s(salida);
+        c.r = recorre(entrada, &s, n, {}, cada, false);
+    }
+    c.salida = salida.str();
+    return c;
+}
+
+template <class Cada>
+Corrida apedazos(std::istream& entrada, const Cada& cada, std::size_t pieza, const Avance& avance = {}) {
+    std::ostringstream salida;
+    Corrida c;
+    {
+        Salida s(salida);
+        c.r = interno::recorre(entrada, s, n, avance, cada, pieza);
+    }
+    c.salida = salida.str();
+    return c;
+}
+
+void igual(const Corrida& a, const Corrida& b, const std::string& bytes, std::size_t pieza) {
+    SCOPED_TRACE("pieza " + std::to_string(pieza) + ", archivo:\n" + bytes.substr(0, 2000));
+    EXPECT_EQ(a.salida, b.salida);
+    EXPECT_EQ(a.r.registros, b.r.registros);
+    EXPECT_EQ(a.r.estado, b.r.estado);
+    EXPECT_EQ(a.r.mensaje, b.r.mensaje);
+    EXPECT_EQ(a.r.marcautf8, b.r.marcautf8);
+    EXPECT_EQ(a.r.desfase, b.r.desfase);
+    EXPECT_EQ(a.r.lineadesfase, b.r.lineadesfase);
+}
+
+TEST(RecorridoAPedazos, DaLoMismoQueUnSoloLector) {
+    std::mt19937 g(20261206);
+    int fieles = 0;
+    for (int archivo = 0; archivo < 1000; ++archivo) {
+        const std::string bytes = archivoalazar(g);
+        const Corrida copiado = porunlector(bytes, copia), calculado = porunlector(bytes, calcula);
+        fieles += copiado.r.estado == Estado::completo && copiado.r.desfase == 0;
+        for (std::size_t pieza : {1, 7, 40, 64, 333, 4096}) {
+            std::istringstream a(bytes), b(bytes);
+            igual(apedazos(a, copia, pieza), copiado, bytes, pieza);
+            igual(apedazos(b, calcula, pieza), calculado, bytes, pieza);
+            if (HasFailure()) return;
+        }
+    }
+    // Enough files read whole on their own for the pieces to be taken.
+    EXPECT_GT(fieles, 400);
+}
+
+// Gives the bytes, then fails as a disk that cannot be read.
+class Fallida : public std::streambuf {
+public:
+    explicit Fallida(std::string bytes) : bytes_(std::move(bytes)) {
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("disco"); }
+
+private:
+    std::string bytes_;
+};
+
+// The first lines of a run's output.
+std::string primeraslineas(const std::string& salida, std::int64_t lineas) {
+    std::size_t fin = 0;
+    for (std::int64_t i = 0; i < lineas; ++i) fin = salida.find('\n', fin) + 1;
+    return salida.substr(0, fin);
+}
+
+// What was read before the input failed is kept, whole records only (how
+// much of it depends on how much the stream had handed over), and the run
+// says it could not read.
+TEST(RecorridoAPedazos, UnaEntradaQueFallaSeDice) {
+    std::string bytes;
+    for (int i = 0; i < 300; ++i) bytes += std::to_string(i) + ",\"a\",1.5,2\r\n";
+    const Corrida todo = porunlector(bytes, copia);
+    for (std::size_t corte : {0UL, 5UL, 12UL, 1000UL, bytes.size()}) {
+        for (std::size_t pieza : {64UL, 1UL << 20}) {
+            SCOPED_TRACE(std::to_string(corte) + " bytes, pieza " + std::to_string(pieza));
+            Fallida fallida(bytes.substr(0, corte));
+            std::istream entrada(&fallida);
+            const Corrida c = apedazos(entrada, copia, pieza);
+            EXPECT_EQ(c.r.estado, Estado::fallo);
+            EXPECT_EQ(c.r.mensaje, mensajesinlectura);
+            EXPECT_LE(c.r.registros, static_cast<std::int64_t>(corte / 12));
+            EXPECT_EQ(c.salida, primeraslineas(todo.salida, c.r.registros));
+        }
+    }
+}
+
+// Progress is told at every registrosporavance records, and after a piece
+// of long records that held fewer; stopping keeps exactly the records before.
+TEST(RecorridoAPedazos, SeDetieneDondeLoPideElAvance) {
+    std::string bytes;
+    for (int i = 0; i < 10000; ++i) bytes += std::to_string(i) + ",\"a\",1.5,2\r\n";
+    const Corrida todo = porunlector(bytes, copia);
+    for (std::size_t pieza : {100UL, 1UL << 20}) {
+        std::istringstream entrada(bytes);
+        std::vector<std::int64_t> avisos;
+        const Corrida c = apedazos(entrada, copia, pieza, [&](std::int64_t registros) {
+            avisos.push_back(registros);
+            return registros < 5000;
+        });
+        ASSERT_FALSE(avisos.empty());
+        EXPECT_EQ(c.r.estado, Estado::cancelado);
+        EXPECT_EQ(c.r.registros, avisos.back());
+        EXPECT_GE(avisos.back(), 5000);
+        EXPECT_EQ(c.salida, primeraslineas(todo.salida, c.r.registros));
+        if (pieza == 1UL << 20) {
+            EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));
+        } else {
+            EXPECT_LT(avisos.back(), 5010);  // told after nearly every piece of about 6 records
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rumbal
