@@ -86,12 +86,13 @@ private:
 
 namespace interno {
 
-// recorre with enparalelo, its input cut into pieces of about bytesporpieza
-// bytes (1 MiB in the program), so that the tests can put the cuts anywhere.
+// recorre with enparalelo, its input cut into pieces of about pieza
+// bytes (a quarter of a MiB in the program), so that the tests can put the
+// cuts anywhere.
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
-                 std::size_t bytesporpieza);
+                 std::size_t pieza);
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
-                 std::size_t bytesporpieza);
+                 std::size_t pieza);
 
 }  // namespace interno
 

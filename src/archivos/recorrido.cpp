@@ -284,6 +284,11 @@ Recuento recorreconunlector(std::istream& entrada, Salida* salida, std::size_t n
     return recorreporbloques(lectura, r, salida, n, avance, cada, enparalelo);
 }
 
+// Pieces of the input read at once: large enough that the two threads
+// rarely wait for each other, small enough that a piece's fields and output
+// stay in the processor's caches (a quarter of a MiB measured best).
+constexpr std::size_t bytesporpieza = 1 << 18;
+
 // A stretch read on its own and, when it read as the file does, computed.
 void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
     leetrozo(t, n);
@@ -309,15 +314,16 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance&
     return true;
 }
 
-// The run with the input cut into pieces of about bytesporpieza, each read
+// The run with the input cut into pieces of about pieza, each read
 // and computed in two stretches, one on each thread (see pedazos.hpp); from
 // the first stretch that does not read on its own, by one reader.
 Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
-                         std::size_t bytesporpieza) {
-    Pedazos pedazos(entrada, bytesporpieza);
+                         std::size_t pieza) {
+    Pedazos pedazos(entrada, pieza);
     Trozo trozos[2];
     Tramo hechos[2];
     Ayudante ayudante(true);
+    double parte = 0.5;  // of each piece, read and computed on this thread
     Recuento r;
     Cierre cierre(&salida, r);
     std::int64_t linea = 1;  // where the next stretch starts
@@ -334,7 +340,7 @@ Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, c
         if (!avisado && avance && !avance(r.registros)) return cierre.termina(Estado::cancelado, {});
         avisado = false;
         const std::string_view pieza = pedazos.pieza();
-        const std::size_t medio = pieza.find('\n', pieza.size() / 2);
+        const std::size_t medio = pieza.find('\n', static_cast<std::size_t>(static_cast<double>(pieza.size()) * parte));
         const std::size_t corte = medio == std::string_view::npos ? pieza.size() : medio + 1;
         trozos[0].byte = pedazos.byte();
         trozos[0].bytes = pieza.substr(0, corte);
@@ -342,7 +348,9 @@ Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, c
         trozos[1].bytes = pieza.substr(corte);
         if (!trozos[1].bytes.empty()) ayudante.encarga([&] { leeycalcula(trozos[1], hechos[1], cada, n); });
         leeycalcula(trozos[0], hechos[0], cada, n);
-        if (!trozos[1].bytes.empty()) ayudante.espera();
+        // This thread also reads the pieces and appends the output: the share
+        // moves so that neither thread waits long for the other.
+        if (!trozos[1].bytes.empty()) parte = std::clamp(parte + (ayudante.espera() ? 0.02 : -0.02), 0.2, 0.8);
 
         for (int k = 0; k < 2 && !trozos[k].bytes.empty(); ++k) {
             const Trozo& t = trozos[k];
@@ -364,7 +372,7 @@ Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, c
 
 Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,
                     bool enparalelo) {
-    if (enparalelo && salida) return recorreapedazos(entrada, *salida, n, avance, cada, 1 << 20);
+    if (enparalelo && salida) return recorreapedazos(entrada, *salida, n, avance, cada, bytesporpieza);
     return recorreconunlector(entrada, salida, n, avance, cada, enparalelo);
 }
 
@@ -383,13 +391,13 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
 namespace interno {
 
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
-                 std::size_t bytesporpieza) {
-    return recorreapedazos(entrada, salida, n, avance, Cada{&cada, nullptr}, bytesporpieza);
+                 std::size_t pieza) {
+    return recorreapedazos(entrada, salida, n, avance, Cada{&cada, nullptr}, pieza);
 }
 
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
-                 std::size_t bytesporpieza) {
-    return recorreapedazos(entrada, salida, n, avance, Cada{nullptr, &cada}, bytesporpieza);
+                 std::size_t pieza) {
+    return recorreapedazos(entrada, salida, n, avance, Cada{nullptr, &cada}, pieza);
 }
 
 }  // namespace interno

@@ -111,7 +111,7 @@ private:
 // stops the run with a message like any other failure.
 //
 // With enparalelo (and an output), both threads read and compute: the input
-// is cut into pieces of about 1 MiB after a line end, and each half of a
+// is cut into pieces of a quarter of a MiB after a line end, and each half of a
 // piece is read and computed on a thread of its own (see pedazos.hpp for why
 // that is the same reading); cada must then touch nothing but its arguments
 // and data that does not change. The output is appended in file order, so
