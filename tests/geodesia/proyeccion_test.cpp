@@ -62,8 +62,6 @@ TEST(Proyeccion, PuntoAlEsteDelMeridianoCentralIdaYVuelta) {
     ASSERT_TRUE(g.bien());
     EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 1e-4);
     EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 24 00") * 3600, 1e-4);
-    EXPECT_EQ(redondea(p->x, 3), p->x);
-    EXPECT_EQ(redondea(p->y, 3), p->y);
 }
 
 TEST(Proyeccion, SimetriaRespectoDelMeridianoCentral) {
