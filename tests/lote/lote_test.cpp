@@ -260,7 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 // A catalogue entry that loads but cannot be computed with is refused with
-// its file and line.
+// its file and line: one of each catalogue (the reasons themselves are the
+// computation's, tested with it), the last with a byte to convert.
 struct CasoEntrada {
     const char* archivo;
     std::string contenido;
@@ -290,13 +291,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<CasoEntrada>{
         {"elipsoide.txt", "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",0,0,0,0,0\r\n", procesarcon,
          "el semieje mayor a debe ser positivo"},
-        {"elipsoide.txt",
-         "\"WGS 84\",6378137,6356752.314,.00335,.00669,.00673\r\n\"Malo\",6378137,6356752.314,.00335,1,.00673\r\n",
-         procesarcon, "el cuadrado de la primera excentricidad debe estar entre 0 y 1, sin llegar a 1"},
-        {"parametros.txt",
-         "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Cero\",\"-60\",5500000,0,\"-90\",0\r\n",
-         {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Cero"},
-         "el factor de escala k0 debe ser positivo"},
         {"parametros.txt",
          "\"Faja 4\",\"-63\",4500000,0,\"-90\",1\r\n\"Rara\",\"60\xB0O\",5500000,0,\"-90\",1\r\n",
          {"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Rara"},
