@@ -55,10 +55,13 @@ TEST_F(Catalogos, RenglonesEnBlancoAlFinalNoCuentan) {
     EXPECT_EQ(r.valor().size(), 1u);
 }
 
+// A malformed catalogue: the file, its bytes, the line named and the reason
+// after "Error en el archivo "<file>", renglón <line>: ".
 struct CasoMalo {
     const char* archivo;
     std::string bytes;
-    const char* mensaje;
+    int renglon;
+    const char* motivo;
 };
 
 class CatalogoMalformado : public Catalogos, public ::testing::WithParamInterface<CasoMalo> {};
@@ -70,7 +73,9 @@ TEST_P(CatalogoMalformado, ErrorConArchivoYRenglon) {
     ASSERT_FALSE(r.bien());
     EXPECT_EQ(r.error().archivo, c.archivo);
     const std::string mensaje = r.error().mensaje();
-    EXPECT_EQ(mensaje.substr(0, mensaje.find("\r\n")), c.mensaje);
+    EXPECT_EQ(mensaje.substr(0, mensaje.find("\r\n")), "Error en el archivo \"" + std::string(c.archivo) +
+                                                           "\", renglón " + std::to_string(c.renglon) + ": " +
+                                                           c.motivo);
 }
 
 std::string lineas(int n, const std::string& linea) {
@@ -79,34 +84,25 @@ std::string lineas(int n, const std::string& linea) {
     return s;
 }
 
+const std::string marco = "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Casos, CatalogoMalformado,
-    ::testing::Values(
-        CasoMalo{"elipsoide.txt", "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111\r\n",
-                 "Error en el archivo \"elipsoide.txt\", renglón 1: tiene 5 campos y debe tener 6."},
-        CasoMalo{"elipsoide.txt", "\"A\",1,1,0,0,0\r\n\"B\",6378137x,1,0,0,0\r\n",
-                 "Error en el archivo \"elipsoide.txt\", renglón 2: el campo 2 (6378137x) no es un número."},
-        CasoMalo{"elipsoide.txt", "\"A\",1,1,0,,0\r\n",
-                 "Error en el archivo \"elipsoide.txt\", renglón 1: el campo 5 está vacío."},
-        CasoMalo{"parametros.txt", "\"Faja 5\",\"-60\",\"5500000\",0,\"-90\",1\r\n",
-                 "Error en el archivo \"parametros.txt\", renglón 1: el campo 3 (5500000) no es un número."},
-        CasoMalo{"atributos.txt", "\"a\"\r\n\"b\r\n\"c\"\r\n",
-                 "Error en el archivo \"atributos.txt\", renglón 2: falta la comilla que cierra un texto."},
-        CasoMalo{"atributos.txt", lineas(22, "\"a\"\r\n"),
-                 "Error en el archivo \"atributos.txt\", renglón 22: tiene más entradas de las 21 que admite."},
-        CasoMalo{"atributos.txt", "\"a\",\"b\"\r\n",
-                 "Error en el archivo \"atributos.txt\", renglón 1: tiene 2 campos y debe tener 1."},
-        CasoMalo{"marref.txt", "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n",
-                 "Error en el archivo \"marref.txt\", renglón 2: faltan renglones: debe tener dos, el marco de los "
-                 "datos y el marco de destino."},
-        CasoMalo{"marref.txt", lineas(4, "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n"),
-                 "Error en el archivo \"marref.txt\", renglón 4: tiene más entradas de las 3 que admite."},
-        CasoMalo{"varios.txt", "",
-                 "Error en el archivo \"varios.txt\", renglón 1: falta el renglón con los tres números de decimales."},
-        CasoMalo{"varios.txt", "4,4,3\r\n5,5,5\r\n",
-                 "Error en el archivo \"varios.txt\", renglón 2: tiene más entradas de las 1 que admite."},
-        CasoMalo{"varios.txt", "4;4;3\r\n",
-                 "Error en el archivo \"varios.txt\", renglón 1: tiene 1 campo y debe tener 3."}));
+    ::testing::ValuesIn(std::vector<CasoMalo>{
+        {"elipsoide.txt", "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111\r\n", 1,
+         "tiene 5 campos y debe tener 6."},
+        {"elipsoide.txt", "\"A\",1,1,0,0,0\r\n\"B\",6378137x,1,0,0,0\r\n", 2, "el campo 2 (6378137x) no es un número."},
+        {"elipsoide.txt", "\"A\",1,1,0,,0\r\n", 1, "el campo 5 está vacío."},
+        {"parametros.txt", "\"Faja 5\",\"-60\",\"5500000\",0,\"-90\",1\r\n", 1,
+         "el campo 3 (5500000) no es un número."},
+        {"atributos.txt", "\"a\"\r\n\"b\r\n\"c\"\r\n", 2, "falta la comilla que cierra un texto."},
+        {"atributos.txt", lineas(22, "\"a\"\r\n"), 22, "tiene más entradas de las 21 que admite."},
+        {"atributos.txt", "\"a\",\"b\"\r\n", 1, "tiene 2 campos y debe tener 1."},
+        {"marref.txt", marco, 2, "faltan renglones: debe tener dos, el marco de los datos y el marco de destino."},
+        {"marref.txt", lineas(4, marco), 4, "tiene más entradas de las 3 que admite."},
+        {"varios.txt", "", 1, "falta el renglón con los tres números de decimales."},
+        {"varios.txt", "4,4,3\r\n5,5,5\r\n", 2, "tiene más entradas de las 1 que admite."},
+        {"varios.txt", "4;4;3\r\n", 1, "tiene 1 campo y debe tener 3."}}));
 
 TEST_F(Catalogos, ArchivoQueFalta) {
     std::filesystem::remove(carpeta / "varios.txt");
@@ -127,7 +123,7 @@ TEST_F(Catalogos, UnaCarpetaEnLugarDelArchivo) {
 }
 
 TEST_F(Catalogos, TresMarcosCabenEnLaTabla) {
-    escribe(carpeta / "marref.txt", lineas(3, "\"A\",\"WGS 84\",1,2,3,.1,.2,.3,1.5\r\n"));
+    escribe(carpeta / "marref.txt", lineas(3, marco));
     const auto r = cargamarcos(carpeta.ruta());
     ASSERT_TRUE(r.bien());
     EXPECT_EQ(r.valor().size(), 3u);

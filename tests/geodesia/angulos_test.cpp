@@ -54,10 +54,6 @@ TEST(LecturaDeAngulo, DisposicionesSueltas) {
     EXPECT_EQ(gmsagra(std::string(80, ' ') + "-7,25"), -7.25);
 }
 
-TEST(LecturaDeAngulo, SegundosQueRedondeanA60LeenElGradoSiguiente) {
-    EXPECT_NEAR(gmsagra("  44 59 60"), 45.0, 1e-13);
-}
-
 struct CasoEscritura {
     double grados;
     int decimales;

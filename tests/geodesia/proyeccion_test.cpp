@@ -62,8 +62,6 @@ TEST(Proyeccion, PuntoAlEsteDelMeridianoCentralIdaYVuelta) {
     ASSERT_TRUE(g.bien());
     EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 1e-4);
     EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 24 00") * 3600, 1e-4);
-    EXPECT_EQ(redondea(p->x, 3), p->x);
-    EXPECT_EQ(redondea(p->y, 3), p->y);
 }
 
 TEST(Proyeccion, SimetriaRespectoDelMeridianoCentral) {
@@ -109,8 +107,6 @@ TEST(CoeficienteDeAltura, UnoAlNivelDelElipsoide) {
     const auto c = coefalt("-34 36 12.5", 25, e);
     ASSERT_TRUE(c.bien());
     EXPECT_LT(*c, 1.0);
-    const double r = calr("-34 36 12.5", e);
-    EXPECT_EQ(*c, r / (r + 25));
     const auto aplomo = coefalt("0", -calr("0", e), e);  // h = -R
     ASSERT_FALSE(aplomo.bien());
     EXPECT_EQ(aplomo.error().motivo, "el resultado no es un n\xFAmero finito");
@@ -241,6 +237,11 @@ TEST(OrdenEscrito, CadaOperacionDaLosBitsDeLasFormulasEscritas) {
     std::uniform_int_distribution<int> decimales(0, 12);
     int fallas = 0;
     int inversas = 0;
+    const auto revisa = [&](bool bien, const char* operacion) {
+        if (bien) return;
+        ADD_FAILURE() << operacion;
+        ++fallas;
+    };
     for (int i = 0; i < 20000 && fallas < 10; ++i) {
         const Elipsoide& e = elipsoides[i % 6];
         const RepresentacionPlana& r = representaciones[(i / 6) % 4];
@@ -258,49 +259,35 @@ TEST(OrdenEscrito, CadaOperacionDaLosBitsDeLasFormulasEscritas) {
 
         const Cartesianas c = escrito::geoacar(lat, lon, h, e, d);
         for (const auto& calculada : {*geoacar(lat, lon, h, e, d), *interno::geoacargrados(latgrados, longrados, h, e, d)})
-            if (!mismosbits(calculada.x, c.x) || !mismosbits(calculada.y, c.y) || !mismosbits(calculada.z, c.z)) {
-                ADD_FAILURE() << "geoacar";
-                ++fallas;
-            }
+            revisa(mismosbits(calculada.x, c.x) && mismosbits(calculada.y, c.y) && mismosbits(calculada.z, c.z),
+                   "geoacar");
 
         const double coef = escrito::calr(texarad(lat), e) / (escrito::calr(texarad(lat), e) + h);
-        if (!mismosbits(*coefalt(lat, h, e), coef) || !mismosbits(*interno::coefaltgrados(latgrados, h, e), coef)) {
-            ADD_FAILURE() << "coefalt";
-            ++fallas;
-        }
-        if (!mismosbits(caln(lat, e), escrito::caln(texarad(lat), e)) ||
-            !mismosbits(calm(lat, e), escrito::calm(texarad(lat), e)) ||
-            !mismosbits(calr(lat, e), escrito::calr(texarad(lat), e)) ||
-            !mismosbits(arcomer(lat, e), escrito::arcodetexto(lat, e))) {
-            ADD_FAILURE() << "radios o arco";
-            ++fallas;
-        }
+        revisa(mismosbits(*coefalt(lat, h, e), coef) && mismosbits(*interno::coefaltgrados(latgrados, h, e), coef),
+               "coefalt");
+        revisa(mismosbits(caln(lat, e), escrito::caln(texarad(lat), e)) &&
+                   mismosbits(calm(lat, e), escrito::calm(texarad(lat), e)) &&
+                   mismosbits(calr(lat, e), escrito::calr(texarad(lat), e)) &&
+                   mismosbits(arcomer(lat, e), escrito::arcodetexto(lat, e)),
+               "radios o arco");
 
         const Planas p = escrito::geoapla(lat, lon, e, r, d);
         for (const auto& calculada :
              {*geoapla(lat, lon, e, r, d), *interno::geoaplagrados(latgrados, longrados, e, r, origen, d)})
-            if (!mismosbits(calculada.x, p.x) || !mismosbits(calculada.y, p.y) ||
-                !mismosbits(calculada.factorescala, p.factorescala) || calculada.convergencia != p.convergencia) {
-                ADD_FAILURE() << "geoapla";
-                ++fallas;
-            }
+            revisa(mismosbits(calculada.x, p.x) && mismosbits(calculada.y, p.y) &&
+                       mismosbits(calculada.factorescala, p.factorescala) && calculada.convergencia == p.convergencia,
+                   "geoapla");
 
         // The inverse refuses a footpoint at or beyond a pole; both ways of
         // calling it must agree on that too.
         const auto g1 = plaageo(p.x, p.y, e, r, d);
         const auto g2 = interno::plaageoleido(p.x, p.y, e, r, origen, d);
-        if (g1.bien() != g2.bien()) {
-            ADD_FAILURE() << "plaageo";
-            ++fallas;
-        }
+        revisa(g1.bien() == g2.bien(), "plaageo");
         if (!g1 || !g2) continue;
         ++inversas;
         const LatitudLongitud g = escrito::plaageo(p.x, p.y, e, r, d);
         for (const auto& calculada : {*g1, *g2})
-            if (calculada.latitud != g.latitud || calculada.longitud != g.longitud) {
-                ADD_FAILURE() << "plaageo";
-                ++fallas;
-            }
+            revisa(calculada.latitud == g.latitud && calculada.longitud == g.longitud, "plaageo");
     }
     EXPECT_GT(inversas, 19000);
 }

@@ -24,10 +24,6 @@ TEST(Renglones, EscrituraExacta) {
     EXPECT_EQ(linea({"x", ValorCampo()}), "\"x\",\r\n");
 }
 
-TEST(Renglones, ComillaDentroDeUnTextoSeVuelveApostrofo) {
-    EXPECT_EQ(linea({"dijo \"no\"", 1.0}), "\"dijo 'no'\",1\r\n");
-}
-
 TEST(Renglones, CampoPorCampo) {
     std::string s;
     grabacampo(s, "a", false);

@@ -36,13 +36,23 @@ struct Paso {
     bool operator==(const Paso&) const = default;
 };
 
-// Every record up to the end or the first failure (or the first cuantos),
-// read or passed over.
-std::vector<Paso> pasos(LectorCampos& lector, std::size_t n, bool lee, std::size_t cuantos = SIZE_MAX) {
+// How a reader takes each record: reading its values, passing over it, or
+// reading its fields as they stand and taking their values afterwards (by
+// valordecampo).
+enum class Modo { lee, salta, crudo };
+
+// Every record up to the end or the first failure (or the first cuantos).
+std::vector<Paso> pasos(LectorCampos& lector, std::size_t n, Modo modo, std::size_t cuantos = SIZE_MAX) {
     std::vector<Paso> r;
+    std::string textos = "previo";  // fields as they stand are appended after what is there
     while (r.size() < cuantos && lector.quedandatos()) {
         Paso p{lector.lugar(), Lectura::correcta, 0, 0, {}};
-        p.lectura = lee ? lector.leecampos(n, p.campos) : lector.saltacampos(n);
+        std::vector<CampoLeido> crudos(n);
+        p.lectura = modo == Modo::lee     ? lector.leecampos(n, p.campos)
+                    : modo == Modo::salta ? lector.saltacampos(n)
+                                          : lector.leecampos(crudos, textos);
+        if (modo == Modo::crudo && p.lectura == Lectura::correcta)
+            for (const CampoLeido& c : crudos) p.campos.push_back(valordecampo(c.en(textos)));
         p.linearegistro = lector.linearegistro();
         p.linea = lector.linea();
         r.push_back(p);
@@ -57,31 +67,10 @@ void PrintTo(const Paso& p, std::ostream* os) {
         << ", " << p.campos.size() << " campos}";
 }
 
-// The same records read as fields that stand as they are, their values taken
-// afterwards by valordecampo.
-std::vector<Paso> pasoscrudos(const std::string& bytes, std::size_t n) {
+std::vector<Paso> pasos(const std::string& bytes, std::size_t n, Modo modo) {
     std::istringstream entrada(bytes);
     LectorCampos lector(entrada);
-    std::vector<Paso> r;
-    std::string textos = "previo";  // fields are appended after what is there
-    while (lector.quedandatos()) {
-        Paso p{lector.lugar(), Lectura::correcta, 0, 0, {}};
-        std::vector<CampoLeido> campos(n);
-        p.lectura = lector.leecampos(campos, textos);
-        p.linearegistro = lector.linearegistro();
-        p.linea = lector.linea();
-        if (p.lectura == Lectura::correcta)
-            for (const CampoLeido& c : campos) p.campos.push_back(valordecampo(c.en(textos)));
-        r.push_back(p);
-        if (p.lectura != Lectura::correcta) break;
-    }
-    return r;
-}
-
-std::vector<Paso> pasos(const std::string& bytes, std::size_t n, bool lee) {
-    std::istringstream entrada(bytes);
-    LectorCampos lector(entrada);
-    return pasos(lector, n, lee);
+    return pasos(lector, n, modo);
 }
 
 struct CasoRegistros {
@@ -105,24 +94,24 @@ void PrintTo(const CasoRegistros& c, std::ostream* os) { *os << c.nombre; }
 class RegistrosSaltados : public ::testing::TestWithParam<CasoRegistros> {};
 
 TEST_P(RegistrosSaltados, MismosLimitesLineasYFallos) {
-    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, true);
+    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, Modo::lee);
     ASSERT_FALSE(leidos.empty());
     for (Paso& p : leidos) p.campos.clear();
-    EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, false), leidos);
+    EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, Modo::salta), leidos);
 }
 
 TEST_P(RegistrosSaltados, CamposComoEstanDanLosMismosValores) {
-    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, true);
+    std::vector<Paso> leidos = pasos(GetParam().bytes, GetParam().n, Modo::lee);
     ASSERT_FALSE(leidos.empty());
     if (leidos.back().lectura != Lectura::correcta) leidos.back().campos.clear();
-    EXPECT_EQ(pasoscrudos(GetParam().bytes, GetParam().n), leidos);
+    EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, Modo::crudo), leidos);
 }
 
 // Resumes at every record (at most about 500 of them spread over the file),
 // reading a few records from there.
 TEST_P(RegistrosSaltados, RetomarEnUnRegistroDaLoMismoQueSeguir) {
     constexpr std::size_t unos = 4;
-    const std::vector<Paso> todos = pasos(GetParam().bytes, GetParam().n, true);
+    const std::vector<Paso> todos = pasos(GetParam().bytes, GetParam().n, Modo::lee);
     const std::size_t salto = todos.size() / 500 + 1;
     for (std::size_t i = 0; i < todos.size(); i += salto) {
         std::istringstream entrada(GetParam().bytes);
@@ -130,7 +119,7 @@ TEST_P(RegistrosSaltados, RetomarEnUnRegistroDaLoMismoQueSeguir) {
         LectorCampos lector(entrada, todos[i].lugar);
         const auto desde = todos.begin() + static_cast<std::ptrdiff_t>(i);
         const std::vector<Paso> esperados(desde, desde + static_cast<std::ptrdiff_t>(std::min(unos, todos.size() - i)));
-        ASSERT_EQ(pasos(lector, GetParam().n, true, unos), esperados) << "desde el registro " << i + 1;
+        ASSERT_EQ(pasos(lector, GetParam().n, Modo::lee, unos), esperados) << "desde el registro " << i + 1;
     }
 }
 

@@ -48,7 +48,6 @@ QStringList estadoprincipal(QWidget* p) {
 class PruebaAyuda : public PruebaConPrograma {
     Q_OBJECT
 
-    QWidget* abre(const char* item, Ventana v) { return menu(item, v); }
     QString carpetaqt() const { return QString::fromStdString(carpeta->ruta().string()); }
     std::filesystem::path pdf() const { return *carpeta / "Rumbal 1.0.1 Guía del usuario.pdf"; }
 
@@ -71,7 +70,7 @@ private slots:
         QFETCH(int, ventana);
         QFETCH(QString, titulo);
         QFETCH(QString, marco);
-        QWidget* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QWidget* w = menu(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);
         QVERIFY(w->isVisible());
         QCOMPARE(w->windowTitle(), titulo);
@@ -81,7 +80,7 @@ private slots:
     }
 
     void acercaDeConSuTexto() {
-        QWidget* w = abre("mnuacerca", Ventana::acerca);
+        QWidget* w = menu("mnuacerca", Ventana::acerca);
         auto* credito = control<QPlainTextEdit>(w, "Text1");
         QVERIFY(credito->isReadOnly());
         QVERIFY(credito->toPlainText().contains(QStringLiteral("coordenadas geocéntricas")));
@@ -90,7 +89,7 @@ private slots:
 
     // The label is tall and wide enough for all its wrapped lines.
     void guiaSeVeEntera() {
-        QWidget* w = abre("mnumanual", Ventana::manual);
+        QWidget* w = menu("mnumanual", Ventana::manual);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         auto* etiqueta = control<QLabel>(w, "Label1");
         QVERIFY(etiqueta->wordWrap());
@@ -112,7 +111,7 @@ private slots:
         QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
         pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
         const QStringList antes = estadoprincipal(p);
-        QPointer<QWidget> w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QPointer<QWidget> w = menu(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);
         pulsa(w, "botsalir");
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -125,12 +124,12 @@ private slots:
         QVERIFY(plataforma->mensajes.isEmpty());
         QVERIFY(!plataforma->terminado);
         // And it opens again.
-        QVERIFY(abre(qPrintable(item), static_cast<Ventana>(ventana)));
+        QVERIFY(menu(qPrintable(item), static_cast<Ventana>(ventana)));
     }
 
     void enlaceAbreLaGuia() {
         escribe(pdf(), "%PDF-1.4\n");
-        QWidget* w = abre("mnumanual", Ventana::manual);
+        QWidget* w = menu("mnumanual", Ventana::manual);
         auto* enlace = control<QLabel>(w, "lblguia");
         QCOMPARE(enlace->text().contains(QStringLiteral("Abrir la guía del usuario (PDF)")), true);
         emit enlace->linkActivated(QStringLiteral("guia"));
@@ -147,7 +146,7 @@ private slots:
     // Enter on the focused link follows it, as a click does.
     void enlaceConElTeclado() {
         escribe(pdf(), "%PDF-1.4\n");
-        QWidget* w = abre("mnumanual", Ventana::manual);
+        QWidget* w = menu("mnumanual", Ventana::manual);
         QVERIFY(QTest::qWaitForWindowActive(w));
         auto* enlace = control<QLabel>(w, "lblguia");
         QVERIFY(enlace->focusPolicy() & Qt::TabFocus);
@@ -159,7 +158,7 @@ private slots:
     }
 
     void sinLaGuiaLoDice() {
-        QWidget* w = abre("mnumanual", Ventana::manual);
+        QWidget* w = menu("mnumanual", Ventana::manual);
         emit control<QLabel>(w, "lblguia")->linkActivated(QStringLiteral("guia"));
         QVERIFY(plataforma->documentos.isEmpty());
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("No se encuentra el archivo ") + nombrepdf +

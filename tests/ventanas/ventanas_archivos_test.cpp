@@ -83,9 +83,6 @@ class PruebaVentanasArchivos : public PruebaConPrograma {
             qFatal("faltan WGS 84 o Faja 5");
         return w;
     }
-    std::string conlotegeo() {
-        return conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")});
-    }
     // A run from its button to its end.
     void corre(QWidget* w, const char* boton) {
         pulsa(w, boton);
@@ -536,7 +533,8 @@ private slots:
             QVERIFY(plataforma->mensajes.isEmpty());
         }
         const std::string parte = lee(ruta("resultados.txt"));
-        const std::string entero = conlotegeo();
+        const std::string entero =
+            conlote({"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")});
         QVERIFY(parte.size() < entero.size());
         QCOMPARE(entero.compare(0, parte.size(), parte), 0);
         QCOMPARE(parte.substr(parte.size() - 2), std::string("\r\n"));
