@@ -372,7 +372,10 @@ Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, c
 
 Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,
                     bool enparalelo) {
-    if (enparalelo && salida) return recorreapedazos(entrada, *salida, n, avance, cada, bytesporpieza);
+    // Where records are copied, reading them is most of the work, and both
+    // threads read; where they are computed, one reader keeps the other
+    // thread computing all the time, which measured faster.
+    if (enparalelo && salida && cada.crudos) return recorreapedazos(entrada, *salida, n, avance, cada, bytesporpieza);
     return recorreconunlector(entrada, salida, n, avance, cada, enparalelo);
 }
 

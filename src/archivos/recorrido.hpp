@@ -110,14 +110,16 @@ private:
 // lines reached the output. An exception thrown by cada (memory exhausted)
 // stops the run with a message like any other failure.
 //
-// With enparalelo (and an output), both threads read and compute: the input
-// is cut into pieces of a quarter of a MiB after a line end, and each half of a
-// piece is read and computed on a thread of its own (see pedazos.hpp for why
-// that is the same reading); cada must then touch nothing but its arguments
-// and data that does not change. The output is appended in file order, so
-// the result is the same bytes as one thread gives. Progress is told from
-// the calling thread only, at every registrosporavance records and after a
-// piece that held fewer.
+// With enparalelo, two threads share the run; cada must then touch nothing
+// but its arguments and data that does not change. Records computed from
+// their values: this thread reads each block and computes a part of it, the
+// other thread the rest, while this one reads the next. Records copied as
+// they stand (into an output): reading is most of the work, so both threads
+// read, each half of pieces of a quarter of a MiB cut after a line end (see
+// pedazos.hpp for why that is the same reading). Either way the output is
+// appended in file order, the same bytes as one thread gives, and progress
+// is told from the calling thread only (copying: at every
+// registrosporavance records, and after a piece that held fewer).
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);
