@@ -41,14 +41,6 @@ TEST(Proyeccion, SobreElMeridianoCentral) {
     EXPECT_EQ(p->x, redondea(arcomer("-34 36 12.5", wgs84()) - arcomer("-90", wgs84()), 3));
 }
 
-TEST(Proyeccion, FactorDeEscalaDelMeridianoCentral) {
-    RepresentacionPlana utm{"-63", 500000, 10000000, "0", 0.9996};
-    const auto p = geoapla("-30", "-63", wgs84(), utm, decimales453);
-    ASSERT_TRUE(p.bien());
-    EXPECT_EQ(p->factorescala, 0.9996);
-    EXPECT_EQ(p->y, 500000);
-}
-
 TEST(Proyeccion, PuntoAlEsteDelMeridianoCentralIdaYVuelta) {
     const Elipsoide e = wgs84();
     const auto p = geoapla("-34 36 12.5", "-58 24 00", e, faja5(), decimales453);
