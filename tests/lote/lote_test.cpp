@@ -180,30 +180,20 @@ TEST_F(Lote, OtraCarpetaDeCatalogos) {
     EXPECT_EQ(salida.str(), lee(carpeta / "completo.txt"));
 }
 
-struct CasoFalla {
-    std::string datos;
-    std::string mensaje;
-};
-
-class LoteSeDetiene : public Lote, public ::testing::WithParamInterface<CasoFalla> {};
-
-TEST_P(LoteSeDetiene, ConservaLoGrabadoYSaleConUno) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n" + GetParam().datos);
-    escribe(carpeta / "res.txt", "previo\r\n");
+// A record that cannot be read stops the run with status 1, keeping what was
+// written (after the line end the results file lacked); the reasons are the
+// reader's, tested with it.
+TEST_F(Lote, RegistroIlegibleConservaLoGrabadoYSaleConUno) {
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n\"P2\",\"a\",1,2\r\n");
+    escribe(carpeta / "res.txt", "previo");
     EXPECT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 1);
-    EXPECT_EQ(errores.str(), "rumbal-lote transformar: " + GetParam().mensaje +
-                                 "\n--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
+    EXPECT_EQ(errores.str(),
+              "rumbal-lote transformar: Registro 2 (renglón 2): el archivo termina dentro del registro.\n--->  1 "
+              "puntos calculados\n--->  2 puntos en el archivo\n");
     const std::string r = lee(carpeta / "res.txt");
     EXPECT_EQ(r.substr(0, 15), "previo\r\n\"P1\",\"a");
     EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, LoteSeDetiene,
-    ::testing::ValuesIn(std::vector<CasoFalla>{
-        {"\"P2\",\"a\",1,2\r\n", "Registro 2 (renglón 2): el archivo termina dentro del registro."},
-        {"\"P2\",\"a\",1,\"dos\",3\r\n", "Registro 2 (renglón 2): la coordenada y (dos) no es un número."},
-        {"\"P2,\"a\",1,2,3\r\n\"P3\r\n", "Registro 2 (renglón 3): falta la comilla que cierra un texto."}}));
 
 // Results files that would be wrong are refused before anything is written:
 // the output is left exactly as it was.
@@ -299,16 +289,6 @@ INSTANTIATE_TEST_SUITE_P(
          "\"DHDN\",\"Bessel 1841\",1,2,3,0,0,0,0\r\n\"ETRS89\",\"GRS 80\",0,0,0,0,0,0,-1000000\r\n",
          {"transformar", "--marco", "ETRS89"},
          "el cambio de escala k debe ser mayor que -1000000 ppm"}}));
-
-TEST_F(Lote, ResultadosSinFinDeRenglonRecibenUnoAntesDelPrimerRegistro) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n");
-    escribe(carpeta / "res.txt", "\"P0\",\"a\",1,2,3");
-    ASSERT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 0) << errores.str();
-    const std::string r = lee(carpeta / "res.txt");
-    EXPECT_EQ(r.substr(0, 20), "\"P0\",\"a\",1,2,3\r\n\"P1\"");
-    EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
-    EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
-}
 
 struct CasoAviso {
     const char* nombre;
