@@ -64,17 +64,6 @@ TEST_F(Lote, ProcesarSinRepresentacionYALaSalidaEstandar) {
     EXPECT_TRUE(s.ends_with(",0,0,0,\"\",1,\"WGS 84\",\"\"\r\n")) << s;
 }
 
-TEST_F(Lote, TransformarEnAmbosSentidos) {
-    escribe(carpeta / "car.txt", "\"A\",\"x\",4027894.006,307045.6,4919474.91\r\n");
-    ASSERT_EQ(corre({"transformar", "--marco", "DHDN", ruta("car.txt"), ruta("etrs.txt")}), 0) << errores.str();
-    EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  1 puntos en el archivo\n");
-    ASSERT_EQ(corre({"transformar", "--marco", "ETRS89", ruta("etrs.txt"), ruta("vuelta.txt")}), 0);
-    const std::string ida = lee(carpeta / "etrs.txt");
-    const std::string vuelta = lee(carpeta / "vuelta.txt");
-    EXPECT_NE(ida, lee(carpeta / "car.txt"));
-    EXPECT_EQ(vuelta.substr(0, 17), "\"A\",\"x\",4027894.0");
-}
-
 TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
     escribe(carpeta / "completo.txt",
             "\"P1\",\"a\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja "
@@ -85,16 +74,6 @@ TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
     EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
     ASSERT_EQ(corre({"columnas", "--columnas", "5", ruta("completo.txt"), "-"}), 0);
     EXPECT_EQ(salida.str(), "10\r\n");
-}
-
-TEST_F(Lote, AtributoConAcentoDesdeLaTerminal) {
-    escribe(carpeta / "completo.txt",
-            "\"P1\",\"Mojón\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
-            "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
-            "\"P3\",\"v\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
-    ASSERT_EQ(corre({"atributo", "--atributo", "Vértice", ruta("completo.txt"), ruta("gen.txt")}), 0) << errores.str();
-    EXPECT_EQ(lee(carpeta / "gen.txt"), "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
-    EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
 }
 
 struct CasoRechazo {
