@@ -333,16 +333,6 @@ private slots:
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
     }
 
-    void recargaLeeOtraVezLosCatalogos() {
-        QVERIFY(arranca("WGS 84"));
-        escribe(*carpeta / "atributos.txt", "\"uno\"\r\n");
-        programa->recarga();
-        w = programa->principal();
-        QCOMPARE(texto("Text7"), QStringLiteral("1"));
-        QVERIFY(!c("txtlat")->isEnabled());
-        QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), -1);
-    }
-
     // ---- What a user met when trying the window -----------------------
 
     void listaDeMarcosDentroDeLaVentana() {
