@@ -47,15 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTexto{0.99999999, ".99999999", "0.99999999"}, CasoTexto{1e14, "100000000000000", "100000000000000"},
                       CasoTexto{0.00012345, ".00012345", "0.00012345"}));
 
-TEST(FormasDeNumero, FormaConSigno) {
-    EXPECT_EQ(textoconsigno(0.5), " .5");
-    EXPECT_EQ(textoconsigno(2.5), " 2.5");
-    EXPECT_EQ(textoconsigno(0), " 0");
-    EXPECT_EQ(textoconsigno(-0.0), " 0");
-    EXPECT_EQ(textoconsigno(-5), "-5");
-    EXPECT_EQ("---> " + textoconsigno(12), "--->  12");
-}
-
 TEST(FormasDeNumero, NoFinitosNoTienenTexto) {
     EXPECT_EQ(textonumero(NAN), "");
     EXPECT_EQ(textovista(INFINITY), "");
