@@ -53,16 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Casos, Anexar,
                                            CasoAnexo{"nadaAgregado", "a", "", "a", 1}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(Anexo, SinEscribirNadaNoCierraElUltimoRenglon) {
-    prueba::CarpetaTemporal carpeta;
-    escribe(carpeta / "r.txt", "abc");
-    {
-        auto anexo = Anexo::abre(carpeta / "r.txt");
-        ASSERT_TRUE(anexo.bien());
-    }
-    EXPECT_EQ(lee(carpeta / "r.txt"), "abc");
-}
-
 struct CasoRechazo {
     const char* nombre;
     std::string ruta;  // CARPETA stands for a fresh folder

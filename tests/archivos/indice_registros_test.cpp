@@ -131,7 +131,7 @@ protected:
     std::int64_t paso() const { return std::get<1>(GetParam()); }
 };
 
-TEST_P(IndiceComoListado, MismosRegistrosYMismoFinal) {
+TEST_P(IndiceComoListado, MismosRegistrosFinalYFilas) {
     const Listado l = listado(bytes(), columnasgeodesicas);
     const Indexado x = indexado(bytes(), paso());
     EXPECT_EQ(x.recuento.registros, l.recuento.registros);
@@ -139,10 +139,6 @@ TEST_P(IndiceComoListado, MismosRegistrosYMismoFinal) {
     EXPECT_EQ(x.recuento.mensaje, l.recuento.mensaje);
     EXPECT_EQ(x.indice.registros, l.recuento.registros);
     EXPECT_EQ(x.indice.lugares.size(), static_cast<std::size_t>((x.indice.registros + paso() - 1) / paso()));
-}
-
-TEST_P(IndiceComoListado, CadaFilaYTodasJuntas) {
-    const Indexado x = indexado(bytes(), paso());
     std::istringstream entrada(bytes());
     for (const auto& columnas :
          {std::span<const std::size_t>(columnasgeodesicas), std::span<const std::size_t>(columnascartesianas),

@@ -12,26 +12,6 @@ RegistroPunto sinplanas() {
             0.0,  "",      0.99999608,    "WGS 84",      ""};
 }
 
-TEST(RegistroPunto, LineaDeQuinceCampos) {
-    std::string s;
-    grabapunto(s, sinplanas());
-    EXPECT_EQ(s,
-              "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2766613.957,-4495289.171,-3597813.486,"
-              "0,0,0,\"\",.99999608,\"WGS 84\",\"\"\r\n");
-}
-
-TEST(RegistroPunto, CoeficienteUnoYFactorBajoUno) {
-    RegistroPunto r = sinplanas();
-    r[colcoefaltura] = 1.0;
-    r[colfactor] = 0.99960001;
-    r[colpunto] = 101.0;
-    r[colatributo] = ValorCampo();
-    std::string s;
-    grabapunto(s, r);
-    EXPECT_EQ(s.substr(0, 5), "101,,");
-    EXPECT_NE(s.find(",.99960001,\"\",1,\"WGS 84\""), std::string::npos) << s;
-}
-
 TEST(RegistroPunto, LeerYEscribirDaLosMismosBytes) {
     std::string original;
     grabapunto(original, sinplanas());

@@ -57,12 +57,6 @@ TEST_F(AgregarEntrada, ArchivoVacioOInexistenteRecibeLaPrimera) {
               "\"WGS 84\",6378137,6356752.31424518,.00335281066474748,.00669437999014111,.00673949674227625\r\n");
 }
 
-TEST_F(AgregarEntrada, UltimaLineaSinFinNoSeJuntaConLaNueva) {
-    escribe(carpeta / "atributos.txt", "\"a\"\r\n\"b\"");
-    ASSERT_TRUE(agregaentrada(carpeta.ruta(), catalogoatributos, renglondeatributo("c"), 2).bien());
-    EXPECT_EQ(lee(carpeta / "atributos.txt"), "\"a\"\r\n\"b\"\r\n\"c\"\r\n");
-}
-
 TEST_F(BorrarEntrada, BorraTodasLasDelNombreYConservaElOrden) {
     escribe(carpeta / "parametros.txt",
             "\"Faja 1\",\"-72\",1500000,0,\"-90\",1\r\n"
@@ -89,14 +83,6 @@ TEST_F(BorrarEntrada, LaUltimaDejaUnArchivoVacio) {
     EXPECT_TRUE(r.valor().empty());
     EXPECT_TRUE(std::filesystem::exists(carpeta / "atributos.txt"));
     EXPECT_EQ(lee(carpeta / "atributos.txt"), "");
-}
-
-TEST_F(BorrarEntrada, UnTransitorioViejoSeDescarta) {
-    escribe(carpeta / "atributos.txt", "\"a\"\r\n\"b\"\r\n");
-    escribe(carpeta / "transi.txt", "\"basura de un borrado interrumpido\"\r\n");
-    ASSERT_TRUE(borraentrada(carpeta.ruta(), catalogoatributos, "a").bien());
-    EXPECT_EQ(lee(carpeta / "atributos.txt"), "\"b\"\r\n");
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "transi.txt"));
 }
 
 TEST_F(BorrarEntrada, CatalogoMalformadoNoSeToca) {

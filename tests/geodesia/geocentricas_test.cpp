@@ -31,36 +31,6 @@ TEST(Radios, CincoDecimalesYValoresConocidos) {
     EXPECT_NEAR(calm("90", e), 6399593.6258, 1e-3);
 }
 
-// x, y, z checked against the closed formulas evaluated independently in long
-// double: they agree within the rounding to millimetres.
-TEST(GeodesicasACartesianas, FormulasCerradas) {
-    const Elipsoide e = wgs84();
-    const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
-    ASSERT_TRUE(c.bien());
-    const long double pi = 3.14159265358979L;
-    const long double b = (-(34 + 36.0L / 60 + 12.5L / 3600)) * pi / 180;
-    const long double l = (-(58 + 22.0L / 60 + 54.3L / 3600)) * pi / 180;
-    const long double n = 6378137.0L / std::sqrt(1 - 0.00669437999014111L * std::sin(b) * std::sin(b));
-    EXPECT_NEAR(c->x, static_cast<double>((n + 25) * std::cos(b) * std::cos(l)), 0.0006);
-    EXPECT_NEAR(c->y, static_cast<double>((n + 25) * std::cos(b) * std::sin(l)), 0.0006);
-    EXPECT_NEAR(c->z, static_cast<double>((n * (1 - 0.00669437999014111L) + 25) * std::sin(b)), 0.0006);
-    EXPECT_TRUE(tienedecimales(c->x, 3) && tienedecimales(c->y, 3) && tienedecimales(c->z, 3));
-}
-
-TEST(GeodesicasACartesianas, IdaYVuelta) {
-    const Elipsoide e = wgs84();
-    const auto c = geoacar("-34 36 12.5", "-58 22 54.3", 25, e, decimales453);
-    ASSERT_TRUE(c.bien());
-    const auto g = caracgeo(c->x, c->y, c->z, e, decimales453);
-    ASSERT_TRUE(g.bien());
-    // Within a few hundred-thousandths of a second, and the height to the millimetre.
-    EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 5e-5);
-    EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 22 54.3") * 3600, 5e-5);
-    EXPECT_NEAR(g->altura, 25, 0.001);
-    EXPECT_EQ(g->latitud.substr(0, 11), " -34 36 12,");
-    EXPECT_EQ(g->longitud.substr(0, 11), " -58 22 54,");
-}
-
 // Points on the axes: exact angles, and the height over a or b.
 struct CasoEje {
     double x, y, z;

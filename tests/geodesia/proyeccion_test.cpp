@@ -41,29 +41,6 @@ TEST(Proyeccion, SobreElMeridianoCentral) {
     EXPECT_EQ(p->x, redondea(arcomer("-34 36 12.5", wgs84()) - arcomer("-90", wgs84()), 3));
 }
 
-TEST(Proyeccion, FactorDeEscalaDelMeridianoCentral) {
-    RepresentacionPlana utm{"-63", 500000, 10000000, "0", 0.9996};
-    const auto p = geoapla("-30", "-63", wgs84(), utm, decimales453);
-    ASSERT_TRUE(p.bien());
-    EXPECT_EQ(p->factorescala, 0.9996);
-    EXPECT_EQ(p->y, 500000);
-}
-
-TEST(Proyeccion, PuntoAlEsteDelMeridianoCentralIdaYVuelta) {
-    const Elipsoide e = wgs84();
-    const auto p = geoapla("-34 36 12.5", "-58 24 00", e, faja5(), decimales453);
-    ASSERT_TRUE(p.bien());
-    EXPECT_EQ(p->convergencia.substr(0, 5), "   -0");  // about -0.9 degrees
-    EXPECT_GT(p->factorescala, 1);
-    EXPECT_LT(p->factorescala, 1.0005);
-    EXPECT_GT(p->y, 5500000);
-    EXPECT_LT(p->x, 10001965.729);
-    const auto g = plaageo(p->x, p->y, e, faja5(), decimales453);
-    ASSERT_TRUE(g.bien());
-    EXPECT_NEAR(gmsagra(g->latitud) * 3600, gmsagra("-34 36 12.5") * 3600, 1e-4);
-    EXPECT_NEAR(gmsagra(g->longitud) * 3600, gmsagra("-58 24 00") * 3600, 1e-4);
-}
-
 TEST(Proyeccion, SimetriaRespectoDelMeridianoCentral) {
     const Elipsoide e = wgs84();
     const auto este = geoapla("-40", "-58", e, faja5(), decimales453);

@@ -64,17 +64,6 @@ TEST_F(Lote, ProcesarSinRepresentacionYALaSalidaEstandar) {
     EXPECT_TRUE(s.ends_with(",0,0,0,\"\",1,\"WGS 84\",\"\"\r\n")) << s;
 }
 
-TEST_F(Lote, TransformarEnAmbosSentidos) {
-    escribe(carpeta / "car.txt", "\"A\",\"x\",4027894.006,307045.6,4919474.91\r\n");
-    ASSERT_EQ(corre({"transformar", "--marco", "DHDN", ruta("car.txt"), ruta("etrs.txt")}), 0) << errores.str();
-    EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  1 puntos en el archivo\n");
-    ASSERT_EQ(corre({"transformar", "--marco", "ETRS89", ruta("etrs.txt"), ruta("vuelta.txt")}), 0);
-    const std::string ida = lee(carpeta / "etrs.txt");
-    const std::string vuelta = lee(carpeta / "vuelta.txt");
-    EXPECT_NE(ida, lee(carpeta / "car.txt"));
-    EXPECT_EQ(vuelta.substr(0, 17), "\"A\",\"x\",4027894.0");
-}
-
 TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
     escribe(carpeta / "completo.txt",
             "\"P1\",\"a\",\"-34 30 00\",\"-58 30 00\",10,1,2,3,6000000.5,5500000,1,\"0 00 00\",.5,\"WGS 84\",\"Faja "
@@ -82,18 +71,6 @@ TEST_F(Lote, ColumnasPorNumeroYPorNombre) {
     ASSERT_EQ(corre({"columnas", "--columnas", "10,x plana, Punto", ruta("completo.txt"), ruta("gen.txt")}), 0)
         << errores.str();
     EXPECT_EQ(lee(carpeta / "gen.txt"), "5500000,6000000.5,\"P1\"\r\n");
-    EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
-    ASSERT_EQ(corre({"columnas", "--columnas", "5", ruta("completo.txt"), "-"}), 0);
-    EXPECT_EQ(salida.str(), "10\r\n");
-}
-
-TEST_F(Lote, AtributoConAcentoDesdeLaTerminal) {
-    escribe(carpeta / "completo.txt",
-            "\"P1\",\"Mojón\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
-            "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n"
-            "\"P3\",\"v\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
-    ASSERT_EQ(corre({"atributo", "--atributo", "Vértice", ruta("completo.txt"), ruta("gen.txt")}), 0) << errores.str();
-    EXPECT_EQ(lee(carpeta / "gen.txt"), "\"P2\",\"V\xE9rtice\",\"\",\"\",0,0,0,0,0,0,0,\"\",1,\"\",\"\"\r\n");
     EXPECT_EQ(errores.str(), "--->  1 puntos generados\n--->  1 puntos en el archivo de resultados\n");
 }
 
@@ -122,8 +99,6 @@ TEST_P(LoteRechaza, SinEscribirNiCrearNada) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, LoteRechaza,
     ::testing::ValuesIn(std::vector<CasoRechazo>{
-        {{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "--xyz", "1", "DATOS", "NUEVO"},
-         ": opción desconocida: --xyz USO"},
         {{"procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS"},
          " procesar: se esperan dos archivos, DATOS y RESULTADOS, y se dieron 1 USO"},
         {{"procesar", "--datos", "xyz", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
@@ -141,14 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
         {{"columnas", "--columnas", "1,2,1", "DATOS", "NUEVO"}, " columnas: la columna 1 (Punto) está repetida"},
         {{"columnas", "--columnas", "1,16", "DATOS", "NUEVO"}, " columnas: la columna 16 está fuera de 1 a 15"},
         {{"columnas", "--columnas", "0", "DATOS", "NUEVO"}, " columnas: la columna 0 está fuera de 1 a 15"},
-        {{"columnas", "--columnas", "Punto,Altitud", "DATOS", "NUEVO"},
-         " columnas: no hay una columna llamada \"Altitud\": use números del 1 al 15 o los nombres de las columnas"},
         {{"columnas", "--columnas", "1,,2", "DATOS", "NUEVO"},
          " columnas: no hay una columna llamada \"\": use números del 1 al 15 o los nombres de las columnas"},
-        {{"columnas", "--columnas", "1", "no-existe.txt", "NUEVO"},
-         " columnas: no existe el archivo de datos no-existe.txt"},
-        {{"columnas", "--columnas", "1", "DATOS", "DATOS"},
-         " columnas: el archivo de datos y el de resultados son el mismo: CARPETA/datos.txt"},
         {{"columnas", "--marco", "DHDN", "DATOS", "NUEVO"},
          " columnas: la opción --marco no corresponde a columnas USO"},
         {{"--carpeta", "/no/existe", "procesar", "--datos", "geo", "--elipsoide", "WGS 84", "DATOS", "NUEVO"},
@@ -180,30 +149,20 @@ TEST_F(Lote, OtraCarpetaDeCatalogos) {
     EXPECT_EQ(salida.str(), lee(carpeta / "completo.txt"));
 }
 
-struct CasoFalla {
-    std::string datos;
-    std::string mensaje;
-};
-
-class LoteSeDetiene : public Lote, public ::testing::WithParamInterface<CasoFalla> {};
-
-TEST_P(LoteSeDetiene, ConservaLoGrabadoYSaleConUno) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n" + GetParam().datos);
-    escribe(carpeta / "res.txt", "previo\r\n");
+// A record that cannot be read stops the run with status 1, keeping what was
+// written (after the line end the results file lacked); the reasons are the
+// reader's, tested with it.
+TEST_F(Lote, RegistroIlegibleConservaLoGrabadoYSaleConUno) {
+    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n\"P2\",\"a\",1,2\r\n");
+    escribe(carpeta / "res.txt", "previo");
     EXPECT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 1);
-    EXPECT_EQ(errores.str(), "rumbal-lote transformar: " + GetParam().mensaje +
-                                 "\n--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
+    EXPECT_EQ(errores.str(),
+              "rumbal-lote transformar: Registro 2 (renglón 2): el archivo termina dentro del registro.\n--->  1 "
+              "puntos calculados\n--->  2 puntos en el archivo\n");
     const std::string r = lee(carpeta / "res.txt");
     EXPECT_EQ(r.substr(0, 15), "previo\r\n\"P1\",\"a");
     EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, LoteSeDetiene,
-    ::testing::ValuesIn(std::vector<CasoFalla>{
-        {"\"P2\",\"a\",1,2\r\n", "Registro 2 (renglón 2): el archivo termina dentro del registro."},
-        {"\"P2\",\"a\",1,\"dos\",3\r\n", "Registro 2 (renglón 2): la coordenada y (dos) no es un número."},
-        {"\"P2,\"a\",1,2,3\r\n\"P3\r\n", "Registro 2 (renglón 3): falta la comilla que cierra un texto."}}));
 
 // Results files that would be wrong are refused before anything is written:
 // the output is left exactly as it was.
@@ -299,16 +258,6 @@ INSTANTIATE_TEST_SUITE_P(
          "\"DHDN\",\"Bessel 1841\",1,2,3,0,0,0,0\r\n\"ETRS89\",\"GRS 80\",0,0,0,0,0,0,-1000000\r\n",
          {"transformar", "--marco", "ETRS89"},
          "el cambio de escala k debe ser mayor que -1000000 ppm"}}));
-
-TEST_F(Lote, ResultadosSinFinDeRenglonRecibenUnoAntesDelPrimerRegistro) {
-    escribe(carpeta / "datos.txt", "\"P1\",\"a\",4000000,3000000,3800000\r\n");
-    escribe(carpeta / "res.txt", "\"P0\",\"a\",1,2,3");
-    ASSERT_EQ(corre({"transformar", "--marco", "DHDN", ruta("datos.txt"), ruta("res.txt")}), 0) << errores.str();
-    const std::string r = lee(carpeta / "res.txt");
-    EXPECT_EQ(r.substr(0, 20), "\"P0\",\"a\",1,2,3\r\n\"P1\"");
-    EXPECT_EQ(std::count(r.begin(), r.end(), '\n'), 2);
-    EXPECT_EQ(errores.str(), "--->  1 puntos calculados\n--->  2 puntos en el archivo\n");
-}
 
 struct CasoAviso {
     const char* nombre;

@@ -24,13 +24,6 @@ TEST(Renglones, EscrituraExacta) {
     EXPECT_EQ(linea({"x", ValorCampo()}), "\"x\",\r\n");
 }
 
-TEST(Renglones, CampoPorCampo) {
-    std::string s;
-    grabacampo(s, "a", false);
-    grabacampo(s, 2.5, true);
-    EXPECT_EQ(s, "\"a\",2.5\r\n");
-}
-
 // A field copied as it stands gives the bytes its value gives.
 struct CasoCrudo {
     const char* texto;
@@ -93,27 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCampo{"12abc\r\n", "12abc"}, CasoCampo{"\"abc\"xyz\r\n", "abc"},
                       CasoCampo{"  \"a b\"\r\n", "a b"}, CasoCampo{"1E999\r\n", "1E999"},
                       CasoCampo{"\"Mojón\"\n", "Mojón"}, CasoCampo{"5.\r\n", 5.0}));
-
-TEST(Renglones, TextoConComaEsUnCampo) {
-    const auto campos = leelinea("\"Pérez, Juan\",3\r\n");
-    ASSERT_EQ(campos.size(), 2u);
-    EXPECT_EQ(campos[0], ValorCampo("Pérez, Juan"));
-    EXPECT_EQ(campos[1], ValorCampo(3.0));
-}
-
-TEST(Renglones, LeerYEscribirDaLosMismosBytes) {
-    const std::string original =
-        "\"P1\",101,,\"\",\"34 36 12.5\",-58.5,.0001,1E-05,\"a,b\"\r\n7,\"007\",\"Mojón\",2E+15\r\n";
-    std::istringstream entrada(original);
-    LectorCampos lector(entrada);
-    std::vector<ValorCampo> campos;
-    std::string copia;
-    while (lector.quedandatos()) {
-        ASSERT_EQ(lector.leerenglon(campos), Lectura::correcta);
-        grabalinea(copia, campos);
-    }
-    EXPECT_EQ(copia, original);
-}
 
 // Records of n fields read in turn up to the end or the first failure: their
 // values, how the last reading ended, the line where its record started and

@@ -107,22 +107,6 @@ TEST_P(RegistrosSaltados, CamposComoEstanDanLosMismosValores) {
     EXPECT_EQ(pasos(GetParam().bytes, GetParam().n, Modo::crudo), leidos);
 }
 
-// Resumes at every record (at most about 500 of them spread over the file),
-// reading a few records from there.
-TEST_P(RegistrosSaltados, RetomarEnUnRegistroDaLoMismoQueSeguir) {
-    constexpr std::size_t unos = 4;
-    const std::vector<Paso> todos = pasos(GetParam().bytes, GetParam().n, Modo::lee);
-    const std::size_t salto = todos.size() / 500 + 1;
-    for (std::size_t i = 0; i < todos.size(); i += salto) {
-        std::istringstream entrada(GetParam().bytes);
-        entrada.seekg(todos[i].lugar.byte);
-        LectorCampos lector(entrada, todos[i].lugar);
-        const auto desde = todos.begin() + static_cast<std::ptrdiff_t>(i);
-        const std::vector<Paso> esperados(desde, desde + static_cast<std::ptrdiff_t>(std::min(unos, todos.size() - i)));
-        ASSERT_EQ(pasos(lector, GetParam().n, Modo::lee, unos), esperados) << "desde el registro " << i + 1;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Casos, RegistrosSaltados,
     ::testing::Values(CasoRegistros{"comas_entre_comillas", "\"a,b\",1\r\n\"c\" , \",\"\r\n", 2},

@@ -47,43 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTexto{0.99999999, ".99999999", "0.99999999"}, CasoTexto{1e14, "100000000000000", "100000000000000"},
                       CasoTexto{0.00012345, ".00012345", "0.00012345"}));
 
-TEST(FormasDeNumero, FormaConSigno) {
-    EXPECT_EQ(textoconsigno(0.5), " .5");
-    EXPECT_EQ(textoconsigno(2.5), " 2.5");
-    EXPECT_EQ(textoconsigno(0), " 0");
-    EXPECT_EQ(textoconsigno(-0.0), " 0");
-    EXPECT_EQ(textoconsigno(-5), "-5");
-    EXPECT_EQ("---> " + textoconsigno(12), "--->  12");
-}
-
 TEST(FormasDeNumero, NoFinitosNoTienenTexto) {
     EXPECT_EQ(textonumero(NAN), "");
     EXPECT_EQ(textovista(INFINITY), "");
     EXPECT_EQ(textoconsigno(-INFINITY), "");
-}
-
-// Every number text must read back as the value rounded to 15 digits, with no
-// trailing zero, whichever path wrote it.
-TEST(FormasDeNumero, IdaYVueltaEnTodasLasMagnitudes) {
-    std::mt19937_64 azar(99);
-    std::uniform_real_distribution<double> mantisa(1, 10);
-    std::uniform_int_distribution<int> exponente(-8, 18);
-    std::uniform_int_distribution<int> decimales(0, 9);
-    for (int i = 0; i < 200000; ++i) {
-        double x = mantisa(azar) * std::pow(10.0, exponente(azar));
-        if (i % 2 == 0) x = redondea(x, decimales(azar));
-        if (i % 3 == 0) x = -x;
-        const std::string t = textonumero(x);
-        ASSERT_EQ(leenumero(t), redondea15(x)) << t;
-        const std::size_t e = t.find('E');
-        const std::string mantisatexto = t.substr(0, e);
-        if (mantisatexto.find('.') != std::string::npos) {
-            ASSERT_NE(mantisatexto.back(), '0') << t;
-        }
-        char referencia[40];
-        auto r = std::to_chars(referencia, referencia + sizeof referencia, redondea15(x), std::chars_format::general, 15);
-        ASSERT_EQ(leenumero(std::string(referencia, r.ptr)), leenumero(t)) << t;
-    }
 }
 
 // The exact decimal path, written out plainly: std::to_chars rounds the exact

@@ -55,7 +55,9 @@ private slots:
     void init() { QVERIFY(arranca()); }
     void cleanup() { termina(); }
 
-    void abreConSusTitulos_data() {
+    // Each opens with its captions; "Salir" closes it and leaves the main
+    // window as it was; it opens again.
+    void abreYSalirLaCierra_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("ventana");
         QTest::addColumn<QString>("titulo");
@@ -65,18 +67,33 @@ private slots:
         QTest::newRow("manual") << "mnumanual" << static_cast<int>(Ventana::manual)
                                 << QStringLiteral("Guia del Usuario") << QStringLiteral("CARACTERÍSTICAS GENERALES");
     }
-    void abreConSusTitulos() {
+    void abreYSalirLaCierra() {
         QFETCH(QString, item);
         QFETCH(int, ventana);
         QFETCH(QString, titulo);
         QFETCH(QString, marco);
-        QWidget* w = menu(qPrintable(item), static_cast<Ventana>(ventana));
+        QPointer<Forconversion> p = programa->principal();
+        QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
+        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
+        const QStringList antes = estadoprincipal(p);
+        QPointer<QWidget> w = menu(qPrintable(item), static_cast<Ventana>(ventana));
         QVERIFY(w);
         QVERIFY(w->isVisible());
         QCOMPARE(w->windowTitle(), titulo);
         QCOMPARE(control<QGroupBox>(w, "Frame1")->title(), marco);
         QCOMPARE(control<QPushButton>(w, "botsalir")->text(), QStringLiteral("Salir"));
+        pulsa(w, "botsalir");
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+        QVERIFY(!programa->ventana(static_cast<Ventana>(ventana)));
+        QVERIFY(p);
+        QCOMPARE(programa->principal(), p.data());
+        QVERIFY(p->isVisible());
+        QCOMPARE(estadoprincipal(p), antes);
         QVERIFY(plataforma->mensajes.isEmpty());
+        QVERIFY(!plataforma->terminado);
+        // And it opens again.
+        QVERIFY(menu(qPrintable(item), static_cast<Ventana>(ventana)));
     }
 
     void acercaDeConSuTexto() {
@@ -101,30 +118,6 @@ private slots:
         // The paragraphs wrap: more lines than the text has line ends.
         const int renglones = etiqueta->height() / etiqueta->fontMetrics().lineSpacing();
         QVERIFY2(renglones > 9, qPrintable(QString::number(renglones)));
-    }
-
-    void salirCierraYDejaLaPrincipal_data() { abreConSusTitulos_data(); }
-    void salirCierraYDejaLaPrincipal() {
-        QFETCH(QString, item);
-        QFETCH(int, ventana);
-        QPointer<Forconversion> p = programa->principal();
-        QVERIFY(elige(p, "lst_Elipso", QStringLiteral("WGS 84")));
-        pon(p, "txtlat", QStringLiteral("-34 36 12.5"));
-        const QStringList antes = estadoprincipal(p);
-        QPointer<QWidget> w = menu(qPrintable(item), static_cast<Ventana>(ventana));
-        QVERIFY(w);
-        pulsa(w, "botsalir");
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-        QVERIFY(!programa->ventana(static_cast<Ventana>(ventana)));
-        QVERIFY(p);
-        QCOMPARE(programa->principal(), p.data());
-        QVERIFY(p->isVisible());
-        QCOMPARE(estadoprincipal(p), antes);
-        QVERIFY(plataforma->mensajes.isEmpty());
-        QVERIFY(!plataforma->terminado);
-        // And it opens again.
-        QVERIFY(menu(qPrintable(item), static_cast<Ventana>(ventana)));
     }
 
     void enlaceAbreLaGuia() {

@@ -77,24 +77,4 @@ inline void teclea(QWidget* ventana, const char* campo, const QString& teclas, b
     if (tab) QTest::keyClick(f, Qt::Key_Tab);
 }
 
-// The caption of a frame, a label, a button or a menu item.
-inline QString rotulo(QWidget* ventana, const char* nombre) {
-    const QString n = QString::fromUtf8(nombre);
-    if (auto* g = ventana->findChild<QGroupBox*>(n)) return g->title();
-    if (auto* l = ventana->findChild<QLabel*>(n)) return l->text();
-    if (auto* b = ventana->findChild<QAbstractButton*>(n)) return b->text();
-    if (auto* a = ventana->findChild<QAction*>(n)) return a->text();
-    qFatal("%s no tiene un rótulo %s", qPrintable(ventana->objectName()), nombre);
-}
-
-// Every caption of a window against its literal text: the names that differ.
-inline QStringList rotulosdistintos(QWidget* ventana,
-                                    std::initializer_list<std::pair<const char*, const char*>> esperados) {
-    QStringList distintos;
-    for (const auto& [nombre, texto] : esperados)
-        if (rotulo(ventana, nombre) != QString::fromUtf8(texto))
-            distintos << QStringLiteral("%1: \"%2\"").arg(QString::fromUtf8(nombre), rotulo(ventana, nombre));
-    return distintos;
-}
-
 }  // namespace rumbal::prueba
