@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ios>
 #include <span>
+#include <streambuf>
 
 namespace rumbal {
 
@@ -36,11 +37,10 @@ public:
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-        // The stream that wraps this one turns the exception into its bad state.
-        if (luego_.bad()) throw std::ios_base::failure("input failed");
         luego_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
         const auto leidos = static_cast<std::size_t>(luego_.gcount());
         if (leidos == 0) {
+            // The stream that wraps this one turns the exception into its bad state.
             if (luego_.bad()) throw std::ios_base::failure("input failed");
             return traits_type::eof();
         }

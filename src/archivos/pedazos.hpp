@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,9 +1,6 @@
 #include "archivos/recorrido.hpp"
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "archivos/anexo.hpp"
@@ -355,11 +352,11 @@ Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, c
         for (int k = 0; k < 2 && !trozos[k].bytes.empty(); ++k) {
             const Trozo& t = trozos[k];
             if (!t.fiel) return secuencial(static_cast<std::size_t>(t.byte - pedazos.byte()));
+            const Tramo& h = hechos[k];
             r.marcautf8 = r.marcautf8 || t.marcautf8;
-            const bool sigue = agrega(hechos[k], salida.memoria(), r, avance, avisado);
+            const bool sigue = agrega(h, salida.memoria(), r, avance, avisado);
             if (salida.llena() && !salida.entrega()) return cierre.noseescribe();
             if (!sigue) return cierre.termina(Estado::cancelado, {});
-            const Tramo& h = hechos[k];
             if (!h.motivo.empty())
                 return cierre.termina(Estado::fallo,
                                       mensajederegistro(r.registros + 1, linea + t.lineas[h.hechos] - 1, h.motivo));
