@@ -100,14 +100,12 @@ void Forgenerar::botabrir_Click() {
 
 void Forgenerar::botgenerar_Click() {
     const std::vector<std::size_t> columnas = eleccion_.columnas();
-    corre([columnas](std::istream& completo, std::ostream& generado, const Avance& avance) {
-        return seleccionacolumnas(completo, generado, columnas, avance);
-    });
-}
-
-void Forgenerar::alterminar(const Recuento&) {
-    Label2_->setText(QStringLiteral(" "));
-    botterminar_->setFocus();
+    corre([columnas](std::istream& completo, std::ostream& generado,
+                     const Avance& avance) { return seleccionacolumnas(completo, generado, columnas, avance); },
+          [this] {
+              Label2_->setText(QStringLiteral(" "));
+              botterminar_->setFocus();
+          });
 }
 
 }  // namespace rumbal

@@ -22,9 +22,6 @@ public:
 
     const EleccionColumnas& eleccion() const { return eleccion_; }
 
-protected:
-    void alterminar(const Recuento& recuento) override;
-
 private:
     EleccionColumnas eleccion_;
     QLabel *Label1_, *Label2_, *Label3_;

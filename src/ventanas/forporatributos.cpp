@@ -62,16 +62,14 @@ void Forporatributos::botabrir_Click() {
 
 void Forporatributos::botgenerar_Click() {
     const std::string atributo = elegido_;
-    corre([atributo](std::istream& completo, std::ostream& generado, const Avance& avance) {
-        return seleccionaatributo(completo, generado, atributo, avance);
-    });
-}
-
-void Forporatributos::alterminar(const Recuento&) {
-    Label3_->setEnabled(false);
-    botterminar_->setFocus();
-    Text1_->setEnabled(false);
-    Text2_->setEnabled(false);
+    corre([atributo](std::istream& completo, std::ostream& generado,
+                     const Avance& avance) { return seleccionaatributo(completo, generado, atributo, avance); },
+          [this] {
+              Label3_->setEnabled(false);
+              botterminar_->setFocus();
+              Text1_->setEnabled(false);
+              Text2_->setEnabled(false);
+          });
 }
 
 }  // namespace rumbal

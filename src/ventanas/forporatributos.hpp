@@ -20,9 +20,6 @@ public:
     void botabrir_Click();
     void botgenerar_Click();
 
-protected:
-    void alterminar(const Recuento& recuento) override;
-
 private:
     std::vector<std::string> atributos_;
     std::string elegido_;  // Windows-1252

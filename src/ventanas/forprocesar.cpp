@@ -113,15 +113,13 @@ void Forprocesar::botcalcular_Click() {
         plataforma_.avisa(this, frase(revision.error().mensaje()));
         return;
     }
-    corre([p](std::istream& datos, std::ostream& resultados, const Avance& avance) {
-        return procesa(datos, resultados, p, avance);
-    });
-}
-
-void Forprocesar::alterminar(const Recuento&) {
-    Label4_[0]->setEnabled(false);
-    Text1_->setEnabled(false);
-    Text2_->setEnabled(false);
+    corre([p](std::istream& datos, std::ostream& resultados,
+              const Avance& avance) { return procesa(datos, resultados, p, avance); },
+          [this] {
+              Label4_[0]->setEnabled(false);
+              Text1_->setEnabled(false);
+              Text2_->setEnabled(false);
+          });
 }
 
 }  // namespace rumbal

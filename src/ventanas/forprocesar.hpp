@@ -27,9 +27,6 @@ public:
     void botabrir_Click();
     void botcalcular_Click();
 
-protected:
-    void alterminar(const Recuento& recuento) override;
-
 private:
     std::vector<EntradaElipsoide> elipsoides_;
     std::vector<EntradaRepresentacion> representaciones_;

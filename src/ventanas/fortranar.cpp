@@ -100,15 +100,13 @@ void Fortranar::botcalcular_Click() {
                                     aqt(revision.error().mensaje()));
         return;
     }
-    corre([t, d](std::istream& datos, std::ostream& resultados, const Avance& avance) {
-        return transformaarchivo(datos, resultados, t, d, avance);
-    });
-}
-
-void Fortranar::alterminar(const Recuento&) {
-    Text1_->setText(QStringLiteral(" "));
-    Text2_->setText(QStringLiteral(" "));
-    Label40_->setText(QString());
+    corre([t, d](std::istream& datos, std::ostream& resultados,
+                 const Avance& avance) { return transformaarchivo(datos, resultados, t, d, avance); },
+          [this] {
+              Text1_->setText(QStringLiteral(" "));
+              Text2_->setText(QStringLiteral(" "));
+              Label40_->setText(QString());
+          });
 }
 
 }  // namespace rumbal

@@ -22,9 +22,6 @@ public:
     void botabrir_Click();
     void botcalcular_Click();
 
-protected:
-    void alterminar(const Recuento& recuento) override;
-
 private:
     std::vector<EntradaMarco> marcos_;
     QComboBox* lst_partra_;

@@ -161,7 +161,7 @@ VentanaArchivos::Apertura VentanaArchivos::cancela() {
     return Apertura::cancelada;
 }
 
-bool VentanaArchivos::corre(Corrida corrida) {
+bool VentanaArchivos::corre(Corrida corrida, std::function<void()> alterminar) {
     std::shared_ptr<std::ifstream> datos = estado_.archivos.tomalectura(clave(1));
     std::shared_ptr<Anexo> resultados = estado_.archivos.tomaagregado(clave(2));
     if (!datos || !resultados) {
@@ -187,17 +187,17 @@ bool VentanaArchivos::corre(Corrida corrida) {
             cierraresultados(*resultados, r);
             return r;
         },
-        [this](const Recuento& r) { termina(r); });
+        [this, alterminar = std::move(alterminar)](const Recuento& r) { termina(r, alterminar); });
     return true;
 }
 
-void VentanaArchivos::termina(const Recuento& r) {
+void VentanaArchivos::termina(const Recuento& r, const std::function<void()>& alterminar) {
     const QString rutadatos = Text1_->text();
     Label9_->setText(QString::fromUtf8(textocuenta(r.registros, diseno_.corrida->puntos)));
     if (r.lineasarchivo) Label10_->setText(QString::fromUtf8(textocuenta(*r.lineasarchivo, diseno_.enelarchivo)));
     ciclo_.pasa(Paso::hecho);
     aplicaciclo();
-    alterminar(r);
+    alterminar();
     if (r.estado == Estado::fallo)
         plataforma_.avisa(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo de datos: ") + rutadatos +
                                     QStringLiteral("\nLos puntos grabados antes quedan en el archivo de resultados."));

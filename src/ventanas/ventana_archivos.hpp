@@ -73,10 +73,9 @@ protected:
     // once both are open, indicacion says how to go on.
     void abreseleccion(QLabel* indicacion);
     // Starts a run on the open files; false (with a message) when they are
-    // no longer open.
-    bool corre(Corrida corrida);
-    // The window's own changes once a run has ended and the counts are shown.
-    virtual void alterminar(const Recuento& recuento) = 0;
+    // no longer open. alterminar makes the window's own changes once the run
+    // has ended and the counts are shown.
+    bool corre(Corrida corrida, std::function<void()> alterminar);
     // Sets the enabled state of "Abrir" and the run button from the step.
     void aplicaciclo();
     void closeEvent(QCloseEvent* evento) override;
@@ -93,7 +92,7 @@ protected:
 private:
     std::string clave(int archivo) const;
     Apertura cancela();
-    void termina(const Recuento& recuento);
+    void termina(const Recuento& recuento, const std::function<void()>& alterminar);
 
     // The results file of the last "Abrir": the one the run's count line
     // counts, even if another window's "Abrir" changed the program's results
