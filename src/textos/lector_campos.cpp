@@ -1,9 +1,10 @@
 #include "textos/lector_campos.hpp"
 
-#include <array>
 #include <charconv>
 #include <cstring>
 #include <fstream>
+
+#include "textos/busqueda_tope.hpp"
 
 namespace rumbal {
 
@@ -12,13 +13,6 @@ constexpr std::size_t tamanomemoria = 1 << 16;
 
 bool esblanco(int c) { return c == ' ' || c == '\t'; }
 bool esfindelinea(int c) { return c == '\r' || c == '\n'; }
-
-// The bytes that end a run of juntahasta: tope and the line ends.
-constexpr std::array<bool, 256> topes(char tope) {
-    std::array<bool, 256> t{};
-    t[static_cast<unsigned char>(tope)] = t['\r'] = t['\n'] = true;
-    return t;
-}
 }  // namespace
 
 LectorCampos::LectorCampos(std::istream& entrada)
@@ -98,13 +92,11 @@ bool LectorCampos::quedandatos() {
 // Inlined: it runs for every field, most of them a few bytes long.
 template <bool junta, char tope>
 [[gnu::always_inline]] inline int LectorCampos::juntahasta(std::string& texto) {
-    static constexpr std::array<bool, 256> para = topes(tope);
     for (;;) {
         if (mira() < 0) return -1;
         const char* inicio = datos_ + posicion_;
         const char* final = datos_ + fin_;
-        const char* p = inicio;
-        while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
+        const char* p = buscatope<tope>(inicio, final);
         if constexpr (junta) texto.append(inicio, static_cast<std::size_t>(p - inicio));
         posicion_ += static_cast<std::size_t>(p - inicio);
         if (renglonexcedido()) return -2;
@@ -119,12 +111,6 @@ template <bool junta, char tope>
 template <bool junta>
 [[gnu::always_inline]] inline bool LectorCampos::delimitaenmemoria(std::string& texto, bool& entrecomillas,
                                                                    bool& findelinea) {
-    static constexpr std::array<bool, 256> finsincomillas = topes(',');
-    static constexpr std::array<bool, 256> fincomillas = topes('"');
-    const auto busca = [](const char* p, const char* final, const std::array<bool, 256>& para) {
-        while (p < final && !para[static_cast<unsigned char>(*p)]) ++p;
-        return p;
-    };
     const char* const final = datos_ + fin_;
     const char* p = datos_ + posicion_;
     while (p < final && esblanco(*p)) ++p;
@@ -135,11 +121,11 @@ template <bool junta>
     const char* fin = nullptr;    // its comma or line end
     if (entrecomillas) {
         desde = p + 1;
-        hasta = busca(desde, final, fincomillas);
+        hasta = buscatope<'"'>(desde, final);
         if (hasta == final || *hasta != '"') return false;
-        fin = busca(hasta + 1, final, finsincomillas);
+        fin = buscatope<','>(hasta + 1, final);
     } else {
-        hasta = fin = busca(p, final, finsincomillas);
+        hasta = fin = buscatope<','>(p, final);
     }
     if (fin == final) return false;
     const std::size_t posicionfin = static_cast<std::size_t>(fin - datos_);
