@@ -3,14 +3,12 @@
 
 #include "lote/lote.hpp"
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <functional>
 #include <sstream>
 
 #include "comun/carpeta_temporal.hpp"
