@@ -27,15 +27,6 @@ TEST(DatosPorDefecto, CadaArchivoEsWindows1252ConCRLF) {
     }
 }
 
-TEST(DatosPorDefecto, ElCatalogoCargaDesdeLaCarpetaDelEjecutable) {
-    // The build puts the data beside every executable, this one included.
-    const auto r = cargacatalogos(std::filesystem::read_symlink("/proc/self/exe").parent_path());
-    ASSERT_TRUE(r.bien()) << r.error().mensaje();
-    const Decimales& d = r.valor().decimales;
-    EXPECT_EQ((std::vector<double>{d.angulos, d.geograficas, d.metros}), (std::vector<double>{4, 4, 3}));
-    EXPECT_GE(r.valor().atributos.size(), 5u);
-}
-
 TEST(DatosPorDefecto, ElipsoidesDerivadosComoLosDerivaElEditor) {
     const struct {
         const char* nombre;

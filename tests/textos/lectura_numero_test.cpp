@@ -39,9 +39,6 @@ TEST(LecturaInicial, FueraDeRangoEsInfinito) {
 
 TEST(LecturaEstricta, TodoElTextoUnNumero) {
     EXPECT_EQ(leenumeroestricto(" 12.5 "), 12.5);
-    EXPECT_EQ(leenumeroestricto("-.25"), -0.25);
-    EXPECT_EQ(leenumeroestricto("6378137"), 6378137.0);
-    EXPECT_EQ(leenumeroestricto("298.257223563"), 298.257223563);
     EXPECT_EQ(leenumeroestricto("1E-05"), 1e-05);
     for (const char* malo : {"12.5x", "", "   ", "1 2", "12,5", "1E999", "abc", ".", "-"})
         EXPECT_FALSE(leenumeroestricto(malo).has_value()) << '"' << malo << '"';

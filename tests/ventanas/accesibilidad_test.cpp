@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
-#include <QLabel>
 #include <QtTest>
 
 #include "ventanas/arranque.hpp"

@@ -1,7 +1,6 @@
 // The help windows, opened from "&Ayuda": their captions, the guide text
 // character for character, "Salir", and the link to the guide document.
 
-#include <QAction>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>

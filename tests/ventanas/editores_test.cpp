@@ -2,7 +2,6 @@
 // opened from "&Modificar" in add and delete modes, with the exact bytes they
 // leave in the catalogue files and the reload protocol of "Terminar".
 
-#include <QAction>
 #include <QtTest>
 
 #include "ventanas/arranque.hpp"

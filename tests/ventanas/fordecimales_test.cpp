@@ -1,7 +1,6 @@
 // The decimal places window, opened from "&Modificar" / "&Decimales", and the
 // reload protocol of its "Terminar", end to end.
 
-#include <QAction>
 #include <QtTest>
 
 #include "ventanas/arranque.hpp"

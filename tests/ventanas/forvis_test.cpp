@@ -1,7 +1,6 @@
 // The three viewers, one window with three column sets, opened from the main
 // window's "&Vista" menu and driven through their widgets, offscreen.
 
-#include <QAction>
 #include <QTableView>
 #include <QtTest>
 

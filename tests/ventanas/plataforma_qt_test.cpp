@@ -3,19 +3,17 @@
 
 #include "ventanas/plataforma_qt.hpp"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <functional>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "comun/carpeta_temporal.hpp"
 

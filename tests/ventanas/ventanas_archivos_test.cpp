@@ -5,10 +5,8 @@
 // same input: the windows and the batch tool run the same algorithms.
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QtTest>
 #include <atomic>
 #include <sstream>
