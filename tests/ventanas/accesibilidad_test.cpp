@@ -48,9 +48,6 @@ class PruebaAccesibilidad : public PruebaConPrograma {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(arranca()); }
-    void cleanup() { termina(); }
-
     void cadaVentana_data() {
         QTest::addColumn<QString>("item");  // empty: the main window
         QTest::newRow("principal") << "";

@@ -3,6 +3,7 @@
 // nothing and answers the file dialogs, and the program with its main window.
 
 #include <QAction>
+#include <QTest>
 #include <memory>
 
 #include "comun/carpeta_temporal.hpp"
@@ -35,10 +36,16 @@ public:
     std::unique_ptr<Programa> programa;  // last, so it goes first
 };
 
-// A QtTest class whose every test starts its own program: init() calls
-// arranca(), cleanup() termina(). A test that changes the catalogues first
-// calls prepara(), then abre().
+// A QtTest class whose every test starts its own program on the tests'
+// catalogues; a class whose tests start otherwise (changing the catalogues
+// first: prepara(), then abre()) has an init() of its own.
 class PruebaConPrograma : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(arranca()); }
+    void cleanup() { termina(); }
+
 protected:
     void prepara(Marcos marcos = Marcos::deprueba) {
         arranque = std::make_unique<Arranque>(marcos);

@@ -51,9 +51,6 @@ class PruebaAyuda : public PruebaConPrograma {
     std::filesystem::path pdf() const { return *carpeta / "Rumbal 1.0.1 Guía del usuario.pdf"; }
 
 private slots:
-    void init() { QVERIFY(arranca()); }
-    void cleanup() { termina(); }
-
     // Each opens with its captions; "Salir" closes it and leaves the main
     // window as it was; it opens again.
     void abreYSalirLaCierra_data() {

@@ -21,9 +21,6 @@ class PruebaEditores : public PruebaConPrograma {
     std::string archivo(const char* nombre) { return lee(*carpeta / nombre); }
 
 private slots:
-    void init() { QVERIFY(arranca()); }
-    void cleanup() { termina(); }
-
     // WGS 84 from a and 1/f gives the shipped line; "Terminar" shows it in a fresh main window.
     void agregarElipsoide() {
         const std::string antes = archivo("elipsoide.txt");

@@ -16,9 +16,6 @@ class PruebaFordecimales : public PruebaConPrograma {
     std::string varios() { return lee(*carpeta / "varios.txt"); }
 
 private slots:
-    void init() { QVERIFY(arranca()); }
-    void cleanup() { termina(); }
-
     // The window shows the file's decimals; the boxes as typed, each read by
     // its leading number (the reading is the number reader's), are saved as
     // one line, written anew each time.

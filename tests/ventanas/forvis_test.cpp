@@ -52,7 +52,6 @@ private slots:
         QVERIFY(arranca());
         escribe(*carpeta / "completo.txt", completo);
     }
-    void cleanup() { termina(); }
 
     void tresVistas_data() {
         QTest::addColumn<QString>("item");

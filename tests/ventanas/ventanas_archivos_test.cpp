@@ -92,9 +92,6 @@ class PruebaVentanasArchivos : public PruebaConPrograma {
     }
 
 private slots:
-    void init() { QVERIFY(arranca()); }
-    void cleanup() { termina(); }
-
     // ---- Processing --------------------------------------------------
 
     // Each menu item opens the window in its mode; the whole run, from the
