@@ -21,8 +21,6 @@ class PruebaForconversion : public PruebaConPrograma {
     T* c(const char* nombre) {
         return control<T>(w, nombre);
     }
-    QString texto(const char* nombre) { return prueba::texto(w, nombre); }
-    QStringList textos(std::initializer_list<const char*> nombres) { return prueba::textos(w, nombres); }
     void elige(const char* lista, const QString& nombre) {
         QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre));
     }
@@ -30,7 +28,6 @@ class PruebaForconversion : public PruebaConPrograma {
     void teclea(std::initializer_list<std::pair<const char*, QString>> campos) {
         for (const auto& [campo, teclas] : campos) teclea(campo, teclas);
     }
-    void pulsa(const char* boton) { prueba::pulsa(w, boton); }
     void transforma() { w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger(); }
     // The program started on the catalogues of the folder, its main window active.
     bool arranca() {
@@ -61,7 +58,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("CONVERSION DE COORDENADAS"));
         QCOMPARE(w->anchotwips(), 7685);
         QCOMPARE(w->width(), 768);
-        QCOMPARE(QStringList({texto("Text7"), texto("Text8"), texto("Text9")}), QStringList({"8", "6", "10"}));
+        QCOMPARE(QStringList({texto(w, "Text7"), texto(w, "Text8"), texto(w, "Text9")}), QStringList({"8", "6", "10"}));
         QCOMPARE(c<QComboBox>("lst_partra")->itemText(1), QStringLiteral("ETRS89"));
         for (const char* lista : {"lst_Elipso", "lst_atrib", "lst_param", "lst_partra"})
             QCOMPARE(c<QComboBox>(lista)->currentIndex(), -1);
@@ -104,7 +101,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), nombre);
         }
         // The height box left blank reads as 0, at coefficient 1.
-        QCOMPARE(textos({"txtalt", "Labelca"}), QStringList({"0", "1"}));
+        QCOMPARE(textos(w, {"txtalt", "Labelca"}), QStringList({"0", "1"}));
         // The hidden frame panel takes no stop: from the file box to the count.
         c("Text1")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(c("Text1"), Qt::Key_Tab);
@@ -115,7 +112,7 @@ private slots:
     void catalogoVacioDaCuentaCero() {
         escribe(*carpeta / "atributos.txt", "");
         QVERIFY(arranca());
-        QCOMPARE(texto("Text7"), QStringLiteral("0"));
+        QCOMPARE(texto(w, "Text7"), QStringLiteral("0"));
         QCOMPARE(c<QComboBox>("lst_atrib")->count(), 0);
     }
 
@@ -132,7 +129,7 @@ private slots:
 
     void eleccionDeElipsoideYRepresentacion() {
         QVERIFY(arranca("WGS 84"));
-        QCOMPARE(texto("Label3(4)"), QStringLiteral("1ra.excentricidad = 0.00669437999014111"));
+        QCOMPARE(texto(w, "Label3(4)"), QStringLiteral("1ra.excentricidad = 0.00669437999014111"));
         for (const char* campo : {"txtlat", "txtlon", "txtalt", "txtx", "txty", "txtz"}) {
             QVERIFY(c(campo)->isEnabled());
             QCOMPARE(c(campo)->text(), QStringLiteral(" "));
@@ -142,29 +139,29 @@ private slots:
         // The first choice of a representation keeps the fields; the second clears them.
         teclea("txtlat", QStringLiteral("-34"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        QCOMPARE(textos({"txtlat", "Label4(2)"}), QStringList({" -34 00 00", "Falso Este= 5500000 m."}));
+        QCOMPARE(textos(w, {"txtlat", "Label4(2)"}), QStringList({" -34 00 00", "Falso Este= 5500000 m."}));
         QVERIFY(c("Txtxgk")->isEnabled());
         elige("lst_param", QStringLiteral("Faja 4"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "txtlat"), QStringLiteral(" "));
     }
 
     void conversionesDeIdaYVuelta() {
         QVERIFY(arranca());
         preparapunto();
-        QCOMPARE(textos({"txtlat", "txtlon", "Label8", "Labelca"}),
+        QCOMPARE(textos(w, {"txtlat", "txtlon", "Label8", "Labelca"}),
                  QStringList({" -34 36 12.5", " -58 22 54.3", "coef. de altura=", "0.99999608"}));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("botgac(0)"));
-        pulsa("botgac(0)");
-        QCOMPARE(textos({"txtx", "txty", "txtz"}), QStringList({"2755261.841", "-4475419.437", "-3601759.93"}));
-        pulsa("botcag");
-        QCOMPARE(textos({"txtlat", "txtlon", "txtalt", "Labelca"}),
+        pulsa(w, "botgac(0)");
+        QCOMPARE(textos(w, {"txtx", "txty", "txtz"}), QStringList({"2755261.841", "-4475419.437", "-3601759.93"}));
+        pulsa(w, "botcag");
+        QCOMPARE(textos(w, {"txtlat", "txtlon", "txtalt", "Labelca"}),
                  QStringList({" -34 36 12.5", " -58 22 54.3", "25", "0.99999608"}));
-        pulsa("botgagk");
-        QCOMPARE(textos({"Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Label4(8)", "Label4(9)"}),
+        pulsa(w, "botgagk");
+        QCOMPARE(textos(w, {"Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Label4(8)", "Label4(9)"}),
                  QStringList({"6170171.746", "5648443.249", "1.0002715", "   -0 55 08.9822",
                               "mod. deform.=", "conv.de merid.="}));
-        pulsa("botgkag");
-        QCOMPARE(textos({"txtlat", "txtlon", "txtalt", "txtx", "Labelca", "Label4(8)"}),
+        pulsa(w, "botgkag");
+        QCOMPARE(textos(w, {"txtlat", "txtlon", "txtalt", "txtx", "Labelca", "Label4(8)"}),
                  QStringList({" -34 36 12.5", " -58 22 54.3", "0", " ", "1", "mod.de deform.="}));
     }
 
@@ -172,26 +169,26 @@ private slots:
         QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
         teclea({{"Txtxgk", "6170171.746"}, {"Txtygk", "5648443.249"}});
-        QCOMPARE(textos({"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
+        QCOMPARE(textos(w, {"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
                  QStringList({" ", " ", " ", "1.0002715", "   -0 55 08.9822", "5648443.249"}));
     }
 
     void comaYTeclasQueBorran() {
         QVERIFY(arranca());
         preparapunto();
-        pulsa("botgac(0)");
+        pulsa(w, "botgac(0)");
         teclea("txtz", QStringLiteral("12,5"), false);
-        QCOMPARE(texto("txtz"), QStringLiteral("125"));
+        QCOMPARE(texto(w, "txtz"), QStringLiteral("125"));
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Utilice el punto (.) como separador decimal")});
         QCOMPARE(plataforma->pitidos, 1);
-        QCOMPARE(textos({"txtlat", "Txtxgk"}), QStringList({" ", " "}));
+        QCOMPARE(textos(w, {"txtlat", "Txtxgk"}), QStringList({" ", " "}));
         teclea("txtalt", QStringLiteral("150"));
         teclea("txtlon", QStringLiteral("-58"), false);
-        QCOMPARE(textos({"txtalt", "Labelca", "Label8", "txtx"}), QStringList({"0", "", "", " "}));
+        QCOMPARE(textos(w, {"txtalt", "Labelca", "Label8", "txtx"}), QStringList({"0", "", "", " "}));
         teclea("txtx", QStringLiteral("1"), false);
         for (const char* campo :
              {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
-            QCOMPARE(texto(campo), QStringLiteral(" "));
+            QCOMPARE(texto(w, campo), QStringLiteral(" "));
     }
 
     void rangoDeLatitudYLongitud() {
@@ -201,13 +198,13 @@ private slots:
         QCOMPARE(plataforma->mensajes[0],
                  QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
                                 "  -90 grados y menor o igual que 90 grados]"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -90 00 60"));
+        QCOMPARE(texto(w, "txtlat"), QStringLiteral(" -90 00 60"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtlat"));
         teclea("txtlat", QStringLiteral("-34  36   10.5"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" -34 36 10.5"));
+        QCOMPARE(texto(w, "txtlat"), QStringLiteral(" -34 36 10.5"));
         teclea("txtlon", QStringLiteral("-180"));
         QCOMPARE(plataforma->mensajes.size(), 1);
-        QCOMPARE(texto("txtlon"), QStringLiteral("-180 00 00"));
+        QCOMPARE(texto(w, "txtlon"), QStringLiteral("-180 00 00"));
         teclea("txtlon", QStringLiteral("180 00 01"));
         QCOMPARE(plataforma->mensajes.size(), 2);
         QVERIFY(plataforma->mensajes[1].startsWith(QStringLiteral("          LONGITUD FUERA DE RANGO\r\n")));
@@ -217,11 +214,11 @@ private slots:
     void cartesianasEnCero() {
         QVERIFY(arranca("WGS 84"));
         teclea({{"txtx", "0"}, {"txty", "0"}, {"txtz", "0"}});
-        pulsa("botcag");
+        pulsa(w, "botcag");
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Ingrese las coordenadas a convertir")});
         QCOMPARE(plataforma->pitidos, 1);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtx"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "txtlat"), QStringLiteral(" "));
     }
 
     void guardarYCerrar() {
@@ -230,10 +227,10 @@ private slots:
         elige("lst_atrib", QStringLiteral("Mojón"));
         teclea("txtid", QStringLiteral("P1"));
         preparapunto();
-        pulsa("botgac(0)");
-        pulsa("botgagk");
+        pulsa(w, "botgac(0)");
+        pulsa(w, "botgagk");
         plataforma->respuestas.push_back(ruta);
-        pulsa("botguardar");
+        pulsa(w, "botguardar");
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Para Guardar primero debe abrir un archivo")});
         QCOMPARE(plataforma->pitidos, 1);
         QCOMPARE(plataforma->dialogos,
@@ -243,19 +240,19 @@ private slots:
             "\"P1\",\"Moj\xF3n\",\"-34 36 12.5\",\"-58 22 54.3\",25,2755261.841,-4475419.437,-3601759.93,6170171.746,"
             "5648443.249,1.0002715,\"-0 55 08.9822\",.99999608,\"WGS 84\",\"Faja 5\"\r\n";
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea);
-        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  1"));
-        QCOMPARE(texto("Text1"), ruta);
-        pulsa("botguardar");
+        QCOMPARE(texto(w, "Label7"), QStringLiteral("cantidad de puntos en el archivo:  1"));
+        QCOMPARE(texto(w, "Text1"), ruta);
+        pulsa(w, "botguardar");
         QCOMPARE(plataforma->dialogos.size(), 1);
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea + linea);
-        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  2"));
-        pulsa("botcerrar");
-        QCOMPARE(textos({"Label7", "Text1"}), QStringList({" ", " "}));
+        QCOMPARE(texto(w, "Label7"), QStringLiteral("cantidad de puntos en el archivo:  2"));
+        pulsa(w, "botcerrar");
+        QCOMPARE(textos(w, {"Label7", "Text1"}), QStringList({" ", " "}));
         // Cancelling the dialog writes nothing.
-        pulsa("botguardar");
+        pulsa(w, "botguardar");
         QCOMPARE(plataforma->dialogos.size(), 2);
         QCOMPARE(lee(*carpeta / "puntos.txt"), linea + linea);
-        QCOMPARE(texto("Label7"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "Label7"), QStringLiteral(" "));
     }
 
     void guardarEnUnArchivoConDiezRenglones() {
@@ -265,8 +262,8 @@ private slots:
         escribe(*carpeta / "diez.txt", diez);
         elige("lst_Elipso", QStringLiteral("WGS 84"));
         plataforma->respuestas.push_back(qruta("diez.txt"));
-        pulsa("botguardar");
-        QCOMPARE(texto("Label7"), QStringLiteral("cantidad de puntos en el archivo:  11"));
+        pulsa(w, "botguardar");
+        QCOMPARE(texto(w, "Label7"), QStringLiteral("cantidad de puntos en el archivo:  11"));
         // A point saved right after choosing an ellipsoid: empty texts and zeros.
         QCOMPARE(lee(*carpeta / "diez.txt"), diez + "\"\",\"\",\"\",\"\",0,0,0,0,0,0,0,\"\",0,\"WGS 84\",\"\"\r\n");
     }
@@ -297,17 +294,17 @@ private slots:
         QCOMPARE(w->anchotwips(), 10230);
         QCOMPARE(w->width(), 1023);
         QCOMPARE(w->windowTitle(), QStringLiteral("Transformación de Coordenadas entre Marcos de Referencia"));
-        QCOMPARE(textos({"Text2", "Text3", "Label9", "Text4", "txtx"}),
+        QCOMPARE(textos(w, {"Text2", "Text3", "Label9", "Text4", "txtx"}),
                  QStringList({"ETRS89", "GRS 80", "Dx= 598.1 m.", "4028523.821", "4027894.006"}));
 
-        pulsa("bottransfiere");
+        pulsa(w, "bottransfiere");
         QCOMPARE(w->anchotwips(), 7685);
         QCOMPARE(w->windowTitle(), QStringLiteral("CONVERSION DE COORDENADAS"));
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral("ETRS89"));
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentText(), QStringLiteral("GRS 80"));
-        QCOMPARE(texto("Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
-        QCOMPARE(texto("txtx"), texto("Text4"));
-        QCOMPARE(texto("txtlat"), QStringLiteral(" "));
+        QCOMPARE(texto(w, "Label3(1)"), QStringLiteral("Semieje mayor = 6378137 m. "));
+        QCOMPARE(texto(w, "txtx"), texto(w, "Text4"));
+        QCOMPARE(texto(w, "txtlat"), QStringLiteral(" "));
     }
 
     void transfiereAUnElipsoideQueNoEstaEligeElPrimero() {
@@ -317,7 +314,7 @@ private slots:
         teclea("txtx", QStringLiteral("10"));
         transforma();
         elige("lst_partra", QStringLiteral("A"));
-        pulsa("bottransfiere");
+        pulsa(w, "bottransfiere");
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), 0);
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentText(), QStringLiteral("WGS 84"));
     }
@@ -328,7 +325,7 @@ private slots:
         transforma();
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
         plataforma->respuestas.push_back(qruta("p.txt"));
-        pulsa("botguardar");
+        pulsa(w, "botguardar");
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
     }
@@ -357,13 +354,13 @@ private slots:
     void enterPulsaElBoton() {
         QVERIFY(arranca("Bessel 1841"));
         teclea({{"txtlat", "52 30 0"}, {"txtlon", "13 20 0"}, {"txtalt", "40"}});
-        pulsa("botgac(0)");
-        const QString x = texto("txtx");
+        pulsa(w, "botgac(0)");
+        const QString x = texto(w, "txtx");
         c("txtx")->setText(QStringLiteral(" "));
         auto* b = c<QPushButton>("botgac(0)");
         b->setFocus(Qt::TabFocusReason);
         QTest::keyClick(b, Qt::Key_Return);
-        QCOMPARE(texto("txtx"), x);
+        QCOMPARE(texto(w, "txtx"), x);
     }
 
     void planasEnBlancoOFueraDeLaZona_data() {
@@ -383,7 +380,7 @@ private slots:
         QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
         teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
-        const QString latitud = texto("txtlat");
+        const QString latitud = texto(w, "txtlat");
         c("Txtxgk")->setText(x);
         c("Txtygk")->setText(y);
         c("Txtygk")->setFocus(Qt::TabFocusReason);
@@ -391,11 +388,11 @@ private slots:
         QCOMPARE(plataforma->mensajes, QStringList{mensaje});
         QCOMPARE(plataforma->pitidos, 1);
         // Nothing shown from the refused point, and the geodetic fields keep what was typed.
-        QCOMPARE(texto("txtlat"), latitud);
-        QVERIFY(!texto("Label4(6)").contains(QLatin1Char('E')));
-        QVERIFY(!texto("Label4(7)").contains(QLatin1Char('E')));
+        QCOMPARE(texto(w, "txtlat"), latitud);
+        QVERIFY(!texto(w, "Label4(6)").contains(QLatin1Char('E')));
+        QVERIFY(!texto(w, "Label4(7)").contains(QLatin1Char('E')));
         plataforma->respuestas.push_back(qruta("p.txt"));
-        pulsa("botguardar");
+        pulsa(w, "botguardar");
         QVERIFY(!lee(*carpeta / "p.txt").empty());
         QVERIFY(lee(*carpeta / "p.txt").find("E+") == std::string::npos);
     }
@@ -413,8 +410,8 @@ private slots:
             elige("lst_param", QStringLiteral("Faja 5"));
             elige("lst_atrib", QStringLiteral("Esquina"));
             teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
-            pulsa("botgac(0)");
-            pulsa("botgagk");
+            pulsa(w, "botgac(0)");
+            pulsa(w, "botgagk");
             c("Txtygk")->setFocus(Qt::TabFocusReason);
             QTest::keyClick(c("Txtygk"), Qt::Key_Tab);
             transforma();
@@ -433,7 +430,7 @@ private slots:
         QApplication::setFont(original);
         QVERIFY(arrancado);
         QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(QStringLiteral("; "))));
-        QCOMPARE(texto("Label4(8)"), QStringLiteral("mod.de deform.="));
+        QCOMPARE(texto(w, "Label4(8)"), QStringLiteral("mod.de deform.="));
     }
 
     // The shipped frame pair: a point of Campo Inchauspe is carried to
@@ -446,7 +443,7 @@ private slots:
         elige("lst_partra", QStringLiteral("Campo Inchauspe"));
         QVERIFY(plataforma->mensajes.isEmpty());
         QCOMPARE(
-            textos({"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
+            textos(w, {"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
             QStringList({"POSGAR 94", "WGS 84", "Dx= -148 m.", " k= 0 ppm", "2754852.5", "-4474864.25", "-3600910"}));
     }
 
@@ -456,7 +453,7 @@ private slots:
         teclea("txtx", QStringLiteral("10"));
         const std::string antes = lee(*carpeta / "elipsoide.txt");
         plataforma->respuestas.push_back(qruta("elipsoide.txt"));
-        pulsa("botguardar");
+        pulsa(w, "botguardar");
         QCOMPARE(plataforma->mensajes.last(),
                  QStringLiteral("No se pueden grabar resultados en un catálogo del programa: elija otro archivo"));
         QCOMPARE(lee(*carpeta / "elipsoide.txt"), antes);

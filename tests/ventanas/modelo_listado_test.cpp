@@ -67,13 +67,11 @@ private slots:
     void filasceldasycabeceras() {
         QCOMPARE(modelo->rowCount(), registros);
         QCOMPARE(modelo->columnCount(), 7);
-        QCOMPARE(modelo->headerData(3, Qt::Horizontal).toString(), QStringLiteral("y (metros) "));
         QCOMPARE(modelo->headerData(0, Qt::Vertical).toInt(), 1);
         QCOMPARE(modelo->headerData(registros - 1, Qt::Vertical).toInt(), registros);
         QCOMPARE(fila(0), (QStringList{"P1", "Vértice", "0.5", "5633333.123", "0.99998765", "0 12 3.45", "Faja 5"}));
         QCOMPARE(fila(registros - 1),
                  (QStringList{"P1000", "Vértice", "6171234.567", "5633333.123", "0.99998765", "0 12 3.45", "Faja 5"}));
-        QCOMPARE(celda(500, 1), QStringLiteral("Vértice"));
         for (int f = registros - 1; f >= 0; f -= 37) QCOMPARE(celda(f, 0), QStringLiteral("P%1").arg(f + 1));
         QVERIFY(!modelo->index(0, 0).data(Qt::EditRole).isValid());
     }
