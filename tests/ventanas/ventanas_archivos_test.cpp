@@ -42,6 +42,25 @@ const std::string datostransformar =
     "\"A\",\"V\xE9rtice\",4027894.006,307045.6,4919474.91\r\n"
     "007,\"\",3900000,400000,5000000\r\n";
 
+// The processing window in each of its modes, opened from its menu item.
+struct Proceso {
+    const char* lote;  // the batch tool's --datos
+    const char* item;
+    const char* modo;
+    const char* titulo;
+    const char* dialogo;
+    const std::string& datos;
+    int puntos;
+};
+const Proceso procesos[] = {
+    {"geo", "mnuprocesandog", "progeo", "Procesar Archivo de Coordenadas Geodésicas",
+     "abrir el archivo de coordenadas geodésicas", datosgeo, 3},
+    {"car", "mnuprocesandoc", "procar", "Procesar Archivo de Coordenadas Cartesianas Geocéntricas",
+     "abrir el archivo de coordenadas cartesianas geocéntricas", datoscar, 2},
+    {"pla", "mnuprocesandop", "propla", "Procesar Archivo de Coordenadas Planas",
+     "abrir el archivo de coordenadas planas", datospla, 3},
+};
+
 std::string completos() {
     std::string s;
     s += "\"P1\",\"V\xE9rtice\",\"-34 30 0\",\"-58 30 0\",10,1,2,3,6172000.5,5545000.25,.99998765,\"0 12 "
@@ -97,44 +116,19 @@ private slots:
     // Each menu item opens the window in its mode; the whole run, from the
     // choices to the results, the same as the batch tool's.
     void procesarIgualQueElLote_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("modo");
-        QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QByteArray>("datos");
-        QTest::addColumn<QString>("lote");
-        QTest::addColumn<QString>("dialogo");
-        QTest::addColumn<int>("puntos");
-        QTest::newRow("geodésicas") << "mnuprocesandog"
-                                    << "progeo"
-                                    << "Procesar Archivo de Coordenadas Geodésicas"
-                                    << QByteArray::fromStdString(datosgeo) << "geo"
-                                    << "abrir el archivo de coordenadas geodésicas" << 3;
-        QTest::newRow("cartesianas") << "mnuprocesandoc"
-                                     << "procar"
-                                     << "Procesar Archivo de Coordenadas Cartesianas Geocéntricas"
-                                     << QByteArray::fromStdString(datoscar) << "car"
-                                     << "abrir el archivo de coordenadas cartesianas geocéntricas" << 2;
-        QTest::newRow("planas") << "mnuprocesandop"
-                                << "propla"
-                                << "Procesar Archivo de Coordenadas Planas" << QByteArray::fromStdString(datospla)
-                                << "pla"
-                                << "abrir el archivo de coordenadas planas" << 3;
+        QTest::addColumn<int>("caso");
+        for (int i = 0; i < int(std::size(procesos)); ++i) QTest::newRow(procesos[i].lote) << i;
     }
     void procesarIgualQueElLote() {
-        QFETCH(QString, item);
-        QFETCH(QString, modo);
-        QFETCH(QString, titulo);
-        QFETCH(QByteArray, datos);
-        QFETCH(QString, lote);
-        QFETCH(QString, dialogo);
-        QFETCH(int, puntos);
-        escribe(ruta("datos.txt"), datos.toStdString());
+        QFETCH(int, caso);
+        const auto& [lote, item, modo, titulo, dialogo, datos, puntos] = procesos[caso];
+        escribe(ruta("datos.txt"), datos);
         const std::string previo = "\"linea de antes\"\r\n";
         escribe(ruta("resultados.txt"), previo);
-        QWidget* w = menu(qPrintable(item), Ventana::procesar);
+        QWidget* w = menu(item, Ventana::procesar);
         QVERIFY(w && w->isVisible());
-        QCOMPARE(w->windowTitle(), titulo);
-        QCOMPARE(QString::fromStdString(programa->estado().modoventana), modo);
+        QCOMPARE(w->windowTitle(), QString::fromUtf8(titulo));
+        QCOMPARE(programa->estado().modoventana, std::string(modo));
         QCOMPARE(textos(w, {"Label3(0)", "label7", "Label8", "Label9"}),
                  QStringList({"Seleccione los parámetros correspondientes", "Archivos de datos",
                               "Archivos de resultados", ""}));
@@ -149,7 +143,8 @@ private slots:
         QCOMPARE(habilitados(w, {"Label3(0)", "botabrir", "botcalcular"}), QStringList{"botabrir"});
 
         abre(w, "datos.txt", "resultados.txt");
-        QCOMPARE(plataforma->dialogos, QStringList({dialogo + " | " + filtrodatos, dialogoresultados}));
+        QCOMPARE(plataforma->dialogos,
+                 QStringList({QString::fromUtf8(dialogo) + " | " + filtrodatos, dialogoresultados}));
         QCOMPARE(texto(w, "Text2"), qruta("resultados.txt"));
         QCOMPARE(textos(w, {"label7", "Label8", "Label4(0)"}),
                  QStringList({"Archivo de Datos", "Archivo de Resultados", "Para procesar clikee Calcular"}));
@@ -163,8 +158,7 @@ private slots:
         QCOMPARE(texto(w, "Label10"), QStringLiteral("--->  %1 puntos en el archivo de resultados").arg(puntos + 1));
         QCOMPARE(habilitados(w, {"botcalcular", "botabrir", "Text1"}), QStringList{"botabrir"});
         const std::string esperado = conlote(
-            {"procesar", "--datos", lote.toStdString(), "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")},
-            previo);
+            {"procesar", "--datos", lote, "--elipsoide", "WGS 84", "--rep", "Faja 5", ruta("datos.txt")}, previo);
         QCOMPARE(QByteArray::fromStdString(lee(ruta("resultados.txt"))), QByteArray::fromStdString(esperado));
         QVERIFY(esperado.size() > previo.size() + 100);
         // The window opens again after a run; a second run adds the same lines again.
