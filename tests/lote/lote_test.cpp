@@ -299,12 +299,11 @@ TEST_F(Lote, UnRenglonDeMasDe64KiBDetieneLaCorrida) {
 }
 
 TEST_F(Lote, Ayuda) {
-    EXPECT_EQ(corre({"--ayuda"}), 0);
-    EXPECT_EQ(salida.str().substr(0, 5), "Uso:\n");
+    for (const char* opcion : {"-h", "--help", "--ayuda"}) {
+        EXPECT_EQ(corre({opcion}), 0);
+        EXPECT_EQ(salida.str().substr(0, 5), "Uso:\n") << opcion;
+    }
     EXPECT_NE(salida.str().find("catálogos"), std::string::npos);
-    EXPECT_EQ(corre({"-h"}), 0);
-    EXPECT_EQ(corre({"--help"}), 0);
-    EXPECT_EQ(salida.str().substr(0, 5), "Uso:\n");
     EXPECT_EQ(corre({}), 2);
 }
 

@@ -76,5 +76,8 @@ inline void teclea(QWidget* ventana, const char* campo, const QString& teclas, b
     QTest::keyClicks(f, teclas);
     if (tab) QTest::keyClick(f, Qt::Key_Tab);
 }
+inline void teclea(QWidget* ventana, std::initializer_list<std::pair<const char*, QString>> campos) {
+    for (const auto& [campo, teclas] : campos) teclea(ventana, campo, teclas);
+}
 
 }  // namespace rumbal::prueba

@@ -24,10 +24,6 @@ class PruebaForconversion : public PruebaConPrograma {
     void elige(const char* lista, const QString& nombre) {
         QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre));
     }
-    void teclea(const char* campo, const QString& teclas, bool tab = true) { prueba::teclea(w, campo, teclas, tab); }
-    void teclea(std::initializer_list<std::pair<const char*, QString>> campos) {
-        for (const auto& [campo, teclas] : campos) teclea(campo, teclas);
-    }
     void transforma() { w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger(); }
     // The program started on the catalogues of the folder, its main window active.
     bool arranca() {
@@ -43,7 +39,7 @@ class PruebaForconversion : public PruebaConPrograma {
     void preparapunto() {
         elige("lst_Elipso", QStringLiteral("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
+        teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
     }
 
 private slots:
@@ -137,7 +133,7 @@ private slots:
         QVERIFY(!c("Txtxgk")->isEnabled());
         QVERIFY(c<QComboBox>("lst_param")->isEnabled());
         // The first choice of a representation keeps the fields; the second clears them.
-        teclea("txtlat", QStringLiteral("-34"));
+        teclea(w, "txtlat", QStringLiteral("-34"));
         elige("lst_param", QStringLiteral("Faja 5"));
         QCOMPARE(textos(w, {"txtlat", "Label4(2)"}), QStringList({" -34 00 00", "Falso Este= 5500000 m."}));
         QVERIFY(c("Txtxgk")->isEnabled());
@@ -168,7 +164,7 @@ private slots:
     void dejarYPlanaBorraLasGeodesicas() {
         QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea({{"Txtxgk", "6170171.746"}, {"Txtygk", "5648443.249"}});
+        teclea(w, {{"Txtxgk", "6170171.746"}, {"Txtygk", "5648443.249"}});
         QCOMPARE(textos(w, {"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
                  QStringList({" ", " ", " ", "1.0002715", "   -0 55 08.9822", "5648443.249"}));
     }
@@ -177,15 +173,15 @@ private slots:
         QVERIFY(arranca());
         preparapunto();
         pulsa(w, "botgac(0)");
-        teclea("txtz", QStringLiteral("12,5"), false);
+        teclea(w, "txtz", QStringLiteral("12,5"), false);
         QCOMPARE(texto(w, "txtz"), QStringLiteral("125"));
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Utilice el punto (.) como separador decimal")});
         QCOMPARE(plataforma->pitidos, 1);
         QCOMPARE(textos(w, {"txtlat", "Txtxgk"}), QStringList({" ", " "}));
-        teclea("txtalt", QStringLiteral("150"));
-        teclea("txtlon", QStringLiteral("-58"), false);
+        teclea(w, "txtalt", QStringLiteral("150"));
+        teclea(w, "txtlon", QStringLiteral("-58"), false);
         QCOMPARE(textos(w, {"txtalt", "Labelca", "Label8", "txtx"}), QStringList({"0", "", "", " "}));
-        teclea("txtx", QStringLiteral("1"), false);
+        teclea(w, "txtx", QStringLiteral("1"), false);
         for (const char* campo :
              {"txtlat", "txtlon", "txtalt", "Txtxgk", "Txtygk", "Label4(6)", "Label4(7)", "Labelca"})
             QCOMPARE(texto(w, campo), QStringLiteral(" "));
@@ -193,19 +189,19 @@ private slots:
 
     void rangoDeLatitudYLongitud() {
         QVERIFY(arranca("WGS 84"));
-        teclea("txtlat", QStringLiteral("- 90   01  00"));
+        teclea(w, "txtlat", QStringLiteral("- 90   01  00"));
         QCOMPARE(plataforma->mensajes.size(), 1);
         QCOMPARE(plataforma->mensajes[0],
                  QStringLiteral("          LATITUD FUERA DE RANGO\r\n[Debe ingresar un ángulo mayor o igual que\r\n"
                                 "  -90 grados y menor o igual que 90 grados]"));
         QCOMPARE(texto(w, "txtlat"), QStringLiteral(" -90 00 60"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtlat"));
-        teclea("txtlat", QStringLiteral("-34  36   10.5"));
+        teclea(w, "txtlat", QStringLiteral("-34  36   10.5"));
         QCOMPARE(texto(w, "txtlat"), QStringLiteral(" -34 36 10.5"));
-        teclea("txtlon", QStringLiteral("-180"));
+        teclea(w, "txtlon", QStringLiteral("-180"));
         QCOMPARE(plataforma->mensajes.size(), 1);
         QCOMPARE(texto(w, "txtlon"), QStringLiteral("-180 00 00"));
-        teclea("txtlon", QStringLiteral("180 00 01"));
+        teclea(w, "txtlon", QStringLiteral("180 00 01"));
         QCOMPARE(plataforma->mensajes.size(), 2);
         QVERIFY(plataforma->mensajes[1].startsWith(QStringLiteral("          LONGITUD FUERA DE RANGO\r\n")));
         QVERIFY(plataforma->mensajes[1].endsWith(QStringLiteral("\r\n-180 grados y menor o igual que 180 grados]")));
@@ -213,7 +209,7 @@ private slots:
 
     void cartesianasEnCero() {
         QVERIFY(arranca("WGS 84"));
-        teclea({{"txtx", "0"}, {"txty", "0"}, {"txtz", "0"}});
+        teclea(w, {{"txtx", "0"}, {"txty", "0"}, {"txtz", "0"}});
         pulsa(w, "botcag");
         QCOMPARE(plataforma->mensajes, QStringList{QStringLiteral("Ingrese las coordenadas a convertir")});
         QCOMPARE(plataforma->pitidos, 1);
@@ -225,7 +221,7 @@ private slots:
         QVERIFY(arranca());
         const QString ruta = qruta("puntos.txt");
         elige("lst_atrib", QStringLiteral("Mojón"));
-        teclea("txtid", QStringLiteral("P1"));
+        teclea(w, "txtid", QStringLiteral("P1"));
         preparapunto();
         pulsa(w, "botgac(0)");
         pulsa(w, "botgagk");
@@ -274,7 +270,7 @@ private slots:
         QCOMPARE(plataforma->mensajes,
                  QStringList{QStringLiteral("Faltan las coordenadas cartesianas dato: Ingrese o calcule sus valores")});
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
-        teclea({{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
+        teclea(w, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         transforma();
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
@@ -288,7 +284,7 @@ private slots:
         QCOMPARE(w->anchotwips(), 7685);
 
         elige("lst_Elipso", QStringLiteral("Bessel 1841"));
-        teclea({{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
+        teclea(w, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         transforma();
         elige("lst_partra", QStringLiteral("DHDN"));
         QCOMPARE(w->anchotwips(), 10230);
@@ -311,7 +307,7 @@ private slots:
         escribe(*carpeta / "marref.txt",
                 "\"A\",\"Bessel 1841\",1,2,3,0,0,1,0\r\n\"B\",\"Hayford\",-1,-2,-3,0,0,-1,0\r\n");
         QVERIFY(arranca("Bessel 1841"));
-        teclea("txtx", QStringLiteral("10"));
+        teclea(w, "txtx", QStringLiteral("10"));
         transforma();
         elige("lst_partra", QStringLiteral("A"));
         pulsa(w, "bottransfiere");
@@ -321,7 +317,7 @@ private slots:
 
     void guardarOcultaElPanel() {
         QVERIFY(arranca("WGS 84"));
-        teclea("txtx", QStringLiteral("10"));
+        teclea(w, "txtx", QStringLiteral("10"));
         transforma();
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
         plataforma->respuestas.push_back(qruta("p.txt"));
@@ -334,7 +330,7 @@ private slots:
 
     void listaDeMarcosDentroDeLaVentana() {
         QVERIFY(arranca("Bessel 1841"));
-        teclea("txtx", QStringLiteral("4027894.006"));
+        teclea(w, "txtx", QStringLiteral("4027894.006"));
         transforma();
         auto* lista = c<QComboBox>("lst_partra");
         QVERIFY(lista->isVisible());
@@ -353,7 +349,7 @@ private slots:
     // Enter through the same filter).
     void enterPulsaElBoton() {
         QVERIFY(arranca("Bessel 1841"));
-        teclea({{"txtlat", "52 30 0"}, {"txtlon", "13 20 0"}, {"txtalt", "40"}});
+        teclea(w, {{"txtlat", "52 30 0"}, {"txtlon", "13 20 0"}, {"txtalt", "40"}});
         pulsa(w, "botgac(0)");
         const QString x = texto(w, "txtx");
         c("txtx")->setText(QStringLiteral(" "));
@@ -379,7 +375,7 @@ private slots:
         QFETCH(QString, mensaje);
         QVERIFY(arranca("WGS 84"));
         elige("lst_param", QStringLiteral("Faja 5"));
-        teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
+        teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
         const QString latitud = texto(w, "txtlat");
         c("Txtxgk")->setText(x);
         c("Txtygk")->setText(y);
@@ -409,7 +405,7 @@ private slots:
             elige("lst_Elipso", QStringLiteral("Bessel 1841"));
             elige("lst_param", QStringLiteral("Faja 5"));
             elige("lst_atrib", QStringLiteral("Esquina"));
-            teclea({{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
+            teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
             pulsa(w, "botgac(0)");
             pulsa(w, "botgagk");
             c("Txtygk")->setFocus(Qt::TabFocusReason);
@@ -438,7 +434,7 @@ private slots:
     void transformaCampoInchauspeAPosgar94() {
         prepara(Marcos::predeterminados);
         QVERIFY(arranca("Internacional 1924"));
-        teclea({{"txtx", "2755000.5"}, {"txty", "-4475000.25"}, {"txtz", "-3601000"}});
+        teclea(w, {{"txtx", "2755000.5"}, {"txty", "-4475000.25"}, {"txtz", "-3601000"}});
         transforma();
         elige("lst_partra", QStringLiteral("Campo Inchauspe"));
         QVERIFY(plataforma->mensajes.isEmpty());
@@ -450,7 +446,7 @@ private slots:
     // One stray line in a catalogue and the program cannot start again.
     void guardarNoEscribeEnUnCatalogo() {
         QVERIFY(arranca("WGS 84"));
-        teclea("txtx", QStringLiteral("10"));
+        teclea(w, "txtx", QStringLiteral("10"));
         const std::string antes = lee(*carpeta / "elipsoide.txt");
         plataforma->respuestas.push_back(qruta("elipsoide.txt"));
         pulsa(w, "botguardar");

@@ -21,6 +21,43 @@ const std::string completo =
     "\"P3\",\"\",\"-34 32 0\",\"-58 32 0\",12,7,8,9,6170000,5543000,1,\"\",1,\"WGS 84\",\"\"\r\n"
     "\"P4\",\"V\xE9rtice\",\"-34 33 0\",\"-58 33 0\",0,7,8,9,0,0,0,\"\",1,\"WGS 84\",\"\"\r\n";
 
+// Each viewer, from its menu item, and the rows it shows of the file.
+struct Vista {
+    const char* item;
+    Ventana ventana;
+    QString titulo, indicacion, dialogo;
+    QStringList cabeceras, primera, segunda, ultima;  // segunda: a number as identifier, a height under one
+};
+const Vista vistas[] = {
+    {"mnuvisgeo",
+     Ventana::visgeo,
+     "Vista de Coordenadas Geodésicas",
+     "Para seleccionar el Archivo presione Abrir",
+     "abrir el archivo de coordenadas geodésicas",
+     {"Punto", "Atributo", "B (g m s)", "L (g m s)", "h (metros)", "Coef.de Altura", "Elipsoide"},
+     {"P1", "Vértice", "-34 30 0", "-58 30 0", "10", "1.0000016", "WGS 84"},
+     {"101", "Esquina", "-34 31 0", "-58 31 0", "-0.5", "1", "WGS 84"},
+     {"P4", "Vértice", "-34 33 0", "-58 33 0", "0", "1", "WGS 84"}},
+    {"mnuviscar",
+     Ventana::viscar,
+     "Vista de Coordenadas Cartesianas Geocéntricas",
+     "Para seleccionar el Archivo presione Abrir",
+     "abrir el archivo de coordenadas geocéntricas",
+     {"Punto", "Atributo", "x (metros)", "y (metros) ", "z (metros)"},
+     {"P1", "Vértice", "2766523.123", "-4487345.456", "-3597523.789"},
+     {"101", "Esquina", "4", "5", "6"},
+     {"P4", "Vértice", "7", "8", "9"}},
+    {"mnuvispla",
+     Ventana::vispla,
+     "Vista de Coordenadas planas",
+     "Seleccione el Archivo que desea visualizar",
+     "abrir el archivo de coordenadas Planas",
+     {"Punto", "Atributo", "X (metros)", "Y (metros) ", "Mod.Deformac.", "Conv.Merid.", "Nombre"},
+     {"P1", "Vértice", "6172000.5", "5545000.25", "0.99998765", "0 12 3.45", "Faja 5"},
+     {"101", "Esquina", "6171000", "5544000", "0.9999", "0 12 3", "Faja 5"},
+     {"P4", "Vértice", "0", "0", "0", "", ""}},
+};
+
 QStringList fila(const QAbstractItemModel* m, int r) {
     QStringList celdas;
     for (int c = 0; c < m->columnCount(); ++c) celdas << m->data(m->index(r, c)).toString();
@@ -54,52 +91,13 @@ private slots:
     }
 
     void tresVistas_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("ventana");
-        QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QString>("indicacion");
-        QTest::addColumn<QString>("dialogo");
-        QTest::addColumn<QStringList>("cabeceras");
-        QTest::addColumn<QStringList>("primera");
-        QTest::addColumn<QStringList>("segunda");  // a number as identifier, a height under one
-        QTest::addColumn<QStringList>("ultima");
-        QTest::newRow("geodésicas") << "mnuvisgeo" << int(Ventana::visgeo) << "Vista de Coordenadas Geodésicas"
-                                    << "Para seleccionar el Archivo presione Abrir"
-                                    << "abrir el archivo de coordenadas geodésicas"
-                                    << QStringList{"Punto",      "Atributo",       "B (g m s)", "L (g m s)",
-                                                   "h (metros)", "Coef.de Altura", "Elipsoide"}
-                                    << QStringList{"P1", "Vértice", "-34 30 0", "-58 30 0", "10", "1.0000016", "WGS 84"}
-                                    << QStringList{"101", "Esquina", "-34 31 0", "-58 31 0", "-0.5", "1", "WGS 84"}
-                                    << QStringList{"P4", "Vértice", "-34 33 0", "-58 33 0", "0", "1", "WGS 84"};
-        QTest::newRow("cartesianas") << "mnuviscar" << int(Ventana::viscar)
-                                     << "Vista de Coordenadas Cartesianas Geocéntricas"
-                                     << "Para seleccionar el Archivo presione Abrir"
-                                     << "abrir el archivo de coordenadas geocéntricas"
-                                     << QStringList{"Punto", "Atributo", "x (metros)", "y (metros) ", "z (metros)"}
-                                     << QStringList{"P1", "Vértice", "2766523.123", "-4487345.456", "-3597523.789"}
-                                     << QStringList{"101", "Esquina", "4", "5", "6"}
-                                     << QStringList{"P4", "Vértice", "7", "8", "9"};
-        QTest::newRow("planas") << "mnuvispla" << int(Ventana::vispla) << "Vista de Coordenadas planas"
-                                << "Seleccione el Archivo que desea visualizar"
-                                << "abrir el archivo de coordenadas Planas"
-                                << QStringList{"Punto",         "Atributo",    "X (metros)", "Y (metros) ",
-                                               "Mod.Deformac.", "Conv.Merid.", "Nombre"}
-                                << QStringList{"P1",         "Vértice",   "6172000.5", "5545000.25",
-                                               "0.99998765", "0 12 3.45", "Faja 5"}
-                                << QStringList{"101", "Esquina", "6171000", "5544000", "0.9999", "0 12 3", "Faja 5"}
-                                << QStringList{"P4", "Vértice", "0", "0", "0", "", ""};
+        QTest::addColumn<int>("caso");
+        for (int i = 0; i < int(std::size(vistas)); ++i) QTest::newRow(vistas[i].item) << i;
     }
     void tresVistas() {
-        QFETCH(QString, item);
-        QFETCH(int, ventana);
-        QFETCH(QString, titulo);
-        QFETCH(QString, indicacion);
-        QFETCH(QString, dialogo);
-        QFETCH(QStringList, cabeceras);
-        QFETCH(QStringList, primera);
-        QFETCH(QStringList, segunda);
-        QFETCH(QStringList, ultima);
-        Forvis* w = abre(qPrintable(item), static_cast<Ventana>(ventana));
+        QFETCH(int, caso);
+        const auto& [item, ventana, titulo, indicacion, dialogo, cabeceras, primera, segunda, ultima] = vistas[caso];
+        Forvis* w = abre(item, ventana);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), titulo);
         QCOMPARE(texto(w, "Label1"), indicacion);
