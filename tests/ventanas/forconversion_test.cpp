@@ -21,9 +21,6 @@ class PruebaForconversion : public PruebaConPrograma {
     T* c(const char* nombre) {
         return control<T>(w, nombre);
     }
-    void elige(const char* lista, const QString& nombre) {
-        QVERIFY2(prueba::elige(w, lista, nombre), qPrintable(nombre));
-    }
     void transforma() { w->findChild<QAction*>(QStringLiteral("mnutra"))->trigger(); }
     // The program started on the catalogues of the folder, its main window active.
     bool arranca() {
@@ -37,8 +34,8 @@ class PruebaForconversion : public PruebaConPrograma {
         return arranca() && prueba::elige(w, "lst_Elipso", QString::fromUtf8(elipsoide));
     }
     void preparapunto() {
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
-        elige("lst_param", QStringLiteral("Faja 5"));
+        QVERIFY(elige(w, "lst_Elipso", QStringLiteral("WGS 84")));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
         teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
     }
 
@@ -134,10 +131,10 @@ private slots:
         QVERIFY(c<QComboBox>("lst_param")->isEnabled());
         // The first choice of a representation keeps the fields; the second clears them.
         teclea(w, "txtlat", QStringLiteral("-34"));
-        elige("lst_param", QStringLiteral("Faja 5"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
         QCOMPARE(textos(w, {"txtlat", "Label4(2)"}), QStringList({" -34 00 00", "Falso Este= 5500000 m."}));
         QVERIFY(c("Txtxgk")->isEnabled());
-        elige("lst_param", QStringLiteral("Faja 4"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 4")));
         QCOMPARE(texto(w, "txtlat"), QStringLiteral(" "));
     }
 
@@ -163,7 +160,7 @@ private slots:
 
     void dejarYPlanaBorraLasGeodesicas() {
         QVERIFY(arranca("WGS 84"));
-        elige("lst_param", QStringLiteral("Faja 5"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
         teclea(w, {{"Txtxgk", "6170171.746"}, {"Txtygk", "5648443.249"}});
         QCOMPARE(textos(w, {"txtlat", "txtalt", "Labelca", "Label4(6)", "Label4(7)", "Txtygk"}),
                  QStringList({" ", " ", " ", "1.0002715", "   -0 55 08.9822", "5648443.249"}));
@@ -220,7 +217,7 @@ private slots:
     void guardarYCerrar() {
         QVERIFY(arranca());
         const QString ruta = qruta("puntos.txt");
-        elige("lst_atrib", QStringLiteral("Mojón"));
+        QVERIFY(elige(w, "lst_atrib", QStringLiteral("Mojón")));
         teclea(w, "txtid", QStringLiteral("P1"));
         preparapunto();
         pulsa(w, "botgac(0)");
@@ -256,7 +253,7 @@ private slots:
         std::string diez;
         for (int i = 0; i < 10; ++i) diez += "renglon\r\n";
         escribe(*carpeta / "diez.txt", diez);
-        elige("lst_Elipso", QStringLiteral("WGS 84"));
+        QVERIFY(elige(w, "lst_Elipso", QStringLiteral("WGS 84")));
         plataforma->respuestas.push_back(qruta("diez.txt"));
         pulsa(w, "botguardar");
         QCOMPARE(texto(w, "Label7"), QStringLiteral("cantidad de puntos en el archivo:  11"));
@@ -275,7 +272,7 @@ private slots:
         QVERIFY(c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(c<QComboBox>("lst_partra")->currentText(), QStringLiteral(" "));
         // DHDN lies on Bessel 1841, not on the chosen WGS 84.
-        elige("lst_partra", QStringLiteral("DHDN"));
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("DHDN")));
         QCOMPARE(plataforma->mensajes.last(),
                  QStringLiteral(
                      "El elipsoide asociado al Marco de Referencia asignado no corresponde SOLUCIONE EL PROBLEMA"));
@@ -283,10 +280,10 @@ private slots:
         QVERIFY(!c<QGroupBox>("Frame4")->isVisible());
         QCOMPARE(w->anchotwips(), 7685);
 
-        elige("lst_Elipso", QStringLiteral("Bessel 1841"));
+        QVERIFY(elige(w, "lst_Elipso", QStringLiteral("Bessel 1841")));
         teclea(w, {{"txtx", "4027894.006"}, {"txty", "307045.6"}, {"txtz", "4919474.91"}});
         transforma();
-        elige("lst_partra", QStringLiteral("DHDN"));
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("DHDN")));
         QCOMPARE(w->anchotwips(), 10230);
         QCOMPARE(w->width(), 1023);
         QCOMPARE(w->windowTitle(), QStringLiteral("Transformación de Coordenadas entre Marcos de Referencia"));
@@ -309,7 +306,7 @@ private slots:
         QVERIFY(arranca("Bessel 1841"));
         teclea(w, "txtx", QStringLiteral("10"));
         transforma();
-        elige("lst_partra", QStringLiteral("A"));
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("A")));
         pulsa(w, "bottransfiere");
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentIndex(), 0);
         QCOMPARE(c<QComboBox>("lst_Elipso")->currentText(), QStringLiteral("WGS 84"));
@@ -374,7 +371,7 @@ private slots:
         QFETCH(QString, y);
         QFETCH(QString, mensaje);
         QVERIFY(arranca("WGS 84"));
-        elige("lst_param", QStringLiteral("Faja 5"));
+        QVERIFY(elige(w, "lst_param", QStringLiteral("Faja 5")));
         teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}});
         const QString latitud = texto(w, "txtlat");
         c("Txtxgk")->setText(x);
@@ -400,18 +397,18 @@ private slots:
         QFont grande = original;
         grande.setPointSizeF(original.pointSizeF() * 1.25);
         QApplication::setFont(grande);
-        const bool arrancado = arranca();
-        if (arrancado) {
-            elige("lst_Elipso", QStringLiteral("Bessel 1841"));
-            elige("lst_param", QStringLiteral("Faja 5"));
-            elige("lst_atrib", QStringLiteral("Esquina"));
+        // No check may end the test before the font is restored.
+        bool listo = arranca() && elige(w, "lst_Elipso", QStringLiteral("Bessel 1841")) &&
+                     elige(w, "lst_param", QStringLiteral("Faja 5")) &&
+                     elige(w, "lst_atrib", QStringLiteral("Esquina"));
+        if (listo) {
             teclea(w, {{"txtlat", "-34 36 12.5"}, {"txtlon", "-58 22 54.3"}, {"txtalt", "25"}});
             pulsa(w, "botgac(0)");
             pulsa(w, "botgagk");
             c("Txtygk")->setFocus(Qt::TabFocusReason);
             QTest::keyClick(c("Txtygk"), Qt::Key_Tab);
             transforma();
-            elige("lst_partra", QStringLiteral("DHDN"));
+            listo = elige(w, "lst_partra", QStringLiteral("DHDN"));
         }
         QStringList cortados;
         for (QLabel* l : w->findChildren<QLabel*>()) {
@@ -424,7 +421,7 @@ private slots:
                                 .arg(l->width());
         }
         QApplication::setFont(original);
-        QVERIFY(arrancado);
+        QVERIFY(listo);
         QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(QStringLiteral("; "))));
         QCOMPARE(texto(w, "Label4(8)"), QStringLiteral("mod.de deform.="));
     }
@@ -436,7 +433,7 @@ private slots:
         QVERIFY(arranca("Internacional 1924"));
         teclea(w, {{"txtx", "2755000.5"}, {"txty", "-4475000.25"}, {"txtz", "-3601000"}});
         transforma();
-        elige("lst_partra", QStringLiteral("Campo Inchauspe"));
+        QVERIFY(elige(w, "lst_partra", QStringLiteral("Campo Inchauspe")));
         QVERIFY(plataforma->mensajes.isEmpty());
         QCOMPARE(
             textos(w, {"Text2", "Text3", "Label9", "Label18", "Text4", "Text5", "Text6"}),
