@@ -13,17 +13,17 @@ namespace {
 
 template <char tope>
 void buscaentodaspartes(const std::string& relleno) {
-    for (std::size_t largo = 0; largo <= 50; ++largo) {
+    for (std::size_t largo = 0, inicio = 0; largo <= 50; ++largo, inicio = largo % 16) {
         for (const char parada : {tope, '\r', '\n'}) {
             for (std::size_t k = 0; k <= largo; ++k) {
-                // A stop at k (none when k is the length); after the bytes
+                // From an unaligned start: stops from k on (none when k is the
+                // length), of which the first must be found; after the bytes
                 // searched, one that is not and then stops, which a search
                 // reading too far would find.
-                std::string bytes(largo + 16, parada);
-                bytes[largo] = 'x';
-                for (std::size_t i = 0; i < largo; ++i) bytes[i] = relleno[i % relleno.size()];
-                if (k < largo) bytes[k] = parada;
-                const char* p = bytes.data();
+                std::string bytes(inicio + largo + 16, parada);
+                bytes[inicio + largo] = 'x';
+                for (std::size_t i = 0; i < k; ++i) bytes[inicio + i] = relleno[i % relleno.size()];
+                const char* p = bytes.data() + inicio;
                 EXPECT_EQ(buscatope<tope>(p, p + largo) - p, static_cast<std::ptrdiff_t>(k))
                     << "largo " << largo << ", parada " << int(parada);
             }
@@ -31,9 +31,9 @@ void buscaentodaspartes(const std::string& relleno) {
     }
 }
 
-TEST(BusquedaTope, ComaOFinDeLineaEnCadaLugar) { buscaentodaspartes<','>("a\"1 .\t\xFF\x80"); }
+TEST(BusquedaTope, ComaOFinDeLineaEnCadaLugar) { buscaentodaspartes<','>("a\"1 .\t\xFF\x80\x8D\x8A\xAC"); }
 
-TEST(BusquedaTope, ComillaOFinDeLineaEnCadaLugar) { buscaentodaspartes<'"'>("a,1 .\t\xFF\x80"); }
+TEST(BusquedaTope, ComillaOFinDeLineaEnCadaLugar) { buscaentodaspartes<'"'>("a,1 .\t\xFF\x80\x8D\x8A\xA2"); }
 
 }  // namespace
 }  // namespace rumbal
