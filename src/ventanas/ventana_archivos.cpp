@@ -197,7 +197,7 @@ void VentanaArchivos::termina(const Recuento& r, const std::function<void()>& al
     if (r.lineasarchivo) Label10_->setText(QString::fromUtf8(textocuenta(*r.lineasarchivo, diseno_.enelarchivo)));
     ciclo_.pasa(Paso::hecho);
     aplicaciclo();
-    alterminar();
+    if (alterminar) alterminar();
     if (r.estado == Estado::fallo)
         plataforma_.avisa(this, aqt(r.mensaje) + QStringLiteral("\n\nArchivo de datos: ") + rutadatos +
                                     QStringLiteral("\nLos puntos grabados antes quedan en el archivo de resultados."));

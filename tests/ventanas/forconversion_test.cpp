@@ -411,7 +411,7 @@ private slots:
             listo = elige(w, "lst_partra", QStringLiteral("DHDN"));
         }
         QStringList cortados;
-        for (QLabel* l : w->findChildren<QLabel*>()) {
+        for (QLabel* l : w ? w->findChildren<QLabel*>() : QList<QLabel*>()) {
             if (!l->isVisibleTo(w) || l->text().trimmed().isEmpty()) continue;
             const int necesita = l->fontMetrics().horizontalAdvance(l->text()) + 4;
             if (necesita > l->width())
