@@ -15,8 +15,7 @@ bool esblanco(int c) { return c == ' ' || c == '\t'; }
 bool esfindelinea(int c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
-LectorCampos::LectorCampos(std::istream& entrada)
-    : entrada_(&entrada), memoria_(tamanomemoria), datos_(memoria_.data()) {}
+LectorCampos::LectorCampos(std::istream& entrada) : LectorCampos(entrada, LugarLectura{}) {}
 
 LectorCampos::LectorCampos(std::istream& entrada, const LugarLectura& desde)
     : entrada_(&entrada),
