@@ -49,9 +49,10 @@ void Forporatributos::lst_Atrib_Click(int i) {
     elegido_ = atributos_[static_cast<std::size_t>(i)];
     Label1_->setText(QStringLiteral("atributo seleccionado"));
     Label3_->setText(QStringLiteral("Seleccione los Archivos con el botón Abrir"));
-    lst_Atrib_->setEnabled(false);
+    // "Abrir" first, so that the focus leaving the list goes there.
     ciclo_.elige();
     aplicaciclo();
+    lst_Atrib_->setEnabled(false);
 }
 
 void Forporatributos::botabrir_Click() {

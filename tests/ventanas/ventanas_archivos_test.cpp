@@ -452,10 +452,12 @@ private slots:
         QVERIFY(atributos->isEnabled());
         QTRY_VERIFY(atributos->view()->isVisible());
         atributos->hidePopup();
+        atributos->setFocus();
         QVERIFY(elige(w, "lst_Atrib", QStringLiteral("Vértice")));
         QCOMPARE(textos(w, {"Label1", "Label3"}),
                  QStringList({"atributo seleccionado", "Seleccione los Archivos con el botón Abrir"}));
         QVERIFY(!habilitado(w, "lst_Atrib"));
+        QCOMPARE(w->focusWidget(), control(w, "botabrir"));  // the next step, where Enter goes on
         abre(w, "completo.txt", "generado.txt");
         QVERIFY(!habilitado(w, "Frame1"));
         QCOMPARE(texto(w, "Label3"), QStringLiteral("Para procesar clikee Generar"));
