@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/motivo_sistema.hpp"
+#include "textos/cuenta_lf.hpp"
 #include "textos/lector_campos.hpp"
 
 namespace rumbal {
@@ -58,7 +59,7 @@ protected:
             cierrarenglon_ = false;
         }
         if (!escribe(s, static_cast<std::size_t>(n))) return 0;
-        for (std::streamsize i = 0; i < n; ++i) lineasescritas_ += s[i] == '\n';
+        lineasescritas_ += cuentalf(s, static_cast<std::size_t>(n));
         return n;
     }
 

@@ -2,6 +2,7 @@
 
 #include "archivos/anexo.hpp"
 #include "archivos/recorrido.hpp"
+#include "textos/cuenta_lf.hpp"
 
 namespace rumbal {
 
@@ -21,8 +22,7 @@ bool Salida::escribe(const std::string& bytes) {
         }
         destino_.write(bytes.data() + desde, static_cast<std::streamsize>(hasta - desde));
         if (!destino_) break;
-        lineas_ += std::count(bytes.begin() + static_cast<std::ptrdiff_t>(desde),
-                              bytes.begin() + static_cast<std::ptrdiff_t>(hasta), '\n');
+        lineas_ += cuentalf(bytes.data() + desde, hasta - desde);
         desde = hasta;
     }
     if (destino_) destino_.flush();
