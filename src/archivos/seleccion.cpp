@@ -9,10 +9,9 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
                             const Avance& avance) {
     Salida salida(generado);
     // Each field copied as it stands where that gives the bytes its value
-    // would (grabacampo of a CampoCrudo).
+    // would (grabalinea of CampoCrudo).
     const CadaCrudo cada = [&](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
-        for (std::size_t i = 0; i < columnas.size(); ++i)
-            grabacampo(destino, c[columnas[i]], i + 1 == columnas.size());
+        grabalinea(destino, c, columnas);
         return {};
     };
     return recorre(completo, &salida, columnaspunto, avance, cada, true);

@@ -51,23 +51,32 @@ std::string_view sinblancosfinales(std::string_view texto) {
     return texto;
 }
 
+// The bytes that stand for a field's value in a line, between its quotes
+// when it has them, where they are the field's own bytes: a quoted text
+// with no quote in it; a number in the number text form, which reads as the
+// value it is the text of, so writing that value gives back these bytes; an
+// empty field. None where only reading the value tells the bytes.
+std::optional<std::string_view> copiables(CampoCrudo campo) {
+    if (campo.entrecomillas) {
+        if (campo.texto.find('"') != std::string_view::npos) return std::nullopt;
+        return campo.texto;
+    }
+    if (campo.texto.empty()) return campo.texto;
+    const std::string_view numero = sinblancosfinales(campo.texto);
+    if (!esformanumero(numero)) return std::nullopt;
+    return numero;
+}
+
 // Writes a field as grabacampo of its value would, at p, which has room for
 // its bytes, two quotes and its separator; false, writing nothing, when only
 // reading its value tells the bytes.
 bool copiacampo(char*& p, CampoCrudo campo, bool ultimo) {
-    if (campo.entrecomillas) {
-        p = escribeseparador(escribetexto(p, campo.texto), ultimo);
-        return true;
-    }
-    // A number in the number text form reads as the value it is the text
-    // of, so writing that value gives back these bytes; an empty field
-    // writes nothing.
-    if (!campo.texto.empty()) {
-        const std::string_view numero = sinblancosfinales(campo.texto);
-        if (!esformanumero(numero)) return false;
-        std::memcpy(p, numero.data(), numero.size());
-        p += numero.size();
-    }
+    const std::optional<std::string_view> bytes = copiables(campo);
+    if (!bytes) return false;
+    if (campo.entrecomillas) *p++ = '"';
+    std::memcpy(p, bytes->data(), bytes->size());
+    p += bytes->size();
+    if (campo.entrecomillas) *p++ = '"';
     p = escribeseparador(p, ultimo);
     return true;
 }
@@ -99,31 +108,46 @@ void grabacampo(std::string& destino, const ValorCampo& valor, bool ultimo) {
     destino.resize(static_cast<std::size_t>(fin - destino.data()));
 }
 
+// Appended rather than written in place: nearly every field copies its own
+// bytes, and appending them costs less than making room first.
 void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo) {
-    const std::size_t antes = destino.size();
-    destino.resize(antes + largomaximo(campo));
-    const char* fin = escribecampo(destino.data() + antes, campo, ultimo);
-    destino.resize(static_cast<std::size_t>(fin - destino.data()));
+    const std::optional<std::string_view> bytes = copiables(campo);
+    if (!bytes) return grabacampo(destino, valordecampo(campo), ultimo);
+    if (campo.entrecomillas) destino += '"';
+    destino += *bytes;
+    if (campo.entrecomillas) destino += '"';
+    destino.append(ultimo ? "\r\n" : ",", ultimo ? 2 : 1);
 }
 
 namespace {
 
+// cuantos fields, the k-th being campo(k), as one line written in place:
+// room for the longest line they can make, the fields, then the size cut to
+// what was written.
 template <class Campo>
-void escribelinea(std::string& destino, std::span<const Campo> campos) {
+void escribelinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
     std::size_t largo = 0;
-    for (const Campo& c : campos) largo += largomaximo(c);
+    for (std::size_t k = 0; k < cuantos; ++k) largo += largomaximo(campo(k));
     const std::size_t antes = destino.size();
     destino.resize(antes + largo);
     char* p = destino.data() + antes;
-    for (std::size_t i = 0; i < campos.size(); ++i) p = escribecampo(p, campos[i], i + 1 == campos.size());
+    for (std::size_t k = 0; k < cuantos; ++k) p = escribecampo(p, campo(k), k + 1 == cuantos);
     destino.resize(static_cast<std::size_t>(p - destino.data()));
 }
 
 }  // namespace
 
-void grabalinea(std::string& destino, std::span<const ValorCampo> valores) { escribelinea(destino, valores); }
+void grabalinea(std::string& destino, std::span<const ValorCampo> valores) {
+    escribelinea(destino, valores.size(), [&](std::size_t k) -> const ValorCampo& { return valores[k]; });
+}
 
-void grabalinea(std::string& destino, std::span<const CampoCrudo> campos) { escribelinea(destino, campos); }
+void grabalinea(std::string& destino, std::span<const CampoCrudo> campos) {
+    escribelinea(destino, campos.size(), [&](std::size_t k) { return campos[k]; });
+}
+
+void grabalinea(std::string& destino, std::span<const CampoCrudo> campos, std::span<const std::size_t> cuales) {
+    escribelinea(destino, cuales.size(), [&](std::size_t k) { return campos[cuales[k]]; });
+}
 
 std::string textovisible(const ValorCampo& valor) {
     if (valor.esnumero()) return textovista(valor.numero());

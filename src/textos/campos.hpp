@@ -67,6 +67,8 @@ void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo);
 // Appends one whole line: the values in order, the last one ending the line.
 void grabalinea(std::string& destino, std::span<const ValorCampo> valores);
 void grabalinea(std::string& destino, std::span<const CampoCrudo> campos);
+// The line of the fields numbered in cuales, in that order (none when it is empty).
+void grabalinea(std::string& destino, std::span<const CampoCrudo> campos, std::span<const std::size_t> cuales);
 
 // A value as a person reads it: a text unchanged, a number in the display form,
 // an empty value as an empty text.

@@ -43,6 +43,11 @@ TEST_P(CampoCopiado, LosBytesDeSuValor) {
     grabalinea(leido, std::vector<CampoCrudo>{campo, campo});
     const std::string solo = copia.substr(2, copia.size() - 4);
     EXPECT_EQ(leido, solo + "," + solo + "," + solo + "\r\n") << GetParam().texto;
+    // Chosen from other fields, in any order, as often as chosen.
+    std::string elegidos;
+    const std::size_t cuales[] = {1, 0, 1};
+    grabalinea(elegidos, std::vector<CampoCrudo>{CampoCrudo{"P", true}, campo}, cuales);
+    EXPECT_EQ(elegidos, solo + ",\"P\"," + solo + "\r\n") << GetParam().texto;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCrudo{"-0", false, "0\r\n"}, CasoCrudo{"+3", false, "3\r\n"},
                       CasoCrudo{"1e3", false, "1000\r\n"}, CasoCrudo{".00001", false, "1E-05\r\n"},
                       CasoCrudo{"1234567890123456", false, "1.23456789012346E+15\r\n"},
-                      CasoCrudo{"", false, "\r\n"}, CasoCrudo{"abc ", false, "\"abc \"\r\n"},
+                      CasoCrudo{"", false, "\r\n"}, CasoCrudo{"  ", false, "\"  \"\r\n"},
+                      CasoCrudo{"abc ", false, "\"abc \"\r\n"},
                       CasoCrudo{"a\"b", false, "\"a'b\"\r\n"}, CasoCrudo{"1 2", false, "\"1 2\"\r\n"},
                       CasoCrudo{"007", true, "\"007\"\r\n"}, CasoCrudo{"", true, "\"\"\r\n"},
                       CasoCrudo{"dijo \"no\"", true, "\"dijo 'no'\"\r\n"}));
