@@ -26,17 +26,28 @@ void leetrozo(Trozo& t, std::size_t n) {
     t.fiel = true;
 }
 
-// The bytes of a piece from some byte on, then the rest of the input. Where
-// the input fails, reading fails too (after the bytes it gave), so a reader
-// of the whole sees the failure where a reader of the input would.
+// The bytes of a piece from some byte on, those read after it, then the
+// rest of the input. Where the input fails, reading fails too (after the
+// bytes it gave), so a reader of the whole sees the failure where a reader
+// of the input would.
 class Pedazos::Encadenado : public std::streambuf {
 public:
     explicit Encadenado(std::istream& luego) : luego_(luego), memoria_(1 << 16) {}
-    void empieza(char* desde, char* hasta) { setg(desde, desde, hasta); }
+    void empieza(std::string_view primero, std::string_view segundo) {
+        char* p = const_cast<char*>(primero.data());
+        setg(p, p, p + primero.size());
+        segundo_ = segundo;
+    }
 
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        if (!segundo_.empty()) {
+            char* p = const_cast<char*>(segundo_.data());
+            setg(p, p, p + segundo_.size());
+            segundo_ = {};
+            return traits_type::to_int_type(*gptr());
+        }
         luego_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
         const auto leidos = static_cast<std::size_t>(luego_.gcount());
         if (leidos == 0) {
@@ -51,38 +62,56 @@ protected:
 private:
     std::istream& luego_;
     std::vector<char> memoria_;
+    std::string_view segundo_;
 };
 
-Pedazos::Pedazos(std::istream& entrada, std::size_t tamano) : entrada_(entrada), tamano_(tamano), memoria_(tamano) {}
+Pedazos::Pedazos(std::istream& entrada, std::size_t tamano)
+    : entrada_(entrada),
+      tamano_(tamano),
+      memorias_{std::make_unique_for_overwrite<char[]>(tamano), std::make_unique_for_overwrite<char[]>(tamano)} {}
 
 Pedazos::~Pedazos() = default;
 
-bool Pedazos::siguiente() {
-    byte_ += static_cast<std::int64_t>(largo_);
-    // What was read after the last piece's last line end goes first.
-    std::copy(memoria_.begin() + static_cast<std::ptrdiff_t>(largo_),
-              memoria_.begin() + static_cast<std::ptrdiff_t>(guardados_), memoria_.begin());
-    guardados_ -= largo_;
-    largo_ = 0;
-    if (!agotada_ && guardados_ < tamano_) {
-        entrada_.read(memoria_.data() + guardados_, static_cast<std::streamsize>(tamano_ - guardados_));
-        guardados_ += static_cast<std::size_t>(entrada_.gcount());
+void Pedazos::adelanta() {
+    if (adelantado_) return;
+    // What was read after the piece's last line end goes first.
+    char* const memoria = otra();
+    std::copy(actual() + largo_, actual() + guardados_, memoria);
+    adelantados_ = guardados_ - largo_;
+    if (!agotada_ && adelantados_ < tamano_) {
+        entrada_.read(memoria + adelantados_, static_cast<std::streamsize>(tamano_ - adelantados_));
+        adelantados_ += static_cast<std::size_t>(entrada_.gcount());
         agotada_ = !entrada_;
     }
+    adelantado_ = true;
+}
+
+bool Pedazos::siguiente() {
+    adelanta();
+    byte_ += static_cast<std::int64_t>(largo_);
+    actual_ = 1 - actual_;
+    guardados_ = adelantados_;
+    adelantado_ = false;
+    largo_ = 0;
     if (entrada_.bad()) return false;
     if (agotada_) {
         largo_ = guardados_;
         return largo_ > 0;
     }
-    const auto fin = std::find(memoria_.rbegin(), memoria_.rend(), '\n');
-    if (fin == memoria_.rend()) return false;
-    largo_ = static_cast<std::size_t>(memoria_.rend() - fin);
+    const std::string_view leidos(actual(), guardados_);
+    const std::size_t fin = leidos.rfind('\n');
+    if (fin == std::string_view::npos) return false;
+    largo_ = fin + 1;
     return true;
 }
 
 std::istream& Pedazos::resto(std::size_t desde) {
     encadenado_ = std::make_unique<Encadenado>(entrada_);
-    encadenado_->empieza(memoria_.data() + desde, memoria_.data() + guardados_);
+    // Once read ahead, the bytes after the piece are the other memory's.
+    if (adelantado_)
+        encadenado_->empieza({actual() + desde, largo_ - desde}, {otra(), adelantados_});
+    else
+        encadenado_->empieza({actual() + desde, guardados_ - desde}, {});
     resto_ = std::make_unique<std::istream>(encadenado_.get());
     return *resto_;
 }

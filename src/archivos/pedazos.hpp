@@ -31,8 +31,9 @@ struct Leidos {
     std::string textos;
 };
 
-// A stretch of the input that starts at the start of a line, read on its own.
-struct Trozo {
+// A stretch of the input that starts at the start of a line, read on its
+// own; on cache lines of its own, as each thread writes one per record.
+struct alignas(64) Trozo {
     std::int64_t byte = 0;  // offset in the input of its first byte
     std::string_view bytes;
     Leidos datos;                      // n fields per record
@@ -49,7 +50,9 @@ struct Trozo {
 void leetrozo(Trozo& t, std::size_t n);
 
 // Cuts an input stream into pieces of about tamano bytes, each ending just
-// after a line end (the last at the end of the input).
+// after a line end (the last at the end of the input). The bytes after a
+// piece can be read while the piece is still in use (adelanta), so reading
+// the input overlaps with the work on the piece before.
 class Pedazos {
 public:
     Pedazos(std::istream& entrada, std::size_t tamano);
@@ -61,7 +64,12 @@ public:
     // own: at the end of the input (the piece is then empty), when no line
     // ends in a piece's length, or when the input failed.
     bool siguiente();
-    std::string_view pieza() const { return {memoria_.data(), largo_}; }
+    // Reads the input that the next piece will start with, leaving the
+    // piece where it is. At most once a piece; siguiente does it if not.
+    // Another thread may do it while one works on the piece: it touches only
+    // the input and the memory the piece is not in.
+    void adelanta();
+    std::string_view pieza() const { return {actual(), largo_}; }
     std::int64_t byte() const { return byte_; }  // offset in the input of the piece's first byte
 
     // What is left of the input from the piece's byte desde on: the rest of
@@ -72,11 +80,20 @@ public:
 private:
     class Encadenado;
 
+    char* actual() const { return memorias_[actual_].get(); }
+    char* otra() const { return memorias_[1 - actual_].get(); }
+
     std::istream& entrada_;
     std::size_t tamano_;
-    std::vector<char> memoria_;  // the piece, then what was read after its last line end
-    std::size_t guardados_ = 0;  // bytes in memoria_
-    std::size_t largo_ = 0;      // bytes of the piece
+    // The piece, then what was read after its last line end; and the next
+    // bytes once read ahead, what was after the line end first. Left
+    // uninitialised: a short input touches only what it fills.
+    std::unique_ptr<char[]> memorias_[2];
+    int actual_ = 0;
+    std::size_t guardados_ = 0;    // bytes in the piece's memory
+    std::size_t adelantados_ = 0;  // bytes in the other memory
+    bool adelantado_ = false;      // the other memory holds the bytes after the piece
+    std::size_t largo_ = 0;        // bytes of the piece
     std::int64_t byte_ = 0;
     bool agotada_ = false;  // the input ended or failed
     std::unique_ptr<Encadenado> encadenado_;

@@ -6,6 +6,7 @@
 #include "archivos/anexo.hpp"
 #include "archivos/ayudante.hpp"
 #include "archivos/pedazos.hpp"
+#include "archivos/renglones_llanos.hpp"
 #include "textos/cita.hpp"
 #include "textos/lector_campos.hpp"
 #include "textos/lectura_numero.hpp"
@@ -52,8 +53,11 @@ namespace {
 
 // What one thread made of a run of records: the output of the records in
 // turn and where each one's ends, and where and why it stopped if it did;
-// and the fields of the record at hand, as they stand and as values.
-struct Tramo {
+// and the fields of the record at hand, as they stand and as values. Each
+// thread writes its own for every record: on cache lines of their own (64
+// bytes), so that one thread's writes do not slow the other's (they did,
+// by half, wherever the stack put two of them on one line).
+struct alignas(64) Tramo {
     std::string salida;
     std::vector<std::size_t> finales;  // in salida, after each record done
     std::size_t hechos = 0;
@@ -77,24 +81,34 @@ Resultado<void> calculauno(const Cada& cada, const Leidos& leidos, std::size_t n
     return (*cada.valores)(t.valores, t.salida);
 }
 
-void calcula(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t desde, std::size_t hasta, Tramo& t) {
+void empieza(Tramo& t) {
     t.salida.clear();
     t.finales.clear();
     t.hechos = 0;
     t.motivo.clear();
-    for (std::size_t i = desde; i < hasta; ++i) {
-        try {
-            const Resultado<void> hecho = calculauno(cada, leidos, n, i, t);
-            if (!hecho) t.motivo = hecho.error().motivo;
-        } catch (const std::bad_alloc&) {
-            t.motivo = "no alcanza la memoria";
-        } catch (const std::exception& e) {
-            t.motivo = std::string("error interno (") + e.what() + ")";
-        }
-        if (!t.motivo.empty()) return;
-        t.finales.push_back(t.salida.size());
-        ++t.hechos;
+}
+
+// Computes one record into t with uno; false, t.motivo telling why, when it failed.
+template <class Uno>
+bool anota(Tramo& t, const Uno& uno) {
+    try {
+        const Resultado<void> hecho = uno();
+        if (!hecho) t.motivo = hecho.error().motivo;
+    } catch (const std::bad_alloc&) {
+        t.motivo = "no alcanza la memoria";
+    } catch (const std::exception& e) {
+        t.motivo = std::string("error interno (") + e.what() + ")";
     }
+    if (!t.motivo.empty()) return false;
+    t.finales.push_back(t.salida.size());
+    ++t.hechos;
+    return true;
+}
+
+void calcula(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t desde, std::size_t hasta, Tramo& t) {
+    empieza(t);
+    for (std::size_t i = desde; i < hasta; ++i)
+        if (!anota(t, [&] { return calculauno(cada, leidos, n, i, t); })) return;
 }
 
 // The end of a run, whatever it was: everything written, and the count and
@@ -283,12 +297,35 @@ Recuento recorreconunlector(std::istream& entrada, Salida* salida, std::size_t n
 }
 
 // Pieces of the input read at once: large enough that the two threads
-// rarely wait for each other, small enough that a piece's fields and output
-// stay in the processor's caches (a quarter of a MiB measured best).
-constexpr std::size_t bytesporpieza = 1 << 18;
+// rarely wait for each other, small enough that a piece and its output stay
+// in the processor's caches (a quarter, a half and one MiB measured alike;
+// the half, for the memory).
+constexpr std::size_t bytesporpieza = 1 << 19;
+
+// A stretch of plain records (see renglones_llanos.hpp), each record copied
+// as soon as its line is delimited, the fields where they lie; false, t and
+// hecho to be done again, at the first line that is not plain. A record that
+// fails ends the stretch there: the lines before it read as the file does.
+bool copiallano(Trozo& t, Tramo& hecho, const CadaCrudo& cada, std::size_t n) {
+    RenglonesLlanos renglones(t, n);
+    empieza(hecho);
+    hecho.crudos.resize(n);
+    t.lineas.clear();
+    while (renglones.siguiente(hecho.crudos)) {
+        t.lineas.push_back(static_cast<std::int64_t>(t.lineas.size()) + 1);
+        if (!anota(hecho, [&] { return cada(hecho.crudos, hecho.salida); })) break;
+    }
+    if (hecho.motivo.empty() && !renglones.completo()) return false;
+    t.registros = renglones.registros();
+    t.renglones = static_cast<std::int64_t>(t.registros);
+    t.marcautf8 = false;
+    t.fiel = true;
+    return true;
+}
 
 // A stretch read on its own and, when it read as the file does, computed.
 void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
+    if (cada.crudos && copiallano(t, hecho, *cada.crudos, n)) return;
     leetrozo(t, n);
     if (t.fiel) calcula(cada, t.datos, n, 0, t.registros, hecho);
 }
@@ -312,60 +349,107 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance&
     return true;
 }
 
-// The run with the input cut into pieces of about pieza, each read
-// and computed in two stretches, one on each thread (see pedazos.hpp); from
-// the first stretch that does not read on its own, by one reader.
+// The run with the input cut into pieces of about pieza, each read and
+// computed in two stretches, one on each thread (see pedazos.hpp); from the
+// first stretch that does not read on its own, by one reader. The helper
+// computes the second stretch of a piece and then reads the next piece;
+// this thread computes the first and writes the output in file order, its
+// own stretch's while the helper still works.
+class RecorridoAPedazos {
+public:
+    RecorridoAPedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
+                      std::size_t pieza)
+        : pedazos_(entrada, pieza), salida_(salida), n_(n), avance_(avance), cada_(cada), cierre_(&salida, r_) {}
+
+    Recuento corre() {
+        while (pedazos_.siguiente()) {
+            // Long records may fill a piece before registrosporavance of
+            // them: progress is told after such a piece too, so a run can
+            // be stopped.
+            if (!avisado_ && avance_ && !avance_(r_.registros)) return cierre_.termina(Estado::cancelado, {});
+            avisado_ = false;
+            reparte();
+            leeycalcula(trozos_[0], hechos_[0], cada_, n_);
+            if (!ayuda()) pedazos_.adelanta();
+            if (auto fin = escribe(0)) return *fin;
+            if (!ayuda()) continue;
+            // The share moves so that neither thread waits long for the other.
+            parte_ = std::clamp(parte_ + (ayudante_.espera() ? 0.02 : -0.02), 0.2, 0.8);
+            if (auto fin = escribe(1)) return *fin;
+        }
+        // Nothing left, or nothing that reads on its own: one reader reads on.
+        return secuencial(pedazos_.byte());
+    }
+
+private:
+    bool ayuda() const { return !trozos_[1].bytes.empty(); }
+
+    // Cuts the piece in two stretches after a line end and gives the second
+    // to the helper, with the reading of the next piece.
+    void reparte() {
+        const std::string_view pieza = pedazos_.pieza();
+        const std::size_t medio =
+            pieza.find('\n', static_cast<std::size_t>(static_cast<double>(pieza.size()) * parte_));
+        const std::size_t corte = medio == std::string_view::npos ? pieza.size() : medio + 1;
+        trozos_[0].byte = pedazos_.byte();
+        trozos_[0].bytes = pieza.substr(0, corte);
+        trozos_[1].byte = pedazos_.byte() + static_cast<std::int64_t>(corte);
+        trozos_[1].bytes = pieza.substr(corte);
+        if (ayuda())
+            ayudante_.encarga([this] {
+                leeycalcula(trozos_[1], hechos_[1], cada_, n_);
+                pedazos_.adelanta();
+            });
+    }
+
+    // Appends what stretch k computed when it read as the file does, or
+    // reads on from it with one reader; the end of the run when it cannot go on.
+    std::optional<Recuento> escribe(int k) {
+        const Trozo& t = trozos_[k];
+        const Tramo& h = hechos_[k];
+        if (!t.fiel) return secuencial(t.byte);
+        r_.marcautf8 = r_.marcautf8 || t.marcautf8;
+        const bool sigue = agrega(h, salida_.memoria(), r_, avance_, avisado_);
+        if (salida_.llena() && !salida_.vacia()) return cierre_.noseescribe();
+        if (!sigue) return cierre_.termina(Estado::cancelado, {});
+        if (!h.motivo.empty())
+            return cierre_.termina(Estado::fallo,
+                                   mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
+        linea_ += t.renglones;
+        return std::nullopt;
+    }
+
+    // One reader from the start of a stretch of the piece at hand (or from
+    // the byte after the last piece) to the end of the run, once the helper
+    // is done with its task.
+    Recuento secuencial(std::int64_t byte) {
+        ayudante_.espera();
+        const auto desde = static_cast<std::size_t>(byte - pedazos_.byte());
+        LectorBloques lectura(pedazos_.resto(desde), LugarLectura{byte, linea_, true, byte}, r_.registros, n_);
+        if (byte == 0) r_.marcautf8 = lectura.lector().saltamarcautf8();
+        return recorreporbloques(lectura, r_, &salida_, n_, avance_, cada_, true);
+    }
+
+    Pedazos pedazos_;
+    Salida& salida_;
+    std::size_t n_;
+    const Avance& avance_;
+    const Cada& cada_;
+    Recuento r_;
+    Cierre cierre_;
+    Trozo trozos_[2];  // this thread's stretch of the piece, the helper's
+    Tramo hechos_[2];
+    double parte_ = 0.5;      // of each piece, computed on this thread
+    std::int64_t linea_ = 1;  // where the next stretch to write starts
+    bool avisado_ = true;
+    // Last, so that it is destroyed first: it waits for the helper's task,
+    // which uses the members above.
+    Ayudante ayudante_{true};
+};
+
 Recuento recorreapedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
                          std::size_t pieza) {
-    Pedazos pedazos(entrada, pieza);
-    Trozo trozos[2];
-    Tramo hechos[2];
-    Ayudante ayudante(true);
-    double parte = 0.5;  // of each piece, read and computed on this thread
-    Recuento r;
-    Cierre cierre(&salida, r);
-    std::int64_t linea = 1;  // where the next stretch starts
-    const auto secuencial = [&](std::size_t desde) {
-        const std::int64_t byte = pedazos.byte() + static_cast<std::int64_t>(desde);
-        LectorBloques lectura(pedazos.resto(desde), LugarLectura{byte, linea, true, byte}, r.registros, n);
-        if (byte == 0) r.marcautf8 = lectura.lector().saltamarcautf8();
-        return recorreporbloques(lectura, r, &salida, n, avance, cada, true);
-    };
-    // Long records may fill a piece before registrosporavance of them:
-    // progress is told after such a piece too, so a run can be stopped.
-    bool avisado = true;
-    while (pedazos.siguiente()) {
-        if (!avisado && avance && !avance(r.registros)) return cierre.termina(Estado::cancelado, {});
-        avisado = false;
-        const std::string_view pieza = pedazos.pieza();
-        const std::size_t medio = pieza.find('\n', static_cast<std::size_t>(static_cast<double>(pieza.size()) * parte));
-        const std::size_t corte = medio == std::string_view::npos ? pieza.size() : medio + 1;
-        trozos[0].byte = pedazos.byte();
-        trozos[0].bytes = pieza.substr(0, corte);
-        trozos[1].byte = pedazos.byte() + static_cast<std::int64_t>(corte);
-        trozos[1].bytes = pieza.substr(corte);
-        if (!trozos[1].bytes.empty()) ayudante.encarga([&] { leeycalcula(trozos[1], hechos[1], cada, n); });
-        leeycalcula(trozos[0], hechos[0], cada, n);
-        // This thread also reads the pieces and appends the output: the share
-        // moves so that neither thread waits long for the other.
-        if (!trozos[1].bytes.empty()) parte = std::clamp(parte + (ayudante.espera() ? 0.02 : -0.02), 0.2, 0.8);
-
-        for (int k = 0; k < 2 && !trozos[k].bytes.empty(); ++k) {
-            const Trozo& t = trozos[k];
-            if (!t.fiel) return secuencial(static_cast<std::size_t>(t.byte - pedazos.byte()));
-            const Tramo& h = hechos[k];
-            r.marcautf8 = r.marcautf8 || t.marcautf8;
-            const bool sigue = agrega(h, salida.memoria(), r, avance, avisado);
-            if (salida.llena() && !salida.entrega()) return cierre.noseescribe();
-            if (!sigue) return cierre.termina(Estado::cancelado, {});
-            if (!h.motivo.empty())
-                return cierre.termina(Estado::fallo,
-                                      mensajederegistro(r.registros + 1, linea + t.lineas[h.hechos] - 1, h.motivo));
-            linea += t.renglones;
-        }
-    }
-    // Nothing left, or nothing that reads on its own: one reader reads on.
-    return secuencial(0);
+    return RecorridoAPedazos(entrada, salida, n, avance, cada, pieza).corre();
 }
 
 Recuento recorrecon(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const Cada& cada,

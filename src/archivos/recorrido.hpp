@@ -57,9 +57,10 @@ void cierraresultados(Anexo& resultados, Recuento& r);
 
 // Appends to an output stream through a buffer of whole lines. When it grows
 // past 64 KiB during the run it is handed to a thread of its own that writes
-// it while the run reads and computes the next lines; at the end of the run,
-// whatever its end, everything is written. Memory: two such buffers where
-// there was one.
+// it while the run reads and computes the next lines (entrega), or written
+// at once (vacia) by a run whose two threads are busy already; at the end of
+// the run, whatever its end, everything is written. Memory: two such
+// buffers where there was one.
 class Salida {
 public:
     explicit Salida(std::ostream& destino) : destino_(destino) { memoria_.reserve(1 << 17); }
@@ -115,11 +116,13 @@ private:
 // their values: this thread reads each block and computes a part of it, the
 // other thread the rest, while this one reads the next. Records copied as
 // they stand (into an output): reading is most of the work, so both threads
-// read, each half of pieces of a quarter of a MiB cut after a line end (see
-// pedazos.hpp for why that is the same reading). Either way the output is
-// appended in file order, the same bytes as one thread gives, and progress
-// is told from the calling thread only (copying: at every
-// registrosporavance records, and after a piece that held fewer).
+// read, each a part of pieces of half a MiB cut after a line end (see
+// pedazos.hpp for why that is the same reading), lines of plain records
+// delimited 64 bytes at a time (renglones_llanos.hpp); the other thread also
+// reads the next piece from the input, and this one writes the output.
+// Either way the output is appended in file order, the same bytes as one
+// thread gives, and progress is told from the calling thread only (copying:
+// at every registrosporavance records, and after a piece that held fewer).
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);
