@@ -13,6 +13,8 @@
 # rumbal-lote time: above 1, rumbal-lote is faster), then the same with both
 # pinned to one core.
 set -euo pipefail
+# Decimal points in every number printed and read, whatever the locale.
+export LC_ALL=C
 cd "$(dirname "$0")/.."
 tools/dependencias.sh proj-bin time gawk util-linux >/dev/null
 cmake -S . -B build/normal -G Ninja >/dev/null
@@ -40,11 +42,16 @@ mkdir catalogos
 cp "$(dirname "$lote")"/{elipsoide,parametros,atributos,varios}.txt catalogos/
 cp "$OLDPWD/tests/datos/marref.txt" catalogos/
 
-# Seconds of one run of a command, its output removed first.
+# Seconds of one run of a command, its output removed and the files written
+# before it on disk first (so that writing them back does not fall on the
+# run), to the microsecond: cat copies the results in a few hundredths.
 segundos() {
   rm -f salida.txt
-  /usr/bin/time -f "%e %M" -o tiempo "$@" >/dev/null 2>&1 || true
-  cut -d' ' -f1 tiempo
+  sync -f . 2>/dev/null || sync
+  local inicio=$EPOCHREALTIME
+  "$@" >/dev/null 2>&1 || true
+  local fin=$EPOCHREALTIME
+  awk -v a="$inicio" -v b="$fin" 'BEGIN { printf "%.4f\n", b - a }'
 }
 
 # name, reference name, then the two commands as strings (run by sh -c).
@@ -60,7 +67,7 @@ par() {
     { a[NR] = $1; b[NR] = $2; q[NR] = $2 / $1 }
     END {
       asort(a); asort(b); asort(q); m = int((NR + 1) / 2)
-      printf "| %s | %.2f s | %s %.2f s | %.2f | %.2f to %.2f |\n", n, a[m], r, b[m], q[m], q[1], q[NR] }' pares.txt
+      printf "| %s | %.3f s | %s %.3f s | %.2f | %.2f to %.2f |\n", n, a[m], r, b[m], q[m], q[1], q[NR] }' pares.txt
 }
 
 procesar="'$lote' procesar --datos geo --elipsoide 'WGS 84' --rep 'Faja 5' geo.txt salida.txt"
@@ -68,6 +75,7 @@ cs2cs="cs2cs +proj=longlat +ellps=WGS84 +to +proj=tmerc +lat_0=-90 +lon_0=-60 +k
 transformar="'$lote' --carpeta catalogos transformar --marco DHDN car.txt salida.txt"
 cct="cct -o salida.txt +proj=helmert +x=598.1 +y=73.7 +z=418.2 +rx=-0.202 +ry=-0.045 +rz=2.455 +s=6.7 +convention=coordinate_frame cct.txt"
 columnas="'$lote' columnas --columnas 1,10,9 completo.txt salida.txt"
+atributo="'$lote' --carpeta catalogos atributo --atributo Esquina completo.txt salida.txt"
 cat="cat completo.txt >salida.txt"
 uno="taskset -c 0"
 
@@ -78,3 +86,4 @@ par "procesar --datos geo, un núcleo" "cs2cs" "$uno $procesar" "$uno $cs2cs"
 par "transformar" "cct -o" "$transformar" "$cct"
 par "transformar, un núcleo" "cct -o" "$uno $transformar" "$uno $cct"
 par "columnas 1,10,9" "cat" "$columnas" "$cat"
+par "atributo Esquina" "cat" "$atributo" "$cat"
