@@ -172,7 +172,12 @@ public:
         : lector_(entrada, lugar), n_(n), leidosantes_(leidosantes) {}
 
     LectorCampos& lector() { return lector_; }
-    void prepara(Bloque& b) const { b.lineas.resize(porbloque); }
+    // Room for a whole block's fields is reserved, not cleared: memory is
+    // touched only as records fill it, and the fields never move.
+    void prepara(Bloque& b) const {
+        b.datos.campos.reserve(n_ * porbloque);
+        b.lineas.resize(porbloque);
+    }
 
     void lee(Bloque& b, Recuento& r) {
         b.leidos = 0;
@@ -181,10 +186,11 @@ public:
         const std::int64_t desde = lector_.desplazamiento();
         while (b.leidos < porbloque && lector_.desplazamiento() - desde < bytesporbloque && lector_.quedandatos()) {
             const std::int64_t registro = leidosantes_ + static_cast<std::int64_t>(b.leidos) + 1;
-            // Room for the fields grows with the records read: a short file
+            // The fields in use grow with the records read: a short file
             // does not pay for a whole block's.
             std::vector<CampoLeido>& campos = b.datos.campos;
-            if (campos.size() < (b.leidos + 1) * n_) campos.resize(std::max(2 * campos.size(), (b.leidos + 1) * n_));
+            if (campos.size() < (b.leidos + 1) * n_)
+                campos.resize(std::min(std::max(2 * campos.size(), (b.leidos + 1) * n_), n_ * porbloque));
             b.falla = lector_.leecampos(std::span<CampoLeido>(b.datos.campos.data() + b.leidos * n_, n_),
                                         b.datos.textos);
             if (b.falla != Lectura::correcta) {
