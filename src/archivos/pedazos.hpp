@@ -66,8 +66,10 @@ public:
     bool siguiente();
     // Reads the input that the next piece will start with, leaving the
     // piece where it is. At most once a piece; siguiente does it if not.
-    // Another thread may do it while one works on the piece: it touches only
-    // the input and the memory the piece is not in.
+    // Another thread may do it while one works on the piece's bytes: it
+    // reads the input and writes the memory the piece is not in and this
+    // object's counts, so nothing else of this object (nor the input) may be
+    // used until it returns.
     void adelanta();
     std::string_view pieza() const { return {actual(), largo_}; }
     std::int64_t byte() const { return byte_; }  // offset in the input of the piece's first byte
@@ -103,8 +105,8 @@ private:
 namespace interno {
 
 // recorre with enparalelo, its input cut into pieces of about pieza
-// bytes (a quarter of a MiB in the program), so that the tests can put the
-// cuts anywhere.
+// bytes (half a MiB in the program), so that the tests can put the cuts
+// anywhere.
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  std::size_t pieza);
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,

@@ -359,8 +359,8 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance&
 // computed in two stretches, one on each thread (see pedazos.hpp); from the
 // first stretch that does not read on its own, by one reader. The helper
 // computes the second stretch of a piece and then reads the next piece;
-// this thread computes the first and writes the output in file order, its
-// own stretch's while the helper still works.
+// this thread computes the first and, once the helper is done, writes the
+// output in file order.
 class RecorridoAPedazos {
 public:
     RecorridoAPedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
@@ -376,12 +376,15 @@ public:
             avisado_ = false;
             reparte();
             leeycalcula(trozos_[0], hechos_[0], cada_, n_);
-            if (!ayuda()) pedazos_.adelanta();
-            if (auto fin = escribe(0)) return *fin;
-            if (!ayuda()) continue;
-            // The share moves so that neither thread waits long for the other.
-            parte_ = std::clamp(parte_ + (ayudante_.espera() ? 0.02 : -0.02), 0.2, 0.8);
-            if (auto fin = escribe(1)) return *fin;
+            if (ayuda())
+                // The share moves so that neither thread waits long for the other.
+                parte_ = std::clamp(parte_ + (ayudante_.espera() ? 0.02 : -0.02), 0.2, 0.8);
+            else
+                pedazos_.adelanta();
+            // Written once the helper is done: progress, told while writing,
+            // may ask the input where it stands, and the helper reads it.
+            for (int k = 0; k < (ayuda() ? 2 : 1); ++k)
+                if (auto fin = escribe(k)) return *fin;
         }
         // Nothing left, or nothing that reads on its own: one reader reads on.
         return secuencial(pedazos_.byte());

@@ -121,8 +121,11 @@ private:
 // delimited 64 bytes at a time (renglones_llanos.hpp); the other thread also
 // reads the next piece from the input, and this one writes the output.
 // Either way the output is appended in file order, the same bytes as one
-// thread gives, and progress is told from the calling thread only (copying:
-// at every registrosporavance records, and after a piece that held fewer).
+// thread gives, and progress is told from the calling thread only, never
+// while the other thread reads the input, so that avance may ask the input
+// where it stands (copying: at every registrosporavance records, and after a
+// piece that held fewer). An exception on the other thread reaches the
+// caller as if thrown on this one.
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);

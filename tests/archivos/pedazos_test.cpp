@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -186,6 +187,111 @@ TEST(RecorridoAPedazos, SeDetieneDondeLoPideElAvance) {
             EXPECT_EQ(avisos, (std::vector<std::int64_t>{4096, 8192}));
         } else {
             EXPECT_LT(avisos.back(), 5010);  // told after nearly every piece of about 6 records
+        }
+    }
+}
+
+// Progress may ask the input where it stands (the windows' progress bar
+// does): it is told only while no other thread reads the input, so the
+// places it sees only grow, up to the input's size, and once the input has
+// reached its end the stream answers -1.
+// Bytes read through this file's own code, the place kept in one count:
+// reading it and asking where it stands touch the same memory, which
+// ThreadSanitizer then sees (the standard string stream is compiled
+// outside the program).
+class Vigilada : public std::streambuf {
+public:
+    explicit Vigilada(const std::string& bytes) : bytes_(bytes) {}
+
+protected:
+    std::streamsize xsgetn(char* s, std::streamsize n) override {
+        const std::size_t k = std::min(static_cast<std::size_t>(n), bytes_.size() - lugar_);
+        std::copy_n(bytes_.data() + lugar_, k, s);
+        lugar_ += k;
+        return static_cast<std::streamsize>(k);
+    }
+    int_type underflow() override {
+        return lugar_ < bytes_.size() ? traits_type::to_int_type(bytes_[lugar_]) : traits_type::eof();
+    }
+    int_type uflow() override {
+        const int_type c = underflow();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) ++lugar_;
+        return c;
+    }
+    pos_type seekoff(off_type desplazamiento, std::ios_base::seekdir desde, std::ios_base::openmode) override {
+        if (desplazamiento != 0 || desde != std::ios_base::cur) return pos_type(off_type(-1));
+        return pos_type(static_cast<off_type>(lugar_));
+    }
+
+private:
+    const std::string& bytes_;
+    std::size_t lugar_ = 0;
+};
+
+TEST(RecorridoAPedazos, ElAvancePreguntaDondeVaLaEntrada) {
+    const std::string bytes = cortos(20000);
+    Vigilada vigilada(bytes);
+    std::istream entrada(&vigilada);
+    std::vector<std::int64_t> lugares;
+    const Corrida c = corre(entrada, copia, 4096, [&](std::int64_t) {
+        lugares.push_back(static_cast<std::int64_t>(entrada.tellg()));
+        return true;
+    });
+    EXPECT_EQ(c.r.estado, Estado::completo);
+    const auto alfinal = std::find(lugares.begin(), lugares.end(), -1);
+    EXPECT_TRUE(std::all_of(alfinal, lugares.end(), [](std::int64_t l) { return l == -1; }));
+    lugares.erase(alfinal, lugares.end());
+    ASSERT_GE(lugares.size(), 3U);
+    EXPECT_TRUE(std::is_sorted(lugares.begin(), lugares.end()));
+    EXPECT_GT(lugares.front(), 0);
+    EXPECT_LE(lugares.back(), static_cast<std::int64_t>(bytes.size()));
+}
+
+// Takes the first limite bytes, then fails as a full disk.
+class Llena : public std::streambuf {
+public:
+    explicit Llena(std::size_t limite) : limite_(limite) {}
+    std::string bytes;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        const auto caben = static_cast<std::streamsize>(std::min<std::size_t>(limite_ - bytes.size(), n));
+        bytes.append(s, static_cast<std::size_t>(caben));
+        return caben;
+    }
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof()) || bytes.size() >= limite_) return traits_type::eof();
+        bytes += traits_type::to_char_type(c);
+        return c;
+    }
+
+private:
+    std::size_t limite_;
+};
+
+// A write that fails stops the run while the helper may still be working:
+// the count is of the whole lines that reached the output, which are the
+// first lines of the whole run's output.
+TEST(RecorridoAPedazos, UnaEscrituraQueFallaDetieneLaCorrida) {
+    const std::string bytes = cortos(60000);
+    const Corrida entero = corre(bytes, copia, 0);
+    for (const std::size_t limite : {0UL, 1000UL, 70000UL, 300000UL}) {
+        for (const std::size_t pieza : {333UL, 1UL << 19}) {
+            SCOPED_TRACE(std::to_string(limite) + " bytes, pieza " + std::to_string(pieza));
+            std::istringstream entrada(bytes);
+            Llena llena(limite);
+            std::ostream salida(&llena);
+            Recuento r;
+            {
+                Salida s(salida);
+                r = interno::recorre(entrada, s, n, {}, copia, pieza);
+            }
+            EXPECT_EQ(r.estado, Estado::fallo);
+            EXPECT_EQ(r.mensaje, "No se puede escribir el archivo de resultados.");
+            const std::string escritas = primeraslineas(entero.salida, r.registros);
+            EXPECT_LE(escritas.size(), limite);
+            EXPECT_EQ(llena.bytes.substr(0, escritas.size()), escritas);
+            EXPECT_GT(escritas.size() + (1 << 16), limite);  // at most one piece of output lost
         }
     }
 }
