@@ -3,9 +3,11 @@
 // the whole run: starting a thread for every block costs more than it saves.
 
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace rumbal {
 
@@ -32,11 +34,13 @@ public:
         }
         cv_.notify_all();
     }
-    // Waits for the task given; tells whether it was still running.
+    // Waits for the task given; tells whether it was still running. What
+    // the task threw is thrown here, on the thread that waits.
     bool espera() {
         std::unique_lock<std::mutex> cerrojo(m_);
         const bool corria = !listo_;
         cv_.wait(cerrojo, [this] { return listo_; });
+        if (fallo_) std::rethrow_exception(std::exchange(fallo_, nullptr));
         return corria;
     }
 
@@ -49,8 +53,14 @@ private:
             auto tarea = std::move(tarea_);
             tarea_ = nullptr;
             cerrojo.unlock();
-            tarea();
+            std::exception_ptr fallo;
+            try {
+                tarea();
+            } catch (...) {
+                fallo = std::current_exception();  // memory exhausted, say: not an abort
+            }
             cerrojo.lock();
+            fallo_ = fallo;
             listo_ = true;
             cv_.notify_all();
         }
@@ -61,6 +71,7 @@ private:
     std::condition_variable cv_;
     std::function<void()> tarea_;
     bool listo_ = true;
+    std::exception_ptr fallo_;  // what the last task threw
     bool fin_ = false;
 };
 
