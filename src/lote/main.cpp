@@ -7,6 +7,9 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // Nothing is asked of a person here, and standard input may be read on
+    // another thread than the one that writes standard output.
+    std::cin.tie(nullptr);
     std::vector<std::string> argumentos(argv + 1, argv + argc);
     std::error_code ec;
     const auto ejecutable = std::filesystem::read_symlink("/proc/self/exe", ec);
