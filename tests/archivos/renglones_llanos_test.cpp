@@ -9,12 +9,11 @@
 namespace rumbal {
 namespace {
 
-constexpr std::size_t n = 3;
-
 struct CasoLlano {
     const char* nombre;
     std::string bytes;
     bool tomado;
+    std::size_t n = 3;  // fields a record
 };
 
 class TrozoLlano : public ::testing::TestWithParam<CasoLlano> {};
@@ -22,6 +21,7 @@ class TrozoLlano : public ::testing::TestWithParam<CasoLlano> {};
 // Every line given has the fields the reader reads; the stretch is taken
 // whole exactly where the case says.
 TEST_P(TrozoLlano, SoloDondeLeeComoElLector) {
+    const std::size_t n = GetParam().n;
     Trozo t;
     t.byte = GetParam().nombre == std::string("marca") ? 0 : 70;
     t.bytes = GetParam().bytes;
@@ -57,6 +57,15 @@ const std::string cierra63 = "x,\"" + std::string(60, 'a') + "\",2\r\n";
 const std::string abre63 = std::string(61, 'a') + ",,\"b\"\r\n";
 const std::string dentro63 = std::string(61, 'a') + ",x\"b,c\",2\r\n";
 const std::string sincierre63 = "x,\"" + std::string(60, 'a') + "\"b,2\r\n";
+// A line end in byte 63 and a quoted text from byte 64; a CR in byte 62
+// and its LF in byte 63; a quoted text longer than 64 bytes, commas in it.
+const std::string lf63 = std::string(59, 'a') + ",1,2\n\"b\",2,3\r\n";
+const std::string cr62 = std::string(58, 'a') + ",1,2\r\n4,5,6\r\n";
+const std::string textolargo = "\"" + std::string(100, ',') + "\",1,2\r\n";
+// Lines just under the reader's longest (the masks take them), of its
+// longest (left to the reader, which takes them) and one byte over (the
+// reader refuses them), the line end not counted.
+std::string renglon(std::size_t largo, const char* fin) { return std::string(largo - 4, 'x') + ",1,2" + fin; }
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, TrozoLlano,
@@ -66,14 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLlano{"cr63", cr63 + "1,2,3\r\n", true}, CasoLlano{"cr63solo", cr63solo, false},
         CasoLlano{"cierra63", cierra63, true}, CasoLlano{"abre63", abre63, true},
         CasoLlano{"dentro63", dentro63, false}, CasoLlano{"sincierre63", sincierre63, false},
+        CasoLlano{"lf63", lf63, true}, CasoLlano{"cr62", cr62, true}, CasoLlano{"textolargo", textolargo, true},
+        CasoLlano{"justo64", std::string(58, 'a') + ",1,2\r\n" + std::string(58, 'b') + ",3,4\r\n", true},
         CasoLlano{"casimaximo", largo + ",1,2\r\n", true}, CasoLlano{"maximo", largo + "xxxxxx,1,2\r\n", false},
-        CasoLlano{"blanco", "1, 2,3\r\n", false}, CasoLlano{"tab", "\t1,2,3\r\n", false},
-        CasoLlano{"comillasdemas", "\"a\"b,2,3\r\n", false}, CasoLlano{"comillaencampo", "a\"b,2,3\r\n", false},
-        CasoLlano{"unacomilla", "\",2,3\r\n", false}, CasoLlano{"sincerrar", "\"a,2,3\r\n\"b,4,5\r\n", false},
-        CasoLlano{"crsolo", "1,2,3\r4,5,6\r\n", false}, CasoLlano{"crenelcampo", "1,2\r,3\r\n", false},
-        CasoLlano{"demas", "1,2,3,4\r\n", false}, CasoLlano{"demenos", "1,2\r\n3,4,5\r\n", false},
-        CasoLlano{"enblanco", "1,2,3\r\n\r\n4,5,6\r\n", false}, CasoLlano{"soloblancos", "1,2,3\r\n  \r\n", false},
-        CasoLlano{"sinfin", "1,2,3\r\n4,5,6", false}, CasoLlano{"vacio", "", false},
+        CasoLlano{"de65535crlf", renglon(65535, "\r\n"), true}, CasoLlano{"de65535lf", renglon(65535, "\n"), true},
+        CasoLlano{"de65536crlf", renglon(65536, "\r\n"), false}, CasoLlano{"de65536lf", renglon(65536, "\n"), false},
+        CasoLlano{"de65537", renglon(65537, "\r\n"), false}, CasoLlano{"blancotrascomilla", "\"a\" ,2,3\r\n", false},
+        CasoLlano{"doscr", "1,2,3\r\r\n", false}, CasoLlano{"nulo", std::string("1,2,a\0b\r\n", 9), true},
+        CasoLlano{"uncampo", "a\r\n\"\"\r\n5\n", true, 1}, CasoLlano{"uncampovacio", "a\r\n,\r\n", false, 1},
+        CasoLlano{"uncampoenblanco", "a\r\n\r\n", false, 1}, CasoLlano{"blanco", "1, 2,3\r\n", false},
+        CasoLlano{"tab", "\t1,2,3\r\n", false}, CasoLlano{"comillasdemas", "\"a\"b,2,3\r\n", false},
+        CasoLlano{"comillaencampo", "a\"b,2,3\r\n", false}, CasoLlano{"unacomilla", "\",2,3\r\n", false},
+        CasoLlano{"sincerrar", "\"a,2,3\r\n\"b,4,5\r\n", false}, CasoLlano{"crsolo", "1,2,3\r4,5,6\r\n", false},
+        CasoLlano{"crenelcampo", "1,2\r,3\r\n", false}, CasoLlano{"demas", "1,2,3,4\r\n", false},
+        CasoLlano{"demenos", "1,2\r\n3,4,5\r\n", false}, CasoLlano{"enblanco", "1,2,3\r\n\r\n4,5,6\r\n", false},
+        CasoLlano{"soloblancos", "1,2,3\r\n  \r\n", false}, CasoLlano{"sinfin", "1,2,3\r\n4,5,6", false},
+        CasoLlano{"vacio", "", false},
         CasoLlano{"marca",
                   "\xEF\xBB\xBF"
                   "1,2,3\r\n",
