@@ -16,7 +16,7 @@ set -euo pipefail
 # Decimal points in every number printed and read, whatever the locale.
 export LC_ALL=C
 cd "$(dirname "$0")/.."
-tools/dependencias.sh proj-bin time gawk util-linux >/dev/null
+tools/dependencias.sh proj-bin gawk util-linux >/dev/null
 cmake -S . -B build/normal -G Ninja >/dev/null
 cmake --build build/normal >/dev/null
 
