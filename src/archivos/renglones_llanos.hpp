@@ -22,6 +22,7 @@
 #include <span>
 #include <string_view>
 
+#include "archivos/mascaras.hpp"
 #include "archivos/pedazos.hpp"
 #include "textos/campos.hpp"
 
@@ -29,11 +30,13 @@ namespace rumbal {
 
 class RenglonesLlanos {
 public:
-    RenglonesLlanos(const Trozo& t, std::size_t n);
+    // Bit k of usados set for each field k to be given. Records of more than
+    // 64 fields are left to the field reader.
+    RenglonesLlanos(const Trozo& t, std::size_t n, std::uint64_t usados = ~std::uint64_t{0});
 
-    // The n fields of the next line into campos, their texts where they lie
-    // in the stretch; false at the end of the stretch or at a line that is
-    // not plain.
+    // The fields in usados of the next line into campos (n of them), their
+    // texts where they lie in the stretch, the others left as they were;
+    // false at the end of the stretch or at a line that is not plain.
     bool siguiente(std::span<CampoCrudo> campos);
     // After siguiente answered false: every line was plain and the stretch
     // ended with the last one.
@@ -44,13 +47,16 @@ private:
     bool avanza();
     bool falla();  // the stretch is not plain
 
+    Clasificador clasifica_ = clasificador();
     std::size_t n_;
+    std::uint64_t usados_;
     const char* b_;
     std::size_t largo_;
     bool malo_ = false;
     bool cargado_ = false;
     std::size_t base_ = 0;           // first byte of the block in fines_
     std::uint64_t fines_ = 0;        // field ends of the block not delimited yet
+    std::uint64_t lineas_ = 0;       // the line ends among its field ends
     bool dentro_ = false;            // the block before ended between quotes
     std::uint64_t finalprevio_ = 0;  // its last byte ended a field
     bool pendientecomilla_ = false;  // its last byte was a closing quote

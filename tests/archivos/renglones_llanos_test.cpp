@@ -84,18 +84,39 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLlano{"doscr", "1,2,3\r\r\n", false}, CasoLlano{"nulo", std::string("1,2,a\0b\r\n", 9), true},
         CasoLlano{"uncampo", "a\r\n\"\"\r\n5\n", true, 1}, CasoLlano{"uncampovacio", "a\r\n,\r\n", false, 1},
         CasoLlano{"uncampoenblanco", "a\r\n\r\n", false, 1}, CasoLlano{"blanco", "1, 2,3\r\n", false},
-        CasoLlano{"tab", "\t1,2,3\r\n", false}, CasoLlano{"comillasdemas", "\"a\"b,2,3\r\n", false},
-        CasoLlano{"comillaencampo", "a\"b,2,3\r\n", false}, CasoLlano{"unacomilla", "\",2,3\r\n", false},
-        CasoLlano{"sincerrar", "\"a,2,3\r\n\"b,4,5\r\n", false}, CasoLlano{"crsolo", "1,2,3\r4,5,6\r\n", false},
-        CasoLlano{"crenelcampo", "1,2\r,3\r\n", false}, CasoLlano{"demas", "1,2,3,4\r\n", false},
-        CasoLlano{"demenos", "1,2\r\n3,4,5\r\n", false}, CasoLlano{"enblanco", "1,2,3\r\n\r\n4,5,6\r\n", false},
-        CasoLlano{"soloblancos", "1,2,3\r\n  \r\n", false}, CasoLlano{"sinfin", "1,2,3\r\n4,5,6", false},
-        CasoLlano{"vacio", "", false},
+        CasoLlano{"tab", "\t1,2,3\r\n", false}, CasoLlano{"blanco64", std::string(61, 'a') + ",1, 2\r\n", false},
+        CasoLlano{"tab64", std::string(59, 'a') + ",1,2\n\t1,2,3\r\n", false},
+        CasoLlano{"comillasdemas", "\"a\"b,2,3\r\n", false}, CasoLlano{"comillaencampo", "a\"b,2,3\r\n", false},
+        CasoLlano{"unacomilla", "\",2,3\r\n", false}, CasoLlano{"sincerrar", "\"a,2,3\r\n\"b,4,5\r\n", false},
+        CasoLlano{"crsolo", "1,2,3\r4,5,6\r\n", false}, CasoLlano{"crenelcampo", "1,2\r,3\r\n", false},
+        CasoLlano{"demas", "1,2,3,4\r\n", false}, CasoLlano{"demenos", "1,2\r\n3,4,5\r\n", false},
+        CasoLlano{"enblanco", "1,2,3\r\n\r\n4,5,6\r\n", false}, CasoLlano{"soloblancos", "1,2,3\r\n  \r\n", false},
+        CasoLlano{"sinfin", "1,2,3\r\n4,5,6", false}, CasoLlano{"vacio", "", false},
         CasoLlano{"marca",
                   "\xEF\xBB\xBF"
                   "1,2,3\r\n",
                   false}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// Only the fields asked for are given; the line is checked whole all the same.
+TEST(RenglonesLlanos, DaSoloLosCamposUsados) {
+    Trozo t;
+    t.byte = 70;
+    t.bytes = "a,\"b\",\"c\"\r\n1,2,3\r\n4,5\r\n";
+    RenglonesLlanos renglones(t, 3, 0b101);
+    const CampoCrudo nada{"?", false};
+    std::vector<CampoCrudo> campos(3, nada);
+    ASSERT_TRUE(renglones.siguiente(campos));
+    EXPECT_EQ(campos[0].texto, "a");
+    EXPECT_EQ(campos[1].texto, "?");
+    EXPECT_EQ(campos[2].texto, "c");
+    EXPECT_TRUE(campos[2].entrecomillas);
+    ASSERT_TRUE(renglones.siguiente(campos));
+    EXPECT_EQ(campos[2].texto, "3");
+    EXPECT_FALSE(campos[2].entrecomillas);
+    EXPECT_FALSE(renglones.siguiente(campos));  // two fields
+    EXPECT_FALSE(renglones.completo());
+}
 
 }  // namespace
 }  // namespace rumbal
