@@ -110,7 +110,7 @@ namespace interno {
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  std::size_t pieza);
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
-                 std::size_t pieza);
+                 std::size_t pieza, std::span<const std::size_t> usados = {});
 
 }  // namespace interno
 

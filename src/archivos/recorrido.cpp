@@ -70,7 +70,16 @@ struct alignas(64) Tramo {
 struct Cada {
     const CadaRegistro* valores = nullptr;
     const CadaCrudo* crudos = nullptr;
+    std::uint64_t usados = ~std::uint64_t{0};  // the fields crudos reads, bit k for field k
 };
+
+// Bit k set for each field k in usados; all of them when it is empty or
+// names a field past 63.
+std::uint64_t mascarade(std::span<const std::size_t> usados) {
+    std::uint64_t m = 0;
+    for (const std::size_t k : usados) m |= k < 64 ? std::uint64_t{1} << k : ~std::uint64_t{0};
+    return usados.empty() ? ~std::uint64_t{0} : m;
+}
 
 Resultado<void> calculauno(const Cada& cada, const Leidos& leidos, std::size_t n, std::size_t registro, Tramo& t) {
     t.crudos.resize(n);
@@ -312,8 +321,8 @@ constexpr std::size_t bytesporpieza = 1 << 19;
 // as soon as its line is delimited, the fields where they lie; false, t and
 // hecho to be done again, at the first line that is not plain. A record that
 // fails ends the stretch there: the lines before it read as the file does.
-bool copiallano(Trozo& t, Tramo& hecho, const CadaCrudo& cada, std::size_t n) {
-    RenglonesLlanos renglones(t, n);
+bool copiallano(Trozo& t, Tramo& hecho, const CadaCrudo& cada, std::size_t n, std::uint64_t usados) {
+    RenglonesLlanos renglones(t, n, usados);
     empieza(hecho);
     hecho.crudos.resize(n);
     t.lineas.clear();
@@ -331,7 +340,7 @@ bool copiallano(Trozo& t, Tramo& hecho, const CadaCrudo& cada, std::size_t n) {
 
 // A stretch read on its own and, when it read as the file does, computed.
 void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
-    if (cada.crudos && copiallano(t, hecho, *cada.crudos, n)) return;
+    if (cada.crudos && copiallano(t, hecho, *cada.crudos, n, cada.usados)) return;
     leetrozo(t, n);
     if (t.fiel) calcula(cada, t.datos, n, 0, t.registros, hecho);
 }
@@ -478,8 +487,8 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
 }
 
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
-                 bool enparalelo) {
-    return recorrecon(entrada, salida, n, avance, Cada{nullptr, &cada}, enparalelo);
+                 bool enparalelo, std::span<const std::size_t> usados) {
+    return recorrecon(entrada, salida, n, avance, Cada{nullptr, &cada, mascarade(usados)}, enparalelo);
 }
 
 namespace interno {
@@ -490,8 +499,8 @@ Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Ava
 }
 
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
-                 std::size_t pieza) {
-    return recorreapedazos(entrada, salida, n, avance, Cada{nullptr, &cada}, pieza);
+                 std::size_t pieza, std::span<const std::size_t> usados) {
+    return recorreapedazos(entrada, salida, n, avance, Cada{nullptr, &cada, mascarade(usados)}, pieza);
 }
 
 }  // namespace interno

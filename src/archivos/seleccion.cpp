@@ -14,7 +14,7 @@ Recuento seleccionacolumnas(std::istream& completo, std::ostream& generado, std:
         grabalinea(destino, c, columnas);
         return {};
     };
-    return recorre(completo, &salida, columnaspunto, avance, cada, true);
+    return recorre(completo, &salida, columnaspunto, avance, cada, true, columnas);
 }
 
 Recuento seleccionaatributo(std::istream& completo, std::ostream& generado, const std::string& atributo,
