@@ -384,14 +384,18 @@ public:
             if (!avisado_ && avance_ && !avance_(r_.registros)) return cierre_.termina(Estado::cancelado, {});
             avisado_ = false;
             reparte();
+            // The output of the piece before is written while the helper
+            // works: the output stream is this thread's alone.
+            if (salida_.llena() && !salida_.vacia()) return cierre_.noseescribe();
             leeycalcula(trozos_[0], hechos_[0], cada_, n_);
             if (ayuda())
                 // The share moves so that neither thread waits long for the other.
                 parte_ = std::clamp(parte_ + (ayudante_.espera() ? 0.02 : -0.02), 0.2, 0.8);
             else
                 pedazos_.adelanta();
-            // Written once the helper is done: progress, told while writing,
-            // may ask the input where it stands, and the helper reads it.
+            // Appended once the helper is done: progress, told while
+            // appending, may ask the input where it stands, and the helper
+            // reads it.
             for (int k = 0; k < (ayuda() ? 2 : 1); ++k)
                 if (auto fin = escribe(k)) return *fin;
         }
@@ -428,7 +432,6 @@ private:
         if (!t.fiel) return secuencial(t.byte);
         r_.marcautf8 = r_.marcautf8 || t.marcautf8;
         const bool sigue = agrega(h, salida_.memoria(), r_, avance_, avisado_);
-        if (salida_.llena() && !salida_.vacia()) return cierre_.noseescribe();
         if (!sigue) return cierre_.termina(Estado::cancelado, {});
         if (!h.motivo.empty())
             return cierre_.termina(Estado::fallo,
