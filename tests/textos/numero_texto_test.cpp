@@ -214,7 +214,18 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoForma{"2E+15", false}, CasoForma{"1e3", false}, CasoForma{"1234567890123456", false},
                       CasoForma{"1.23456789012345", true}, CasoForma{"1.234567890123456", false},
                       CasoForma{"-.0001234567890123456", false}, CasoForma{" 5", false}, CasoForma{"5 ", false},
-                      CasoForma{"1.0", false}, CasoForma{"--5", false}, CasoForma{"1.2.3", false}));
+                      CasoForma{"1.0", false}, CasoForma{"--5", false}, CasoForma{"1.2.3", false},
+                      // Bytes next to the digits in value, within and after the first eight.
+                      CasoForma{"1234567:", false}, CasoForma{"12345678/", false}, CasoForma{"1.234567?", false},
+                      CasoForma{"123456789012;", false}, CasoForma{"-1234567\xB9", false},
+                      CasoForma{"12345678\xFF"
+                                "9",
+                                false},
+                      CasoForma{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", false},
+                      CasoForma{"1234567\xFA"
+                                "1",
+                                false},
+                      CasoForma{"123456.9", true}, CasoForma{"-.12345678", true}));
 
 // Both ways on texts made of the characters of plain numbers: a text in the
 // form writes back as itself from the value it reads as, and every plain text
