@@ -135,6 +135,44 @@ void escribelinea(std::string& destino, std::size_t cuantos, const Campo& campo)
     destino.resize(static_cast<std::size_t>(p - destino.data()));
 }
 
+// cuantos fields, the k-th being campo(k), as one line of their own bytes,
+// when every one has them (nearly always, in a file the system wrote): room
+// for exactly that line, then the bytes. False, writing nothing, when a
+// field's bytes come only from its value, or there are no fields or more
+// than a record of the complete point file holds.
+template <class Campo>
+bool copialinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
+    constexpr std::size_t maximo = 16;
+    if (cuantos == 0 || cuantos > maximo) return false;
+    // A field's own bytes start where its text does: only their count is kept.
+    std::size_t propios[maximo];
+    std::size_t largo = 1;  // the line end's two bytes stand where a comma would
+    for (std::size_t k = 0; k < cuantos; ++k) {
+        const CampoCrudo c = campo(k);
+        const std::optional<std::string_view> bytes = copiables(c);
+        if (!bytes) return false;
+        propios[k] = bytes->size();
+        largo += propios[k] + 1 + 2 * c.entrecomillas;
+    }
+    const std::size_t antes = destino.size();
+    destino.resize(antes + largo);
+    char* p = destino.data() + antes;
+    for (std::size_t k = 0; k < cuantos; ++k) {
+        const CampoCrudo c = campo(k);
+        // A quote is written either way and kept only for a text.
+        *p = '"';
+        p += c.entrecomillas;
+        std::memcpy(p, c.texto.data(), propios[k]);
+        p += propios[k];
+        *p = '"';
+        p += c.entrecomillas;
+        *p++ = ',';
+    }
+    p[-1] = '\r';
+    *p = '\n';
+    return true;
+}
+
 }  // namespace
 
 void grabalinea(std::string& destino, std::span<const ValorCampo> valores) {
@@ -142,11 +180,13 @@ void grabalinea(std::string& destino, std::span<const ValorCampo> valores) {
 }
 
 void grabalinea(std::string& destino, std::span<const CampoCrudo> campos) {
-    escribelinea(destino, campos.size(), [&](std::size_t k) { return campos[k]; });
+    const auto campo = [&](std::size_t k) { return campos[k]; };
+    if (!copialinea(destino, campos.size(), campo)) escribelinea(destino, campos.size(), campo);
 }
 
 void grabalinea(std::string& destino, std::span<const CampoCrudo> campos, std::span<const std::size_t> cuales) {
-    escribelinea(destino, cuales.size(), [&](std::size_t k) { return campos[cuales[k]]; });
+    const auto campo = [&](std::size_t k) { return campos[cuales[k]]; };
+    if (!copialinea(destino, cuales.size(), campo)) escribelinea(destino, cuales.size(), campo);
 }
 
 std::string textovisible(const ValorCampo& valor) {
