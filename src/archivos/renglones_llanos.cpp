@@ -80,7 +80,7 @@ bool RenglonesLlanos::avanza() {
         std::memcpy(resto, p, largo_ - base_);
         p = resto;
     }
-    const Mascaras m = clasifica_(p);
+    const Mascaras m = clasifica(p);
     const std::uint64_t comillas = m.comillas, comas = m.comas, lf = m.lf, cr = m.cr;
     const std::uint64_t dentro = m.impares ^ (dentro_ ? ~std::uint64_t{0} : 0);
     const std::uint64_t fines = (comas | lf) & ~dentro;

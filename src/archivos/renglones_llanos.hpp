@@ -47,7 +47,6 @@ private:
     bool avanza();
     bool falla();  // the stretch is not plain
 
-    Clasificador clasifica_ = clasificador();
     std::size_t n_;
     std::uint64_t usados_;
     const char* b_;

@@ -1,6 +1,5 @@
-// The masks of 64 bytes are the same whichever way the processor makes
-// them: checked against the bytes one by one, on blocks made of the bytes
-// that matter and their neighbours in value.
+// The masks of 64 bytes checked against the bytes one by one, on blocks made
+// of the bytes that matter and their neighbours in value.
 
 #include "archivos/mascaras.hpp"
 
@@ -30,7 +29,7 @@ Mascaras unoauno(const std::string& b) {
     return m;
 }
 
-void comparacon(Clasificador clasifica, const std::string& b, int caso) {
+void comparacon(const std::string& b, int caso) {
     const Mascaras esperadas = unoauno(b), halladas = clasifica(b.data());
     EXPECT_EQ(halladas.comillas, esperadas.comillas) << caso;
     EXPECT_EQ(halladas.comas, esperadas.comas) << caso;
@@ -59,16 +58,9 @@ std::vector<std::string> bloques() {
     return todos;
 }
 
-TEST(Mascaras, LaComunDaLasDelByteAByte) {
+TEST(Mascaras, SonLasDelByteAByte) {
     const std::vector<std::string> b = bloques();
-    for (std::size_t k = 0; k < b.size(); ++k) comparacon(interno::clasificacomun, b[k], static_cast<int>(k));
-}
-
-TEST(Mascaras, LaAnchaDaLasDelByteAByte) {
-    const Clasificador ancho = interno::clasificadorancho();
-    if (!ancho) GTEST_SKIP() << "this processor lacks the wide comparisons";
-    const std::vector<std::string> b = bloques();
-    for (std::size_t k = 0; k < b.size(); ++k) comparacon(ancho, b[k], static_cast<int>(k));
+    for (std::size_t k = 0; k < b.size(); ++k) comparacon(b[k], static_cast<int>(k));
 }
 
 }  // namespace
