@@ -10,6 +10,10 @@
 #include <thread>
 #include <utility>
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 namespace rumbal {
 
 class Ayudante {
@@ -52,9 +56,10 @@ private:
     // waking a sleeping thread costs tens of microseconds (far more in a
     // virtual machine): each side first watches the other for about a tenth
     // of a millisecond, then sleeps.
+    // On one processor watching only keeps the other side from running.
     template <class Hecho>
-    static void aguarda(const Hecho& hecho) {
-        for (int i = 0; i < 2000 && !hecho(); ++i) {
+    void aguarda(const Hecho& hecho) const {
+        for (int i = 0; i < vueltas_ && !hecho(); ++i) {
 #if defined(__x86_64__) || defined(__i386__)
             __builtin_ia32_pause();
 #endif
@@ -85,6 +90,15 @@ private:
         }
     }
 
+    static int procesadores() {
+#if defined(__linux__)
+        cpu_set_t cpus;
+        if (sched_getaffinity(0, sizeof cpus, &cpus) == 0) return CPU_COUNT(&cpus);
+#endif
+        return static_cast<int>(std::thread::hardware_concurrency());
+    }
+
+    const int vueltas_ = procesadores() > 1 ? 2000 : 0;
     std::thread hilo_;
     std::mutex m_;
     std::condition_variable cv_;
