@@ -368,8 +368,9 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance&
 // computed in two stretches, one on each thread (see pedazos.hpp); from the
 // first stretch that does not read on its own, by one reader. The helper
 // computes the second stretch of a piece and then reads the next piece;
-// this thread computes the first and, once the helper is done, writes the
-// output in file order.
+// this thread computes the first and, once the helper is done, appends the
+// output of both in file order, and writes it while the helper works on the
+// next piece.
 class RecorridoAPedazos {
 public:
     RecorridoAPedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
