@@ -324,7 +324,9 @@ constexpr std::size_t bytesporpieza = 1 << 19;
 bool copiallano(Trozo& t, Tramo& hecho, const CadaCrudo& cada, std::size_t n, std::uint64_t usados) {
     RenglonesLlanos renglones(t, n, usados);
     empieza(hecho);
-    hecho.crudos.resize(n);
+    // Fields not used are never set: empty, rather than what an earlier
+    // stretch left there, in memory the helper may be reading into.
+    hecho.crudos.assign(n, CampoCrudo{});
     t.lineas.clear();
     while (renglones.siguiente(hecho.crudos)) {
         t.lineas.push_back(static_cast<std::int64_t>(t.lineas.size()) + 1);

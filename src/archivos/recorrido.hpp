@@ -133,8 +133,8 @@ Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Ava
 // The same run, cada given the fields as they stand (valordecampo takes the
 // value of those it needs, grabacampo copies them): for the algorithms that
 // copy fields rather than compute with them. Where cada reads only some
-// fields, usados names them (empty: all): the others may then be left
-// unset, which spares delimiting them one by one.
+// fields, usados names them (empty: all): the others may then be given
+// empty, which spares delimiting them one by one.
 using CadaCrudo = std::function<Resultado<void>(std::span<const CampoCrudo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaCrudo& cada,
                  bool enparalelo = false, std::span<const std::size_t> usados = {});

@@ -21,14 +21,14 @@ bool RenglonesLlanos::siguiente(std::span<CampoCrudo> campos) {
     // to campos could otherwise be this object's members, for the compiler.
     const char* const inicio = b_ + desde_;
     const char* desde = inicio;
-    const char* bloque = b_ + base_;
+    std::size_t bloque = base_;  // an offset: past the end once the stretch is done
     std::uint64_t fines = fines_, lineas = lineas_;
     const std::uint64_t usados = usados_;
     const std::size_t n = n_;
     std::size_t k = 0;
     // The masks vouched for the quotes: a field that starts with one is a
     // quoted text whose closing quote ends it. An empty field's first byte
-    // is the comma or line end that ends it.
+    // is the comma, CR or line end after it.
     const auto campo = [&](const char* hasta) {
         const bool comillas = *desde == '"';
         campos[k] = CampoCrudo{std::string_view(desde + comillas, hasta - desde - 2 * comillas), comillas};
@@ -36,14 +36,14 @@ bool RenglonesLlanos::siguiente(std::span<CampoCrudo> campos) {
     for (;;) {
         while (fines == 0) {
             if (malo_ || !avanza()) return false;
-            bloque = b_ + base_;
+            bloque = base_;
             fines = fines_;
             lineas = lineas_;
         }
         const auto i = static_cast<unsigned>(__builtin_ctzll(fines));
         fines &= fines - 1;
         if (k == n) return falla();
-        const char* const fin = bloque + i;
+        const char* const fin = b_ + bloque + i;
         if ((lineas >> i & 1) == 0) {
             if (usados >> k & 1) campo(fin);
             ++k;

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <new>
+#include <thread>
+#include <vector>
 
 namespace rumbal {
 namespace {
@@ -20,6 +24,54 @@ TEST(Ayudante, LoQueLanzaLaTareaSaleAlEsperarla) {
     ayudante.encarga([&] { ++hechas; });
     ayudante.espera();
     EXPECT_EQ(hechas, 1);
+}
+
+// Many tasks in a row, each waited for: what a task wrote is seen by the
+// waiting thread, whether the helper was watching or asleep when it came.
+TEST(Ayudante, CadaTareaSeVeTerminadaAlEsperarla) {
+    Ayudante ayudante(true);
+    std::vector<int> escritos(2000, 0);
+    for (std::size_t i = 0; i < escritos.size(); ++i) {
+        if (i % 500 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));  // the helper asleep
+        ayudante.encarga([&escritos, i] { escritos[i] = static_cast<int>(i) + 1; });
+        ayudante.espera();
+        ASSERT_EQ(escritos[i], static_cast<int>(i) + 1) << i;
+    }
+}
+
+// A task longer than the watching: the waiting thread sleeps and is woken.
+TEST(Ayudante, EsperaUnaTareaLarga) {
+    Ayudante ayudante(true);
+    std::atomic<bool> suelta = false, hecha = false;
+    ayudante.encarga([&] {
+        while (!suelta) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        hecha = true;
+    });
+    std::thread soltador([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        suelta = true;
+    });
+    EXPECT_TRUE(ayudante.espera());  // it was running
+    EXPECT_TRUE(hecha);
+    soltador.join();
+}
+
+// Destroyed with a task given and not waited for: a task begun is finished
+// before the helper goes (what it uses may go right after), or it never
+// begins.
+TEST(Ayudante, SeDestruyeConUnaTareaSinEsperar) {
+    for (int vez = 0; vez < 20; ++vez) {
+        std::atomic<bool> empezada = false, terminada = false;
+        {
+            Ayudante ayudante(true);
+            ayudante.encarga([&] {
+                empezada = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                terminada = true;
+            });
+        }
+        EXPECT_EQ(empezada.load(), terminada.load()) << vez;
+    }
 }
 
 }  // namespace

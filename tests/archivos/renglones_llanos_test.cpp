@@ -47,6 +47,31 @@ TEST_P(TrozoLlano, SoloDondeLeeComoElLector) {
     }
 }
 
+// Only field 1 asked for: the same lines are taken, each still checked
+// whole, and the other fields are left as they were.
+TEST_P(TrozoLlano, ConUnSoloCampoLeeLasMismasLineas) {
+    const std::size_t n = GetParam().n;
+    Trozo t;
+    t.byte = GetParam().nombre == std::string("marca") ? 0 : 70;
+    t.bytes = GetParam().bytes;
+    RenglonesLlanos todos(t, n), uno(t, n, 0b10);
+    std::vector<CampoCrudo> completos(n);
+    const CampoCrudo nada{"?", false};
+    std::vector<CampoCrudo> llanos(n, nada);
+    std::size_t r = 0;
+    for (; uno.siguiente(llanos); ++r) {
+        ASSERT_TRUE(todos.siguiente(completos));
+        for (std::size_t j = 0; j < n; ++j) {
+            const CampoCrudo esperado = j == 1 ? completos[j] : nada;
+            EXPECT_EQ(llanos[j].texto, esperado.texto) << r << "," << j;
+            EXPECT_EQ(llanos[j].entrecomillas, esperado.entrecomillas) << r << "," << j;
+        }
+    }
+    EXPECT_FALSE(todos.siguiente(completos));
+    EXPECT_EQ(uno.registros(), todos.registros());
+    EXPECT_EQ(uno.completo(), GetParam().tomado);
+}
+
 const std::string largo(65530, 'x');
 const std::string bloques = "\"" + std::string(61, 'a') + "\",\"b,c\",1\r\n";  // a quote and a comma at 64-byte edges
 // Byte 63, the last of the first 64, is a CR, a closing quote, an opening
@@ -84,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLlano{"doscr", "1,2,3\r\r\n", false}, CasoLlano{"nulo", std::string("1,2,a\0b\r\n", 9), true},
         CasoLlano{"uncampo", "a\r\n\"\"\r\n5\n", true, 1}, CasoLlano{"uncampovacio", "a\r\n,\r\n", false, 1},
         CasoLlano{"uncampoenblanco", "a\r\n\r\n", false, 1}, CasoLlano{"blanco", "1, 2,3\r\n", false},
-        CasoLlano{"tab", "\t1,2,3\r\n", false}, CasoLlano{"blanco64", std::string(61, 'a') + ",1, 2\r\n", false},
+        CasoLlano{"tab", "\t1,2,3\r\n", false}, CasoLlano{"blancoentrecomillas", "\" a\",\"\tb\",3\r\n", true},
+        CasoLlano{"blanco64", std::string(61, 'a') + ",1, 2\r\n", false},
         CasoLlano{"tab64", std::string(59, 'a') + ",1,2\n\t1,2,3\r\n", false},
         CasoLlano{"comillasdemas", "\"a\"b,2,3\r\n", false}, CasoLlano{"comillaencampo", "a\"b,2,3\r\n", false},
         CasoLlano{"unacomilla", "\",2,3\r\n", false}, CasoLlano{"sincerrar", "\"a,2,3\r\n\"b,4,5\r\n", false},
@@ -97,6 +123,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "1,2,3\r\n",
                   false}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+// Records of 64 fields, the most the masks take, the last one asked for;
+// one field more or less refuses the line, and 65 fields a record go to the
+// field reader.
+std::string campos(std::size_t cuantos) {
+    std::string s;
+    for (std::size_t k = 0; k < cuantos; ++k) s += std::to_string(k) + (k + 1 < cuantos ? "," : "\r\n");
+    return s;
+}
+
+TEST(RenglonesLlanos, HastaSesentaYCuatroCampos) {
+    std::vector<CampoCrudo> c(65);
+    const auto lee = [&](const std::string& bytes, std::size_t n, std::uint64_t usados) {
+        Trozo t;
+        t.byte = 70;
+        t.bytes = bytes;
+        RenglonesLlanos renglones(t, n, usados);
+        while (renglones.siguiente(c)) {
+        }
+        return renglones.completo();
+    };
+    const std::string dos = campos(64) + campos(64);  // the fields given lie in it
+    EXPECT_TRUE(lee(dos, 64, std::uint64_t{1} << 63));
+    EXPECT_EQ(c[63].texto, "63");
+    EXPECT_FALSE(lee(campos(64) + campos(65), 64, 1));
+    EXPECT_FALSE(lee(campos(64) + campos(63), 64, 1));
+    EXPECT_FALSE(lee(campos(65), 65, 1));
+}
 
 // Only the fields asked for are given; the line is checked whole all the same.
 TEST(RenglonesLlanos, DaSoloLosCamposUsados) {

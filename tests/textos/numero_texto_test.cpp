@@ -225,7 +225,13 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoForma{"1234567\xFA"
                                 "1",
                                 false},
-                      CasoForma{"123456.9", true}, CasoForma{"-.12345678", true}));
+                      CasoForma{"123456.9", true}, CasoForma{"-.12345678", true},
+                      // 8 to 16 bytes: zeros, signs and points where the form allows them or not.
+                      CasoForma{"00000000", false}, CasoForma{"-0.12345", false}, CasoForma{".0001234", true},
+                      CasoForma{".00001234", false}, CasoForma{"-.0001234", true}, CasoForma{"12345678.", false},
+                      CasoForma{"1234567.0", false}, CasoForma{"1-234567", false}, CasoForma{"0.1234567", false},
+                      CasoForma{"-123456789012345", true}, CasoForma{"-.000123456789012", true},
+                      CasoForma{"1234567890123456", false}, CasoForma{"12345678..", false}));
 
 // Both ways on texts made of the characters of plain numbers: a text in the
 // form writes back as itself from the value it reads as, and every plain text
