@@ -67,28 +67,6 @@ std::optional<std::string_view> copiables(CampoCrudo campo) {
     return numero;
 }
 
-// Writes a field as grabacampo of its value would, at p, which has room for
-// its bytes, two quotes and its separator; false, writing nothing, when only
-// reading its value tells the bytes.
-bool copiacampo(char*& p, CampoCrudo campo, bool ultimo) {
-    const std::optional<std::string_view> bytes = copiables(campo);
-    if (!bytes) return false;
-    if (campo.entrecomillas) *p++ = '"';
-    std::memcpy(p, bytes->data(), bytes->size());
-    p += bytes->size();
-    if (campo.entrecomillas) *p++ = '"';
-    p = escribeseparador(p, ultimo);
-    return true;
-}
-
-// The most characters copiacampo or escribecampo may take for a field.
-std::size_t largomaximo(CampoCrudo campo) { return campo.texto.size() + largomaximonumero + 4; }
-
-char* escribecampo(char* p, CampoCrudo campo, bool ultimo) {
-    if (!copiacampo(p, campo, ultimo)) p = escribecampo(p, valordecampo(campo), ultimo);
-    return p;
-}
-
 }  // namespace
 
 ValorCampo valordecampo(CampoCrudo campo) {
@@ -120,20 +98,6 @@ void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo) {
 }
 
 namespace {
-
-// cuantos fields, the k-th being campo(k), as one line written in place:
-// room for the longest line they can make, the fields, then the size cut to
-// what was written.
-template <class Campo>
-void escribelinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
-    std::size_t largo = 0;
-    for (std::size_t k = 0; k < cuantos; ++k) largo += largomaximo(campo(k));
-    const std::size_t antes = destino.size();
-    destino.resize(antes + largo);
-    char* p = destino.data() + antes;
-    for (std::size_t k = 0; k < cuantos; ++k) p = escribecampo(p, campo(k), k + 1 == cuantos);
-    destino.resize(static_cast<std::size_t>(p - destino.data()));
-}
 
 // cuantos fields, the k-th being campo(k), as one line of their own bytes,
 // when every one has them (nearly always, in a file the system wrote): room
@@ -173,20 +137,33 @@ bool copialinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
     return true;
 }
 
+// The same line field by field, where some field's bytes come from its value.
+template <class Campo>
+void grabalinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
+    if (copialinea(destino, cuantos, campo)) return;
+    for (std::size_t k = 0; k < cuantos; ++k) grabacampo(destino, campo(k), k + 1 == cuantos);
+}
+
 }  // namespace
 
+// The line is written in place at the end of destino: room for the longest
+// line the values can make, the fields, then the size cut to what was written.
 void grabalinea(std::string& destino, std::span<const ValorCampo> valores) {
-    escribelinea(destino, valores.size(), [&](std::size_t k) -> const ValorCampo& { return valores[k]; });
+    std::size_t largo = 0;
+    for (const ValorCampo& v : valores) largo += largomaximo(v);
+    const std::size_t antes = destino.size();
+    destino.resize(antes + largo);
+    char* p = destino.data() + antes;
+    for (std::size_t k = 0; k < valores.size(); ++k) p = escribecampo(p, valores[k], k + 1 == valores.size());
+    destino.resize(static_cast<std::size_t>(p - destino.data()));
 }
 
 void grabalinea(std::string& destino, std::span<const CampoCrudo> campos) {
-    const auto campo = [&](std::size_t k) { return campos[k]; };
-    if (!copialinea(destino, campos.size(), campo)) escribelinea(destino, campos.size(), campo);
+    grabalinea(destino, campos.size(), [&](std::size_t k) { return campos[k]; });
 }
 
 void grabalinea(std::string& destino, std::span<const CampoCrudo> campos, std::span<const std::size_t> cuales) {
-    const auto campo = [&](std::size_t k) { return campos[cuales[k]]; };
-    if (!copialinea(destino, cuales.size(), campo)) escribelinea(destino, cuales.size(), campo);
+    grabalinea(destino, cuales.size(), [&](std::size_t k) { return campos[cuales[k]]; });
 }
 
 std::string textovisible(const ValorCampo& valor) {
