@@ -55,8 +55,8 @@ private:
     // A wait between the tasks of a run is a fraction of a millisecond, and
     // waking a sleeping thread costs tens of microseconds (far more in a
     // virtual machine): each side first watches the other for about a tenth
-    // of a millisecond, then sleeps.
-    // On one processor watching only keeps the other side from running.
+    // of a millisecond, then sleeps. Not on one processor, where watching
+    // only keeps the other side from running.
     template <class Hecho>
     void aguarda(const Hecho& hecho) const {
         for (int i = 0; i < vueltas_ && !hecho(); ++i) {
