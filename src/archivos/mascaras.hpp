@@ -1,13 +1,18 @@
 #pragma once
 // The bytes of a record line that delimit fields, 64 at a time, as bit
-// masks: bit i of a mask is byte i of the 64. Made with 16-byte comparisons
-// (32-byte ones and a carry-less multiplication for the quotes measured no
-// faster: the time goes into bringing the bytes in, not comparing them).
+// masks: bit i of a mask is byte i of the 64. Made with 16-byte comparisons,
+// which every x86-64 has, or with 32-byte ones where the processor has them.
 
 #include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define RUMBAL_ANCHO 1
+#else
+#define RUMBAL_ANCHO 0
 #endif
 
 namespace rumbal {
@@ -48,6 +53,16 @@ inline std::uint64_t bits64(const __m128i (&x)[4], char c1, char c2) {
 }
 #endif
 
+#if RUMBAL_ANCHO
+// 64 bytes, in two 32-byte halves, compared with one byte value.
+__attribute__((target("avx2"))) inline std::uint64_t bits64(__m256i a, __m256i b, char c) {
+    const __m256i v = _mm256_set1_epi8(c);
+    const auto baja = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, v)));
+    const auto alta = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(b, v)));
+    return baja | std::uint64_t{alta} << 32;
+}
+#endif
+
 }  // namespace detalle
 
 // p points to 64 readable bytes.
@@ -76,5 +91,25 @@ inline Mascaras clasifica(const char* p) {
     m.impares = detalle::xorprefijo(m.comillas);
     return m;
 }
+
+#if RUMBAL_ANCHO
+// The same masks with 32-byte comparisons and a carry-less multiplication
+// by all ones for the running parity, for processors that have AVX2 and
+// PCLMUL (the caller asks the processor first).
+__attribute__((target("avx2,pclmul"))) inline Mascaras clasificaancho(const char* p) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+    Mascaras m;
+    m.comillas = detalle::bits64(a, b, '"');
+    m.comas = detalle::bits64(a, b, ',');
+    m.lf = detalle::bits64(a, b, '\n');
+    m.cr = detalle::bits64(a, b, '\r');
+    m.blancos = detalle::bits64(a, b, ' ') | detalle::bits64(a, b, '\t');
+    const __m128i producto = _mm_clmulepi64_si128(_mm_cvtsi64_si128(static_cast<long long>(m.comillas)),
+                                                  _mm_set1_epi8(static_cast<char>(0xFF)), 0);
+    m.impares = static_cast<std::uint64_t>(_mm_cvtsi128_si64(producto));
+    return m;
+}
+#endif
 
 }  // namespace rumbal

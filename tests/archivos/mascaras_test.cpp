@@ -29,8 +29,8 @@ Mascaras unoauno(const std::string& b) {
     return m;
 }
 
-void comparacon(const std::string& b, int caso) {
-    const Mascaras esperadas = unoauno(b), halladas = clasifica(b.data());
+void comparacon(const std::string& b, int caso, Mascaras (*clasificador)(const char*)) {
+    const Mascaras esperadas = unoauno(b), halladas = clasificador(b.data());
     EXPECT_EQ(halladas.comillas, esperadas.comillas) << caso;
     EXPECT_EQ(halladas.comas, esperadas.comas) << caso;
     EXPECT_EQ(halladas.lf, esperadas.lf) << caso;
@@ -60,8 +60,18 @@ std::vector<std::string> bloques() {
 
 TEST(Mascaras, SonLasDelByteAByte) {
     const std::vector<std::string> b = bloques();
-    for (std::size_t k = 0; k < b.size(); ++k) comparacon(b[k], static_cast<int>(k));
+    for (std::size_t k = 0; k < b.size(); ++k) comparacon(b[k], static_cast<int>(k), clasifica);
 }
+
+#if RUMBAL_ANCHO
+// The 32-byte way, where this processor has it.
+TEST(Mascaras, LasAnchasSonLasDelByteAByte) {
+    __builtin_cpu_init();
+    if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("pclmul")) GTEST_SKIP() << "sin AVX2 o PCLMUL";
+    const std::vector<std::string> b = bloques();
+    for (std::size_t k = 0; k < b.size(); ++k) comparacon(b[k], static_cast<int>(k), clasificaancho);
+}
+#endif
 
 }  // namespace
 }  // namespace rumbal

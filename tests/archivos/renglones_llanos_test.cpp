@@ -48,28 +48,31 @@ TEST_P(TrozoLlano, SoloDondeLeeComoElLector) {
 }
 
 // Only field 1 asked for: the same lines are taken, each still checked
-// whole, and the other fields are left as they were.
+// whole, and the other fields are left as they were; with the stretch
+// indexed (where this processor can) and with the ends taken one by one.
 TEST_P(TrozoLlano, ConUnSoloCampoLeeLasMismasLineas) {
     const std::size_t n = GetParam().n;
     Trozo t;
     t.byte = GetParam().nombre == std::string("marca") ? 0 : 70;
     t.bytes = GetParam().bytes;
-    RenglonesLlanos todos(t, n), uno(t, n, 0b10);
-    std::vector<CampoCrudo> completos(n);
-    const CampoCrudo nada{"?", false};
-    std::vector<CampoCrudo> llanos(n, nada);
-    std::size_t r = 0;
-    for (; uno.siguiente(llanos); ++r) {
-        ASSERT_TRUE(todos.siguiente(completos));
-        for (std::size_t j = 0; j < n; ++j) {
-            const CampoCrudo esperado = j == 1 ? completos[j] : nada;
-            EXPECT_EQ(llanos[j].texto, esperado.texto) << r << "," << j;
-            EXPECT_EQ(llanos[j].entrecomillas, esperado.entrecomillas) << r << "," << j;
+    for (const bool indexar : {true, false}) {
+        RenglonesLlanos todos(t, n), uno(t, n, 0b10, indexar);
+        std::vector<CampoCrudo> completos(n);
+        const CampoCrudo nada{"?", false};
+        std::vector<CampoCrudo> llanos(n, nada);
+        std::size_t r = 0;
+        for (; uno.siguiente(llanos); ++r) {
+            ASSERT_TRUE(todos.siguiente(completos)) << indexar;
+            for (std::size_t j = 0; j < n; ++j) {
+                const CampoCrudo esperado = j == 1 ? completos[j] : nada;
+                EXPECT_EQ(llanos[j].texto, esperado.texto) << r << "," << j << "," << indexar;
+                EXPECT_EQ(llanos[j].entrecomillas, esperado.entrecomillas) << r << "," << j << "," << indexar;
+            }
         }
+        EXPECT_FALSE(todos.siguiente(completos)) << indexar;
+        EXPECT_EQ(uno.registros(), todos.registros()) << indexar;
+        EXPECT_EQ(uno.completo(), GetParam().tomado) << indexar;
     }
-    EXPECT_FALSE(todos.siguiente(completos));
-    EXPECT_EQ(uno.registros(), todos.registros());
-    EXPECT_EQ(uno.completo(), GetParam().tomado);
 }
 
 const std::string largo(65530, 'x');
@@ -134,42 +137,47 @@ std::string campos(std::size_t cuantos) {
 }
 
 TEST(RenglonesLlanos, HastaSesentaYCuatroCampos) {
-    std::vector<CampoCrudo> c(65);
-    const auto lee = [&](const std::string& bytes, std::size_t n, std::uint64_t usados) {
-        Trozo t;
-        t.byte = 70;
-        t.bytes = bytes;
-        RenglonesLlanos renglones(t, n, usados);
-        while (renglones.siguiente(c)) {
-        }
-        return renglones.completo();
-    };
-    const std::string dos = campos(64) + campos(64);  // the fields given lie in it
-    EXPECT_TRUE(lee(dos, 64, std::uint64_t{1} << 63));
-    EXPECT_EQ(c[63].texto, "63");
-    EXPECT_FALSE(lee(campos(64) + campos(65), 64, 1));
-    EXPECT_FALSE(lee(campos(64) + campos(63), 64, 1));
-    EXPECT_FALSE(lee(campos(65), 65, 1));
+    for (const bool indexar : {true, false}) {
+        std::vector<CampoCrudo> c(65);
+        const auto lee = [&](const std::string& bytes, std::size_t n, std::uint64_t usados) {
+            Trozo t;
+            t.byte = 70;
+            t.bytes = bytes;
+            RenglonesLlanos renglones(t, n, usados, indexar);
+            while (renglones.siguiente(c)) {
+            }
+            return renglones.completo();
+        };
+        const std::string dos = campos(64) + campos(64);  // the fields given lie in it
+        EXPECT_TRUE(lee(dos, 64, std::uint64_t{1} << 63)) << indexar;
+        EXPECT_EQ(c[63].texto, "63") << indexar;
+        EXPECT_FALSE(lee(campos(64) + campos(65), 64, 1)) << indexar;
+        EXPECT_FALSE(lee(campos(64) + campos(63), 64, 1)) << indexar;
+        EXPECT_FALSE(lee(campos(65), 65, 1)) << indexar;
+    }
 }
 
-// Only the fields asked for are given; the line is checked whole all the same.
+// Only the fields asked for are given, whichever way; the line is checked
+// whole all the same.
 TEST(RenglonesLlanos, DaSoloLosCamposUsados) {
-    Trozo t;
-    t.byte = 70;
-    t.bytes = "a,\"b\",\"c\"\r\n1,2,3\r\n4,5\r\n";
-    RenglonesLlanos renglones(t, 3, 0b101);
-    const CampoCrudo nada{"?", false};
-    std::vector<CampoCrudo> campos(3, nada);
-    ASSERT_TRUE(renglones.siguiente(campos));
-    EXPECT_EQ(campos[0].texto, "a");
-    EXPECT_EQ(campos[1].texto, "?");
-    EXPECT_EQ(campos[2].texto, "c");
-    EXPECT_TRUE(campos[2].entrecomillas);
-    ASSERT_TRUE(renglones.siguiente(campos));
-    EXPECT_EQ(campos[2].texto, "3");
-    EXPECT_FALSE(campos[2].entrecomillas);
-    EXPECT_FALSE(renglones.siguiente(campos));  // two fields
-    EXPECT_FALSE(renglones.completo());
+    for (const bool indexar : {true, false}) {
+        Trozo t;
+        t.byte = 70;
+        t.bytes = "a,\"b\",\"c\"\r\n1,2,3\r\n4,5\r\n";
+        RenglonesLlanos renglones(t, 3, 0b101, indexar);
+        const CampoCrudo nada{"?", false};
+        std::vector<CampoCrudo> campos(3, nada);
+        ASSERT_TRUE(renglones.siguiente(campos)) << indexar;
+        EXPECT_EQ(campos[0].texto, "a");
+        EXPECT_EQ(campos[1].texto, "?");
+        EXPECT_EQ(campos[2].texto, "c");
+        EXPECT_TRUE(campos[2].entrecomillas);
+        ASSERT_TRUE(renglones.siguiente(campos)) << indexar;
+        EXPECT_EQ(campos[2].texto, "3");
+        EXPECT_FALSE(campos[2].entrecomillas);
+        EXPECT_FALSE(renglones.siguiente(campos)) << indexar;  // two fields
+        EXPECT_FALSE(renglones.completo()) << indexar;
+    }
 }
 
 }  // namespace
