@@ -74,7 +74,7 @@ RegistroPunto registro(int i) {
     const double h = 25 + i % 500 * 0.731;
     const auto c = *geoacar(lat, lon, h, wgs84, decimales);
     const auto p = *geoapla(lat, lon, wgs84, faja5, decimales);
-    return {std::to_string(i + 1),
+    return {static_cast<double>(i + 1),
             "Esquina",
             lat,
             lon,

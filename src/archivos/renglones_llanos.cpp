@@ -72,7 +72,10 @@ RenglonesLlanos::RenglonesLlanos(const Trozo& t, std::size_t n, std::uint64_t us
 // The masks m of 64 bytes checked after those a left: their field ends
 // (commas and line ends outside quotes) and the line ends among them; false
 // where the bytes show what the masks cannot vouch for.
-bool RenglonesLlanos::compruebabloque(const Mascaras& m, Arrastre& a, std::uint64_t& fines, std::uint64_t& lineas) {
+// Inlined in both ways: a call for every 64 bytes measured a sixth of the index's time.
+__attribute__((always_inline)) inline bool RenglonesLlanos::compruebabloque(const Mascaras& m, Arrastre& a,
+                                                                            std::uint64_t& fines,
+                                                                            std::uint64_t& lineas) {
     const std::uint64_t comillas = m.comillas, comas = m.comas, lf = m.lf, cr = m.cr;
     const std::uint64_t dentro = m.impares ^ (a.dentro ? ~std::uint64_t{0} : 0);
     fines = (comas | lf) & ~dentro;

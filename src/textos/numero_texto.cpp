@@ -170,12 +170,11 @@ std::uint64_t ocho(const char* p) {
     return x;
 }
 
-// esformanumero of a text of 8 to 16 bytes: where its bytes are no digit
-// found at once from two loads that cover it.
-bool esformadeocho(std::string_view t) {
+// esformanumero of a text of 1 to 20 bytes, raros the bytes of it that are
+// no digit (bit i for byte i).
+bool esformaderaros(std::string_view t, unsigned raros) {
     const std::size_t n = t.size();
     const bool signo = t[0] == '-';
-    unsigned raros = nocifras(ocho(t.data())) | nocifras(ocho(t.data() + n - 8)) << (n - 8);
     raros &= ~static_cast<unsigned>(signo);
     // Besides a leading minus, at most one byte is no digit: the point.
     const bool punto = raros != 0;
@@ -183,40 +182,50 @@ bool esformadeocho(std::string_view t) {
     if (punto && ((raros & (raros - 1)) != 0 || t[donde] != '.')) return false;
     const std::size_t enteras = (punto ? donde : n) - signo;
     const std::size_t decimales = punto ? n - donde - 1 : 0;
-    if (enteras > 0 && t[signo] == '0') return false;  // a leading zero
+    if (enteras + decimales == 0) return false;         // "-"
+    if (enteras > 0 && t[signo] == '0') return n == 1;  // a leading zero, or "-0"; "0" is the form of zero
     if (punto && (decimales == 0 || t[n - 1] == '0')) return false;
     std::size_t ceros = 0;
     if (enteras == 0)
         while (ceros < decimales && t[donde + 1 + ceros] == '0') ++ceros;
+    // Below 1 the first significant digit stands after the zeros, at the
+    // exponent -(ceros + 1), which must not be below -4.
     return enteras + decimales - ceros <= 15 && ceros <= 3;
+}
+
+// The bytes of a text of 1 to 7 bytes, then '0's: loads that cover the text
+// and read nothing past it.
+std::uint64_t corto(std::string_view t) {
+    const std::size_t n = t.size();
+    std::uint64_t x = 0;
+    if (n >= 4) {
+        std::uint32_t a, b;
+        std::memcpy(&a, t.data(), 4);
+        std::memcpy(&b, t.data() + n - 4, 4);
+        x = a | std::uint64_t{b} << (8 * (n - 4));
+    } else {
+        const auto byte = [&](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(t[i])} << (8 * i); };
+        x = byte(0) | byte(n / 2) | byte(n - 1);
+    }
+    return x | (0x30 * unos) << (8 * n);
 }
 
 }  // namespace
 
 bool esformanumero(std::string_view t) {
-    if (t.size() >= 8 && t.size() <= 16) return esformadeocho(t);
-    if (t == "0") return true;
-    std::size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
-    const auto escifra = [&t](std::size_t j) { return j < t.size() && t[j] >= '0' && t[j] <= '9'; };
-    const std::size_t inicio = i;
-    while (escifra(i)) ++i;
-    const std::size_t enteras = i - inicio;
-    if (enteras > 0 && t[inicio] == '0') return false;  // a leading zero, or "-0"
-    std::size_t ceros = 0, decimales = 0;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        const std::size_t primera = i;
-        while (escifra(i)) ++i;
-        decimales = i - primera;
-        if (decimales == 0 || t[i - 1] == '0') return false;  // "5." or a trailing zero
-        if (enteras == 0)
-            while (t[primera + ceros] == '0') ++ceros;
-    }
-    if (i != t.size() || enteras + decimales == 0) return false;
-    // Below 1 the first significant digit stands after the zeros, at the
-    // exponent -(ceros + 1), which must not be below -4.
-    const std::size_t significativas = enteras + decimales - ceros;
-    return significativas <= 15 && ceros <= 3;
+    // At most a sign, a point, three zeros after it and 15 digits.
+    const std::size_t n = t.size();
+    if (n == 0 || n > 20) return false;
+    // Where its bytes are no digit, found at once from loads that cover it.
+    const char* const p = t.data();
+    unsigned raros = 0;
+    if (n < 8)
+        raros = nocifras(corto(t)) & ((1u << n) - 1);
+    else if (n <= 16)
+        raros = nocifras(ocho(p)) | nocifras(ocho(p + n - 8)) << (n - 8);
+    else
+        raros = nocifras(ocho(p)) | nocifras(ocho(p + 8)) << 8 | nocifras(ocho(p + n - 8)) << (n - 8);
+    return esformaderaros(t, raros);
 }
 
 void agregatextonumero(std::string& destino, double x) {

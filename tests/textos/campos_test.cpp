@@ -63,6 +63,29 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCrudo{"007", true, "\"007\"\r\n"}, CasoCrudo{"", true, "\"\"\r\n"},
                       CasoCrudo{"dijo \"no\"", true, "\"dijo 'no'\"\r\n"}));
 
+// Copied fields of every length around those the copy treats apart (0 to
+// 3, 4 to 7, 8 to 16, more), alone and in lines short and long (over 256
+// bytes), give the bytes their values give.
+TEST(CampoCopiado, DeTodoLargo) {
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::string texto;
+        for (std::size_t i = 0; i < n; ++i) texto += static_cast<char>('a' + i % 26);
+        const std::string numero = n == 0 ? "" : "1" + std::string(std::min<std::size_t>(n, 15) - 1, '2');
+        for (const std::size_t cuantos : {1u, 3u, 16u}) {
+            std::vector<CampoCrudo> crudos;
+            std::vector<ValorCampo> valores;
+            for (std::size_t k = 0; k < cuantos; ++k) {
+                crudos.push_back(k % 2 ? CampoCrudo{numero, false} : CampoCrudo{texto, true});
+                valores.push_back(valordecampo(crudos.back()));
+            }
+            std::string copia = "antes", escrita = "antes";
+            grabalinea(copia, crudos);
+            grabalinea(escrita, valores);
+            ASSERT_EQ(copia, escrita) << n << " " << cuantos;
+        }
+    }
+}
+
 std::vector<ValorCampo> leelinea(const std::string& bytes) {
     std::istringstream entrada(bytes);
     LectorCampos lector(entrada);

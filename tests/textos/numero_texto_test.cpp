@@ -203,35 +203,43 @@ TEST_P(FormaDeNumero, SoloLosTextosQueElEscritorDa) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, FormaDeNumero,
-    ::testing::Values(CasoForma{"0", true}, CasoForma{"7", true}, CasoForma{"-7", true}, CasoForma{"100", true},
-                      CasoForma{".5", true}, CasoForma{"-.25", true}, CasoForma{"2494335.418", true},
-                      CasoForma{".0001", true}, CasoForma{"-.000123456789012345", true},
-                      CasoForma{"123456789012345", true}, CasoForma{"12345678901234.5", true},
-                      CasoForma{".99997597", true}, CasoForma{"-0", false}, CasoForma{"00", false},
-                      CasoForma{"007", false}, CasoForma{"0.5", false}, CasoForma{"1.50", false},
-                      CasoForma{"5.", false}, CasoForma{".", false}, CasoForma{"-", false}, CasoForma{"", false},
-                      CasoForma{"+5", false}, CasoForma{".00001", false}, CasoForma{"1E-05", false},
-                      CasoForma{"2E+15", false}, CasoForma{"1e3", false}, CasoForma{"1234567890123456", false},
-                      CasoForma{"1.23456789012345", true}, CasoForma{"1.234567890123456", false},
-                      CasoForma{"-.0001234567890123456", false}, CasoForma{" 5", false}, CasoForma{"5 ", false},
-                      CasoForma{"1.0", false}, CasoForma{"--5", false}, CasoForma{"1.2.3", false},
-                      // Bytes next to the digits in value, within and after the first eight.
-                      CasoForma{"1234567:", false}, CasoForma{"12345678/", false}, CasoForma{"1.234567?", false},
-                      CasoForma{"123456789012;", false}, CasoForma{"-1234567\xB9", false},
-                      CasoForma{"12345678\xFF"
-                                "9",
-                                false},
-                      CasoForma{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", false},
-                      CasoForma{"1234567\xFA"
-                                "1",
-                                false},
-                      CasoForma{"123456.9", true}, CasoForma{"-.12345678", true},
-                      // 8 to 16 bytes: zeros, signs and points where the form allows them or not.
-                      CasoForma{"00000000", false}, CasoForma{"-0.12345", false}, CasoForma{".0001234", true},
-                      CasoForma{".00001234", false}, CasoForma{"-.0001234", true}, CasoForma{"12345678.", false},
-                      CasoForma{"1234567.0", false}, CasoForma{"1-234567", false}, CasoForma{"0.1234567", false},
-                      CasoForma{"-123456789012345", true}, CasoForma{"-.000123456789012", true},
-                      CasoForma{"1234567890123456", false}, CasoForma{"12345678..", false}));
+    ::testing::Values(
+        CasoForma{"0", true}, CasoForma{"7", true}, CasoForma{"-7", true}, CasoForma{"100", true},
+        CasoForma{".5", true}, CasoForma{"-.25", true}, CasoForma{"2494335.418", true}, CasoForma{".0001", true},
+        CasoForma{"-.000123456789012345", true}, CasoForma{"123456789012345", true},
+        CasoForma{"12345678901234.5", true}, CasoForma{".99997597", true}, CasoForma{"-0", false},
+        CasoForma{"00", false}, CasoForma{"007", false}, CasoForma{"0.5", false}, CasoForma{"1.50", false},
+        CasoForma{"5.", false}, CasoForma{".", false}, CasoForma{"-", false}, CasoForma{"", false},
+        CasoForma{"+5", false}, CasoForma{".00001", false}, CasoForma{"1E-05", false}, CasoForma{"2E+15", false},
+        CasoForma{"1e3", false}, CasoForma{"1234567890123456", false}, CasoForma{"1.23456789012345", true},
+        CasoForma{"1.234567890123456", false}, CasoForma{"-.0001234567890123456", false}, CasoForma{" 5", false},
+        CasoForma{"5 ", false}, CasoForma{"1.0", false}, CasoForma{"--5", false}, CasoForma{"1.2.3", false},
+        // Bytes next to the digits in value, within and after the first eight.
+        CasoForma{"1234567:", false}, CasoForma{"12345678/", false}, CasoForma{"1.234567?", false},
+        CasoForma{"123456789012;", false}, CasoForma{"-1234567\xB9", false},
+        CasoForma{"12345678\xFF"
+                  "9",
+                  false},
+        CasoForma{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", false},
+        CasoForma{"1234567\xFA"
+                  "1",
+                  false},
+        CasoForma{"123456.9", true}, CasoForma{"-.12345678", true},
+        // 8 to 16 bytes: zeros, signs and points where the form allows them or not.
+        CasoForma{"00000000", false}, CasoForma{"-0.12345", false}, CasoForma{".0001234", true},
+        CasoForma{".00001234", false}, CasoForma{"-.0001234", true}, CasoForma{"12345678.", false},
+        CasoForma{"1234567.0", false}, CasoForma{"1-234567", false}, CasoForma{"0.1234567", false},
+        CasoForma{"-123456789012345", true}, CasoForma{"-.000123456789012", true}, CasoForma{"1234567890123456", false},
+        CasoForma{"12345678..", false},
+        // Under 8 bytes: odd bytes at the edges of the loads that cover them.
+        CasoForma{"1:", false}, CasoForma{"/", false}, CasoForma{"9\xFF", false}, CasoForma{"\xB9", false},
+        CasoForma{"12:4", false}, CasoForma{"123:", false}, CasoForma{"12345/7", false}, CasoForma{"-.", false},
+        CasoForma{".0", false}, CasoForma{"-5.", false}, CasoForma{"1-2", false}, CasoForma{"-00", false},
+        CasoForma{"-.0001", true}, CasoForma{"-.00001", false}, CasoForma{"999999", true},
+        // 17 to 20 bytes: only below 1, or with a sign and a point.
+        CasoForma{"-12345678901234.5", true}, CasoForma{"-12345678901234.50", false},
+        CasoForma{"-.0001234567890123", true}, CasoForma{"-.00012345678901234:", false},
+        CasoForma{"-.000123456789012345", true}, CasoForma{"-.0001234567890123456", false}));
 
 // Both ways on texts made of the characters of plain numbers: a text in the
 // form writes back as itself from the value it reads as, and every plain text
