@@ -1,6 +1,5 @@
 #include "textos/campos.hpp"
 
-#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -105,29 +104,6 @@ namespace {
 // for exactly that line, then the bytes. False, writing nothing, when a
 // field's bytes come only from its value, or there are no fields or more
 // than a record of the complete point file holds.
-// n bytes from s to p, n at most 16, by loads and stores of fixed size that
-// cover them and touch nothing past them; the point after them.
-char* copiacorto(char* p, const char* s, std::size_t n) {
-    if (n >= 8) {
-        std::uint64_t a, b;
-        std::memcpy(&a, s, 8);
-        std::memcpy(&b, s + n - 8, 8);
-        std::memcpy(p, &a, 8);
-        std::memcpy(p + n - 8, &b, 8);
-    } else if (n >= 4) {
-        std::uint32_t a, b;
-        std::memcpy(&a, s, 4);
-        std::memcpy(&b, s + n - 4, 4);
-        std::memcpy(p, &a, 4);
-        std::memcpy(p + n - 4, &b, 4);
-    } else if (n > 0) {
-        p[0] = s[0];
-        p[n / 2] = s[n / 2];
-        p[n - 1] = s[n - 1];
-    }
-    return p + n;
-}
-
 template <class Campo>
 bool copialinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
     constexpr std::size_t maximo = 16;
@@ -142,29 +118,22 @@ bool copialinea(std::string& destino, std::size_t cuantos, const Campo& campo) {
         propios[k] = bytes->size();
         largo += propios[k] + 1 + 2 * c.entrecomillas;
     }
-    // A short line (nearly every one) is made here and appended at once;
-    // a longer one where room for exactly it is made at the end of destino.
-    char corta[256];
     const std::size_t antes = destino.size();
-    if (largo > sizeof corta) destino.resize(antes + largo);
-    char* const linea = largo > sizeof corta ? destino.data() + antes : corta;
-    char* p = linea;
+    destino.resize(antes + largo);
+    char* p = destino.data() + antes;
     for (std::size_t k = 0; k < cuantos; ++k) {
         const CampoCrudo c = campo(k);
         // A quote is written either way and kept only for a text.
         *p = '"';
         p += c.entrecomillas;
-        if (propios[k] <= 16)
-            p = copiacorto(p, c.texto.data(), propios[k]);
-        else
-            p = static_cast<char*>(std::memcpy(p, c.texto.data(), propios[k])) + propios[k];
+        std::memcpy(p, c.texto.data(), propios[k]);
+        p += propios[k];
         *p = '"';
         p += c.entrecomillas;
         *p++ = ',';
     }
     p[-1] = '\r';
     *p = '\n';
-    if (linea == corta) destino.append(corta, largo);
     return true;
 }
 
