@@ -133,12 +133,12 @@ struct TramoLlano {
     Trozo trozo;
 };
 
-constexpr std::uint64_t columnas1109 = 0b1100000001;
+constexpr std::uint64_t trescolumnas = 0b1100000001;
 
 void delimita_(benchmark::State& s) {
     const TramoLlano tramo;
     std::vector<CampoCrudo> campos(columnaspunto);
-    const std::uint64_t usados = s.range(0) ? columnas1109 : ~std::uint64_t{0};
+    const std::uint64_t usados = s.range(0) ? trescolumnas : ~std::uint64_t{0};
     for (auto _ : s) {
         RenglonesLlanos llanos(tramo.trozo, columnaspunto, usados);
         while (llanos.siguiente(campos)) benchmark::DoNotOptimize(campos.data());
@@ -155,7 +155,7 @@ void columnas_(benchmark::State& s) {
     const TramoLlano tramo;
     std::vector<CampoCrudo> campos(columnaspunto);
     const std::size_t cuales[] = {0, 9, 8};
-    const std::uint64_t usados = s.range(0) ? columnas1109 : ~std::uint64_t{0};
+    const std::uint64_t usados = s.range(0) ? trescolumnas : ~std::uint64_t{0};
     std::string salida;
     for (auto _ : s) {
         salida.clear();

@@ -2,8 +2,8 @@
 //
 // The first byte's low four bits are the fields of a record less one (1 to
 // 16); its high four bits choose the fields copied: all of them for 0, else
-// every third one from one of the first three (a few of many, as a column
-// selection names them, which plain lines find by another way). The second
+// field k where bit k % 4 is set (a few of many, neighbours among them, as a
+// column selection names them, which plain lines find by another way). The second
 // byte is the length of a piece less one (1 to 256 bytes), so that cuts fall
 // everywhere. The rest is the file. The fields chosen of each record are
 // copied in reverse order, as the copying commands copy them. Both runs must
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const unsigned eleccion = datos[0] >> 4;
     std::vector<std::size_t> usados;
     for (std::size_t k = 0; k < n; ++k)
-        if (eleccion == 0 || (k + eleccion) % 3 == 0) usados.push_back(k);
+        if (eleccion == 0 || (eleccion >> (k % 4) & 1) != 0) usados.push_back(k);
     if (usados.empty()) usados.push_back(0);
     const std::string bytes(reinterpret_cast<const char*>(datos) + 2, tamano - 2);
     const Corrida uno = corre(bytes, n, 0, usados), apedazos = corre(bytes, n, pieza, usados);

@@ -7,12 +7,14 @@
 // for them whatever the build's target; they run only where indexable says
 // the processor has them.
 #if RUMBAL_ANCHO
+#include <cpuid.h>
 #define RUMBAL_INDICE 1
 #define RUMBAL_CON_INDICE __attribute__((target("avx2,pclmul,bmi,bmi2,popcnt")))
 #define RUMBAL_CON_INDICE_EN_LINEA __attribute__((target("avx2,pclmul,bmi,bmi2,popcnt"), always_inline)) inline
 #else
 #define RUMBAL_INDICE 0
 #define RUMBAL_CON_INDICE
+#define RUMBAL_CON_INDICE_EN_LINEA inline
 #endif
 
 namespace rumbal {
@@ -31,7 +33,8 @@ RUMBAL_CON_INDICE_EN_LINEA std::uint32_t rangode(const std::uint64_t* fines, con
 
 // The offset of the field end of rank r (0 for the first of the stretch),
 // in the block of desde or after it: in the last block with at most r ends
-// before it. A line's ends lie within a few blocks, compared all at once.
+// before it. The next three blocks are compared all at once, which covers
+// the fields of most lines; a longer line walks on from there.
 RUMBAL_CON_INDICE_EN_LINEA std::size_t findelrango(const std::uint64_t* fines, const std::uint32_t* previos,
                                                    std::size_t desde, std::uint32_t r) {
     std::size_t j = desde >> 6;
@@ -75,11 +78,11 @@ RenglonesLlanos::RenglonesLlanos(const Trozo& t, std::size_t n, std::uint64_t us
 // Inlined in both ways: a call for every 64 bytes measured a sixth of the index's time.
 __attribute__((always_inline)) inline bool RenglonesLlanos::compruebabloque(const Mascaras& m, Arrastre& a,
                                                                             std::uint64_t& fines,
-                                                                            std::uint64_t& lineas) {
+                                                                            std::uint64_t& finesdelinea) {
     const std::uint64_t comillas = m.comillas, comas = m.comas, lf = m.lf, cr = m.cr;
     const std::uint64_t dentro = m.impares ^ (a.dentro ? ~std::uint64_t{0} : 0);
     fines = (comas | lf) & ~dentro;
-    lineas = lf & fines;
+    finesdelinea = lf & fines;
     const std::uint64_t inicios = (fines << 1) | (a.cargado ? a.finalprevio : 1);
     // Bytes followed by a comma or line end; the last one's follower is in
     // the next block, checked there.
@@ -198,6 +201,8 @@ RUMBAL_CON_INDICE bool RenglonesLlanos::siguienteindexado(std::span<CampoCrudo> 
     // given) to end k. The masks vouched for the quotes: a field that starts
     // with one is a quoted text whose closing quote ends it. An empty
     // field's first byte is the comma, CR or line end after it.
+    // Each end is looked for from the line's start, not from the end found
+    // before it: the searches of a line then do not wait for one another.
     const char* siguientedesde = inicio;
     std::uint32_t siguientek = 0;
     for (std::uint64_t u = usados_; u != 0; u = _blsr_u64(u)) {
@@ -232,7 +237,7 @@ RUMBAL_CON_INDICE void RenglonesLlanos::indexa() {
     // the block of a rank stops there.
     previos_.assign(bloques + 4, UINT32_MAX);
     finales_.resize(bloques + 64);
-    std::uint32_t previos = 0;
+    std::uint32_t antes = 0;  // field ends before the block
     std::size_t lineas = 0;
     Arrastre a;
     char resto[64];
@@ -243,8 +248,8 @@ RUMBAL_CON_INDICE void RenglonesLlanos::indexa() {
             break;
         }
         finesbloque_[j] = fines;
-        previos_[j] = previos;
-        previos += static_cast<std::uint32_t>(__builtin_popcountll(fines));
+        previos_[j] = antes;
+        antes += static_cast<std::uint32_t>(__builtin_popcountll(fines));
         // Nearly every block has one line end or none: the first is written
         // either way and counted only when there is one.
         if (lineas + 64 > finales_.size()) finales_.resize(2 * finales_.size());

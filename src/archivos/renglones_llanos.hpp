@@ -53,10 +53,12 @@ public:
     bool completo() const { return !malo_ && desde_ == largo_; }
     std::size_t registros() const { return registros_; }
 
-    // This processor indexes fast: it has AVX2, PCLMUL, BMI2 and POPCNT, and
-    // its bit deposit takes a few cycles (not the hundreds of AMD's before
-    // family 19h).
+    // This processor indexes fast: it has AVX2, PCLMUL, BMI1, BMI2 and
+    // POPCNT, and its bit deposit takes a few cycles (not the hundreds of
+    // AMD's and Hygon's before family 19h).
     static bool indexable();
+    // The lines are taken from the index.
+    bool indexado() const { return indexado_; }
 
 private:
     // What the check of one block of 64 bytes leaves to the next.
@@ -67,7 +69,9 @@ private:
         bool pendientecomilla = false;  // its last byte was a closing quote
         bool pendientecr = false;       // or a CR
     };
-    static bool compruebabloque(const Mascaras& m, Arrastre& a, std::uint64_t& fines, std::uint64_t& lineas);
+    // Defined, and inlined, where it is used.
+    static inline bool compruebabloque(const Mascaras& m, Arrastre& a, std::uint64_t& fines,
+                                       std::uint64_t& finesdelinea);
 
     const char* bloque(std::size_t base, char (&resto)[64]) const;
     bool avanza();
@@ -92,13 +96,13 @@ private:
     // The index, made at the first line, up to the first block that is not
     // plain; offsets in the stretch are 32 bits.
     bool indexado_ = false;
-    bool hecho_ = false;
+    [[maybe_unused]] bool hecho_ = false;
     std::vector<std::uint64_t> finesbloque_;  // field ends of each block
     std::vector<std::uint32_t> previos_;      // field ends before each block
     std::vector<std::uint32_t> finales_;      // where each line ends
-    std::size_t lineasindexadas_ = 0;
-    std::size_t linea_ = 0;         // the next line
-    std::uint32_t rangodesde_ = 0;  // field ends before it
+    [[maybe_unused]] std::size_t lineasindexadas_ = 0;
+    [[maybe_unused]] std::size_t linea_ = 0;         // the next line
+    [[maybe_unused]] std::uint32_t rangodesde_ = 0;  // field ends before it
 };
 
 }  // namespace rumbal

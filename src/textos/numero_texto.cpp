@@ -172,7 +172,7 @@ std::uint64_t ocho(const char* p) {
 
 // esformanumero of a text of 1 to 20 bytes, raros the bytes of it that are
 // no digit (bit i for byte i).
-bool esformaderaros(std::string_view t, unsigned raros) {
+bool esformaconraros(std::string_view t, unsigned raros) {
     const std::size_t n = t.size();
     const bool signo = t[0] == '-';
     raros &= ~static_cast<unsigned>(signo);
@@ -193,8 +193,9 @@ bool esformaderaros(std::string_view t, unsigned raros) {
     return enteras + decimales - ceros <= 15 && ceros <= 3;
 }
 
-// The bytes of a text of 1 to 7 bytes, then '0's: loads that cover the text
-// and read nothing past it.
+// The bytes of a text of 1 to 7 bytes, then '0's (digits, so never taken
+// for bytes of the text that are none): loads that cover the text and read
+// nothing past it.
 std::uint64_t corto(std::string_view t) {
     const std::size_t n = t.size();
     std::uint64_t x = 0;
@@ -220,12 +221,12 @@ bool esformanumero(std::string_view t) {
     const char* const p = t.data();
     unsigned raros = 0;
     if (n < 8)
-        raros = nocifras(corto(t)) & ((1u << n) - 1);
+        raros = nocifras(corto(t));
     else if (n <= 16)
         raros = nocifras(ocho(p)) | nocifras(ocho(p + n - 8)) << (n - 8);
     else
         raros = nocifras(ocho(p)) | nocifras(ocho(p + 8)) << 8 | nocifras(ocho(p + n - 8)) << (n - 8);
-    return esformaderaros(t, raros);
+    return esformaconraros(t, raros);
 }
 
 void agregatextonumero(std::string& destino, double x) {

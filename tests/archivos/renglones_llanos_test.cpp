@@ -151,6 +151,11 @@ TEST(RenglonesLlanos, HastaSesentaYCuatroCampos) {
         const std::string dos = campos(64) + campos(64);  // the fields given lie in it
         EXPECT_TRUE(lee(dos, 64, std::uint64_t{1} << 63)) << indexar;
         EXPECT_EQ(c[63].texto, "63") << indexar;
+        // Fields one after another, the first of them far into the line.
+        EXPECT_TRUE(lee(dos, 64, std::uint64_t{0b111} << 20)) << indexar;
+        EXPECT_EQ(c[20].texto, "20") << indexar;
+        EXPECT_EQ(c[21].texto, "21") << indexar;
+        EXPECT_EQ(c[22].texto, "22") << indexar;
         EXPECT_FALSE(lee(campos(64) + campos(65), 64, 1)) << indexar;
         EXPECT_FALSE(lee(campos(64) + campos(63), 64, 1)) << indexar;
         EXPECT_FALSE(lee(campos(65), 65, 1)) << indexar;
@@ -163,21 +168,68 @@ TEST(RenglonesLlanos, DaSoloLosCamposUsados) {
     for (const bool indexar : {true, false}) {
         Trozo t;
         t.byte = 70;
-        t.bytes = "a,\"b\",\"c\"\r\n1,2,3\r\n4,5\r\n";
-        RenglonesLlanos renglones(t, 3, 0b101, indexar);
+        t.bytes = "a,\"b\",\"c\",d\r\n1,2,3,4\r\n4,5,6\r\n";
+        RenglonesLlanos renglones(t, 4, 0b101, indexar);
         const CampoCrudo nada{"?", false};
-        std::vector<CampoCrudo> campos(3, nada);
+        std::vector<CampoCrudo> campos(4, nada);
         ASSERT_TRUE(renglones.siguiente(campos)) << indexar;
         EXPECT_EQ(campos[0].texto, "a");
         EXPECT_EQ(campos[1].texto, "?");
         EXPECT_EQ(campos[2].texto, "c");
         EXPECT_TRUE(campos[2].entrecomillas);
+        EXPECT_EQ(campos[3].texto, "?");
         ASSERT_TRUE(renglones.siguiente(campos)) << indexar;
         EXPECT_EQ(campos[2].texto, "3");
         EXPECT_FALSE(campos[2].entrecomillas);
-        EXPECT_FALSE(renglones.siguiente(campos)) << indexar;  // two fields
+        EXPECT_FALSE(renglones.siguiente(campos)) << indexar;  // three fields
         EXPECT_FALSE(renglones.completo()) << indexar;
     }
+}
+
+// Many lines to a block (the index's list of line ends grows as it goes),
+// the same lines and fields both ways.
+TEST(RenglonesLlanos, MuchosRenglonesCortos) {
+    std::string bytes;
+    for (int i = 0; i < 500; ++i) bytes += std::to_string(i % 10) + "," + std::to_string(i) + ",x\r\n";
+    Trozo t;
+    t.byte = 70;
+    t.bytes = bytes;
+    RenglonesLlanos indexados(t, 3, 0b10), uno(t, 3, 0b10, false);
+    std::vector<CampoCrudo> a(3), b(3);
+    int r = 0;
+    for (; indexados.siguiente(a); ++r) {
+        ASSERT_TRUE(uno.siguiente(b)) << r;
+        ASSERT_EQ(a[1].texto, std::to_string(r));
+        ASSERT_EQ(b[1].texto, a[1].texto);
+    }
+    EXPECT_EQ(r, 500);
+    EXPECT_FALSE(uno.siguiente(b));
+    EXPECT_TRUE(indexados.completo());
+    EXPECT_TRUE(uno.completo());
+}
+
+// Where the processor has what the index needs, few fields are taken from
+// it; never all of them, nor when the caller keeps to the ends one by one.
+TEST(RenglonesLlanos, IndexaDondeConviene) {
+    Trozo t;
+    t.byte = 70;
+    t.bytes = "1,2,3,4\r\n";
+    EXPECT_EQ(RenglonesLlanos(t, 4, 0b10).indexado(), RenglonesLlanos::indexable());
+    EXPECT_EQ(RenglonesLlanos(t, 4, 0b11).indexado(), RenglonesLlanos::indexable());
+    EXPECT_FALSE(RenglonesLlanos(t, 4, 0b111).indexado());
+    EXPECT_FALSE(RenglonesLlanos(t, 4).indexado());
+    EXPECT_FALSE(RenglonesLlanos(t, 4, 0b10, false).indexado());
+#if defined(__x86_64__) && defined(__GNUC__)
+    __builtin_cpu_init();
+    // On an Intel processor with them all, the index is used.
+    if (__builtin_cpu_is("intel") && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("pclmul") &&
+        __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt")) {
+        EXPECT_TRUE(RenglonesLlanos::indexable());
+    }
+    if (RenglonesLlanos::indexable()) {
+        EXPECT_TRUE(__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2"));
+    }
+#endif
 }
 
 }  // namespace

@@ -63,9 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCrudo{"007", true, "\"007\"\r\n"}, CasoCrudo{"", true, "\"\"\r\n"},
                       CasoCrudo{"dijo \"no\"", true, "\"dijo 'no'\"\r\n"}));
 
-// Copied fields of every length around those the copy treats apart (0 to
-// 3, 4 to 7, 8 to 16, more), alone and in lines short and long (over 256
-// bytes), give the bytes their values give.
+// Copied fields of every length from 0 to 40 bytes, texts and numbers,
+// alone and in lines of 3 and 16 fields, give the bytes their values give.
 TEST(CampoCopiado, DeTodoLargo) {
     for (std::size_t n = 0; n <= 40; ++n) {
         std::string texto;
