@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-// The index is built and read with AVX2, PCLMUL, BMI2 and POPCNT, compiled
+// The index is built and read with AVX2, PCLMUL, BMI1, BMI2 and POPCNT, compiled
 // for them whatever the build's target; they run only where indexable says
 // the processor has them.
 #if RUMBAL_ANCHO
@@ -24,6 +24,18 @@ namespace {
 constexpr std::uint64_t bit63 = std::uint64_t{1} << 63;
 
 #if RUMBAL_INDICE
+// Hygon's processors (family 18h) are AMD's family 17h under another name,
+// which the compiler's processor checks do not know.
+bool eshygon() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (__get_cpuid(0, &a, &b, &c, &d) == 0) return false;
+    char vendedor[12];
+    std::memcpy(vendedor, &b, 4);
+    std::memcpy(vendedor + 4, &d, 4);
+    std::memcpy(vendedor + 8, &c, 4);
+    return std::string_view(vendedor, sizeof vendedor) == "HygonGenuine";
+}
+
 // Field ends of the stretch before its byte p.
 RUMBAL_CON_INDICE_EN_LINEA std::uint32_t rangode(const std::uint64_t* fines, const std::uint32_t* previos,
                                                  std::size_t p) {
@@ -50,8 +62,9 @@ bool RenglonesLlanos::indexable() {
 #if RUMBAL_INDICE
     static const bool si = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("bmi2") &&
-               __builtin_cpu_supports("popcnt") && !__builtin_cpu_is("amdfam15h") && !__builtin_cpu_is("amdfam17h");
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("bmi") &&
+               __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt") && !__builtin_cpu_is("amdfam15h") &&
+               !__builtin_cpu_is("amdfam17h") && !eshygon();
     }();
     return si;
 #else
