@@ -9,8 +9,9 @@
 #if RUMBAL_ANCHO
 #include <cpuid.h>
 #define RUMBAL_INDICE 1
-#define RUMBAL_CON_INDICE __attribute__((target("avx2,pclmul,bmi,bmi2,popcnt")))
-#define RUMBAL_CON_INDICE_EN_LINEA __attribute__((target("avx2,pclmul,bmi,bmi2,popcnt"), always_inline)) inline
+#define RUMBAL_PARA_INDICE target("avx2,pclmul,bmi,bmi2,popcnt")
+#define RUMBAL_CON_INDICE __attribute__((RUMBAL_PARA_INDICE))
+#define RUMBAL_CON_INDICE_EN_LINEA __attribute__((RUMBAL_PARA_INDICE, always_inline)) inline
 #else
 #define RUMBAL_INDICE 0
 #define RUMBAL_CON_INDICE

@@ -18,13 +18,20 @@ struct CasoLlano {
 
 class TrozoLlano : public ::testing::TestWithParam<CasoLlano> {};
 
+// A stretch of bytes; not at the start of the input (byte 70), where a
+// byte-order mark would be looked for, unless the case is about one.
+Trozo trozo(std::string_view bytes, std::int64_t byte = 70) {
+    Trozo t;
+    t.byte = byte;
+    t.bytes = bytes;
+    return t;
+}
+
 // Every line given has the fields the reader reads; the stretch is taken
 // whole exactly where the case says.
 TEST_P(TrozoLlano, SoloDondeLeeComoElLector) {
     const std::size_t n = GetParam().n;
-    Trozo t;
-    t.byte = GetParam().nombre == std::string("marca") ? 0 : 70;
-    t.bytes = GetParam().bytes;
+    const Trozo t = trozo(GetParam().bytes, GetParam().nombre == std::string("marca") ? 0 : 70);
     RenglonesLlanos renglones(t, n);
     LectorCampos lector(t.bytes, LugarLectura{t.byte, 1, true, t.byte});
     std::vector<CampoCrudo> llanos(n);
@@ -52,9 +59,7 @@ TEST_P(TrozoLlano, SoloDondeLeeComoElLector) {
 // indexed (where this processor can) and with the ends taken one by one.
 TEST_P(TrozoLlano, ConUnSoloCampoLeeLasMismasLineas) {
     const std::size_t n = GetParam().n;
-    Trozo t;
-    t.byte = GetParam().nombre == std::string("marca") ? 0 : 70;
-    t.bytes = GetParam().bytes;
+    const Trozo t = trozo(GetParam().bytes, GetParam().nombre == std::string("marca") ? 0 : 70);
     for (const bool indexar : {true, false}) {
         RenglonesLlanos todos(t, n), uno(t, n, 0b10, indexar);
         std::vector<CampoCrudo> completos(n);
@@ -140,10 +145,7 @@ TEST(RenglonesLlanos, HastaSesentaYCuatroCampos) {
     for (const bool indexar : {true, false}) {
         std::vector<CampoCrudo> c(65);
         const auto lee = [&](const std::string& bytes, std::size_t n, std::uint64_t usados) {
-            Trozo t;
-            t.byte = 70;
-            t.bytes = bytes;
-            RenglonesLlanos renglones(t, n, usados, indexar);
+            RenglonesLlanos renglones(trozo(bytes), n, usados, indexar);
             while (renglones.siguiente(c)) {
             }
             return renglones.completo();
@@ -166,10 +168,7 @@ TEST(RenglonesLlanos, HastaSesentaYCuatroCampos) {
 // whole all the same.
 TEST(RenglonesLlanos, DaSoloLosCamposUsados) {
     for (const bool indexar : {true, false}) {
-        Trozo t;
-        t.byte = 70;
-        t.bytes = "a,\"b\",\"c\",d\r\n1,2,3,4\r\n4,5,6\r\n";
-        RenglonesLlanos renglones(t, 4, 0b101, indexar);
+        RenglonesLlanos renglones(trozo("a,\"b\",\"c\",d\r\n1,2,3,4\r\n4,5,6\r\n"), 4, 0b101, indexar);
         const CampoCrudo nada{"?", false};
         std::vector<CampoCrudo> campos(4, nada);
         ASSERT_TRUE(renglones.siguiente(campos)) << indexar;
@@ -191,9 +190,7 @@ TEST(RenglonesLlanos, DaSoloLosCamposUsados) {
 TEST(RenglonesLlanos, MuchosRenglonesCortos) {
     std::string bytes;
     for (int i = 0; i < 500; ++i) bytes += std::to_string(i % 10) + "," + std::to_string(i) + ",x\r\n";
-    Trozo t;
-    t.byte = 70;
-    t.bytes = bytes;
+    const Trozo t = trozo(bytes);
     RenglonesLlanos indexados(t, 3, 0b10), uno(t, 3, 0b10, false);
     std::vector<CampoCrudo> a(3), b(3);
     int r = 0;
@@ -211,9 +208,7 @@ TEST(RenglonesLlanos, MuchosRenglonesCortos) {
 // Where the processor has what the index needs, few fields are taken from
 // it; never all of them, nor when the caller keeps to the ends one by one.
 TEST(RenglonesLlanos, IndexaDondeConviene) {
-    Trozo t;
-    t.byte = 70;
-    t.bytes = "1,2,3,4\r\n";
+    const Trozo t = trozo("1,2,3,4\r\n");
     EXPECT_EQ(RenglonesLlanos(t, 4, 0b10).indexado(), RenglonesLlanos::indexable());
     EXPECT_EQ(RenglonesLlanos(t, 4, 0b11).indexado(), RenglonesLlanos::indexable());
     EXPECT_FALSE(RenglonesLlanos(t, 4, 0b111).indexado());
