@@ -53,7 +53,7 @@ struct CampoCrudo {
 // The value a field stands for: a quoted text is that text; a bare field is
 // empty, a number (when the whole of it but trailing blanks is one) or else a
 // text of its bytes.
-ValorCampo valordecampo(CampoCrudo campo);
+ValorCampo valordecampo(const CampoCrudo& campo);
 
 // Appends one field by the line syntax followed by a comma, or, when ultimo is
 // set, by the line end CR LF.
@@ -62,7 +62,7 @@ void grabacampo(std::string& destino, const ValorCampo& valor, bool ultimo);
 // The same bytes as grabacampo of valordecampo(campo), copied from the field
 // where they are provably the same (a quoted text; a number already in the
 // number text form) instead of read and written again.
-void grabacampo(std::string& destino, CampoCrudo campo, bool ultimo);
+void grabacampo(std::string& destino, const CampoCrudo& campo, bool ultimo);
 
 // Appends one whole line: the values in order, the last one ending the line.
 void grabalinea(std::string& destino, std::span<const ValorCampo> valores);
