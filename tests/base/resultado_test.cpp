@@ -1,0 +1,45 @@
+#include "base/resultado.hpp"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace rumbal {
+namespace {
+
+TEST(ResultadoSinValor, UnExitoNoTraeError) {
+    const Resultado<void> r{};
+    EXPECT_TRUE(r.bien());
+    EXPECT_TRUE(static_cast<bool>(r));
+    EXPECT_EQ(r.error().motivo, "");
+    EXPECT_EQ(r.error().linea, 0);
+}
+
+// A failure is one whatever its Error says, an empty one included.
+TEST(ResultadoSinValor, UnFalloLoEsAunConErrorVacio) {
+    const Resultado<void> r = Error{};
+    EXPECT_FALSE(r.bien());
+    EXPECT_FALSE(static_cast<bool>(r));
+}
+
+TEST(ResultadoSinValor, ElFalloGuardaArchivoRenglonYMotivoAlCopiarseYMoverse) {
+    const Resultado<void> r = Error{"datos.txt", "/tmp/datos.txt", 7, "falta la latitud"};
+    std::vector<Resultado<void>> copias{r, Resultado<void>{}};
+    Resultado<void> movido = std::move(copias[0]);
+    const Resultado<void>& movidoconst = movido;
+    for (const Resultado<void>* x : {&r, &movidoconst}) {
+        ASSERT_FALSE(x->bien());
+        EXPECT_EQ(x->error().archivo, "datos.txt");
+        EXPECT_EQ(x->error().ruta, "/tmp/datos.txt");
+        EXPECT_EQ(x->error().linea, 7);
+        EXPECT_EQ(x->error().motivo, "falta la latitud");
+    }
+    EXPECT_TRUE(copias[1].bien());
+    // A success given over a failure is a success.
+    movido = Resultado<void>{};
+    EXPECT_TRUE(movido.bien());
+}
+
+}  // namespace
+}  // namespace rumbal
