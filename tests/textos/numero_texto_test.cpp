@@ -241,6 +241,26 @@ INSTANTIATE_TEST_SUITE_P(
         CasoForma{"-.0001234567890123", true}, CasoForma{"-.00012345678901234:", false},
         CasoForma{"-.000123456789012345", true}, CasoForma{"-.0001234567890123456", false}));
 
+// Every byte value in every place of texts of 1 to 20 digits (with a point
+// or without): the form is told by the bytes' classes, which no byte may
+// slip through.
+TEST(FormaDeNumero, CadaByteEnCadaLugar) {
+    for (std::size_t n = 1; n <= 20; ++n) {
+        for (const bool conpunto : {false, true}) {
+            std::string base(n, '1');
+            if (conpunto && n > 1) base[n / 2] = '.';
+            for (std::size_t i = 0; i < n; ++i) {
+                for (int b = 0; b < 256; ++b) {
+                    std::string t = base;
+                    t[i] = static_cast<char>(b);
+                    const auto v = leenumeroestricto(t);
+                    ASSERT_EQ(esformanumero(t), v && textonumero(*v) == t) << n << " " << i << " " << b;
+                }
+            }
+        }
+    }
+}
+
 // Both ways on texts made of the characters of plain numbers: a text in the
 // form writes back as itself from the value it reads as, and every plain text
 // that does is in the form.
