@@ -102,7 +102,9 @@ template <class Uno>
 bool anota(Tramo& t, const Uno& uno) {
     try {
         const Resultado<void> hecho = uno();
-        if (!hecho) t.motivo = hecho.error().motivo;
+        // A refusal is one whatever its reason says; one given without a
+        // reason is the program's own fault.
+        if (!hecho) t.motivo = hecho.error().motivo.empty() ? "error interno" : hecho.error().motivo;
     } catch (const std::bad_alloc&) {
         t.motivo = "no alcanza la memoria";
     } catch (const std::exception& e) {

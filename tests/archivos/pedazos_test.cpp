@@ -164,6 +164,33 @@ std::string primeraslineas(const std::string& salida, std::int64_t lineas) {
     return salida.substr(0, fin);
 }
 
+// A record refused without a reason stops the run like any other refusal,
+// copied or computed, by one reader or in pieces: the records before it are
+// kept, it and those after it are not.
+TEST(RecorridoAPedazos, UnRechazoSinMotivoDetieneLaCorrida) {
+    const std::string bytes = cortos(300);
+    const CadaCrudo copiasin7 = [](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
+        if (c[0].texto == "7") return Error{};
+        return copia(c, destino);
+    };
+    const CadaRegistro calculasin7 = [](std::span<ValorCampo> c, std::string& destino) -> Resultado<void> {
+        if (c[0].esnumero() && c[0].numero() == 7) return Error{};
+        return calcula(c, destino);
+    };
+    const std::string copiadas = primeraslineas(corre(bytes, copia, 0).salida, 7);
+    const std::string calculadas = primeraslineas(corre(bytes, calcula, 0).salida, 7);
+    for (std::size_t pieza : {0UL, 64UL, 1UL << 20}) {
+        SCOPED_TRACE("pieza " + std::to_string(pieza));
+        for (const Corrida& c : {corre(bytes, copiasin7, pieza), corre(bytes, calculasin7, pieza)}) {
+            EXPECT_EQ(c.r.estado, Estado::fallo);
+            EXPECT_EQ(c.r.registros, 7);
+            EXPECT_EQ(c.r.mensaje, "Registro 8 (renglón 8): error interno.");
+        }
+        EXPECT_EQ(corre(bytes, copiasin7, pieza).salida, copiadas);
+        EXPECT_EQ(corre(bytes, calculasin7, pieza).salida, calculadas);
+    }
+}
+
 // What was read before the input failed is kept, whole records only (how
 // much of it depends on how much the stream had handed over), and the run
 // says it could not read.
