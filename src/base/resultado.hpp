@@ -53,7 +53,8 @@ private:
 // record, and an Error held in place cost its construction (three texts)
 // and, with `return {}` of a defaulted constructor, the zeroing of the whole
 // object first (over a hundred bytes): 3 to 5 % of the time of a column
-// selection. A failure holds its Error apart.
+// selection. A failure holds its Error apart; one moved from reads as a
+// success.
 template <>
 class Resultado<void> {
 public:

@@ -41,5 +41,29 @@ TEST(ResultadoSinValor, ElFalloGuardaArchivoRenglonYMotivoAlCopiarseYMoverse) {
     EXPECT_TRUE(movido.bien());
 }
 
+// Assigning copies: a failure over a success, a success over a failure, a
+// result over itself; the one copied from is left as it was.
+TEST(ResultadoSinValor, AsignarCopiaElFalloOElExito) {
+    const Resultado<void> fallo = Error{"a.txt", "/x/a.txt", 3, "falta la altura"};
+    const Resultado<void> exito{};
+    Resultado<void> r{};
+    r = fallo;
+    ASSERT_FALSE(r.bien());
+    EXPECT_EQ(r.error().archivo, "a.txt");
+    EXPECT_EQ(r.error().ruta, "/x/a.txt");
+    EXPECT_EQ(r.error().linea, 3);
+    EXPECT_EQ(r.error().motivo, "falta la altura");
+    ASSERT_FALSE(fallo.bien());
+    EXPECT_EQ(fallo.error().motivo, "falta la altura");
+    const Resultado<void>& mismo = r;
+    r = mismo;
+    ASSERT_FALSE(r.bien());
+    EXPECT_EQ(r.error().motivo, "falta la altura");
+    r = exito;
+    EXPECT_TRUE(r.bien());
+    EXPECT_EQ(r.error().motivo, "");
+    EXPECT_TRUE(exito.bien());
+}
+
 }  // namespace
 }  // namespace rumbal
