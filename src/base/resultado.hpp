@@ -62,10 +62,7 @@ public:
     Resultado(Error error) : error_(std::make_unique<Error>(std::move(error))) {}
     Resultado(const Resultado& otro) : error_(otro.error_ ? std::make_unique<Error>(*otro.error_) : nullptr) {}
     Resultado(Resultado&&) noexcept = default;
-    Resultado& operator=(const Resultado& otro) {
-        if (this != &otro) error_ = otro.error_ ? std::make_unique<Error>(*otro.error_) : nullptr;
-        return *this;
-    }
+    Resultado& operator=(const Resultado& otro) { return *this = Resultado(otro); }
     Resultado& operator=(Resultado&&) noexcept = default;
 
     bool bien() const { return error_ == nullptr; }
