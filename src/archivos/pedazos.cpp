@@ -72,46 +72,44 @@ Pedazos::Pedazos(std::istream& entrada, std::size_t tamano)
 
 Pedazos::~Pedazos() = default;
 
-void Pedazos::adelanta() {
-    if (adelantado_) return;
+bool Pedazos::siguiente() {
     // What was read after the piece's last line end goes first.
     char* const memoria = otra();
     std::copy(actual() + largo_, actual() + guardados_, memoria);
-    adelantados_ = guardados_ - largo_;
-    if (!agotada_ && adelantados_ < tamano_) {
-        entrada_.read(memoria + adelantados_, static_cast<std::streamsize>(tamano_ - adelantados_));
-        adelantados_ += static_cast<std::size_t>(entrada_.gcount());
+    std::size_t leidos = guardados_ - largo_;
+    if (!agotada_ && leidos < tamano_) {
+        entrada_.read(memoria + leidos, static_cast<std::streamsize>(tamano_ - leidos));
+        leidos += static_cast<std::size_t>(entrada_.gcount());
         agotada_ = !entrada_;
     }
-    adelantado_ = true;
-}
-
-bool Pedazos::siguiente() {
-    adelanta();
+    byteanterior_ = byte_;
+    largoanterior_ = largo_;
     byte_ += static_cast<std::int64_t>(largo_);
     actual_ = 1 - actual_;
-    guardados_ = adelantados_;
-    adelantado_ = false;
+    guardados_ = leidos;
     largo_ = 0;
     if (entrada_.bad()) return false;
     if (agotada_) {
         largo_ = guardados_;
         return largo_ > 0;
     }
-    const std::string_view leidos(actual(), guardados_);
-    const std::size_t fin = leidos.rfind('\n');
+    const std::string_view piezaentera(actual(), guardados_);
+    const std::size_t fin = piezaentera.rfind('\n');
     if (fin == std::string_view::npos) return false;
     largo_ = fin + 1;
     return true;
 }
 
-std::istream& Pedazos::resto(std::size_t desde) {
+std::istream& Pedazos::resto(std::int64_t byte) {
     encadenado_ = std::make_unique<Encadenado>(entrada_);
-    // Once read ahead, the bytes after the piece are the other memory's.
-    if (adelantado_)
-        encadenado_->empieza({actual() + desde, largo_ - desde}, {otra(), adelantados_});
-    else
+    if (byte >= byte_) {
+        const auto desde = static_cast<std::size_t>(byte - byte_);
         encadenado_->empieza({actual() + desde, guardados_ - desde}, {});
+    } else {
+        // The piece before ends where this one starts.
+        const auto desde = static_cast<std::size_t>(byte - byteanterior_);
+        encadenado_->empieza({otra() + desde, largoanterior_ - desde}, {actual(), guardados_});
+    }
     resto_ = std::make_unique<std::istream>(encadenado_.get());
     return *resto_;
 }

@@ -50,9 +50,9 @@ struct alignas(64) Trozo {
 void leetrozo(Trozo& t, std::size_t n);
 
 // Cuts an input stream into pieces of about tamano bytes, each ending just
-// after a line end (the last at the end of the input). The bytes after a
-// piece can be read while the piece is still in use (adelanta), so reading
-// the input overlaps with the work on the piece before.
+// after a line end (the last at the end of the input). A piece stays where
+// it is while the next one is read: the two take turns in two memories, so
+// one thread can work on a piece while another reads the next.
 class Pedazos {
 public:
     Pedazos(std::istream& entrada, std::size_t tamano);
@@ -60,24 +60,19 @@ public:
     Pedazos& operator=(const Pedazos&) = delete;
     ~Pedazos();
 
-    // Reads the next piece. False when there is none that can be read on its
-    // own: at the end of the input (the piece is then empty), when no line
-    // ends in a piece's length, or when the input failed.
+    // Reads the next piece into the memory of the piece before the one at
+    // hand, which must no longer be in use. False when there is none that
+    // can be read on its own: at the end of the input (the piece is then
+    // empty), when no line ends in a piece's length, or when the input failed.
     bool siguiente();
-    // Reads the input that the next piece will start with, leaving the
-    // piece where it is. At most once a piece; siguiente does it if not.
-    // Another thread may do it while one works on the piece's bytes: it
-    // reads the input and writes the memory the piece is not in and this
-    // object's counts, so nothing else of this object (nor the input) may be
-    // used until it returns.
-    void adelanta();
     std::string_view pieza() const { return {actual(), largo_}; }
     std::int64_t byte() const { return byte_; }  // offset in the input of the piece's first byte
 
-    // What is left of the input from the piece's byte desde on: the rest of
-    // the piece and whatever of the input was not read into it. It fails
-    // (bad) where the input failed. Valid until the next call.
-    std::istream& resto(std::size_t desde);
+    // What is left of the input from its offset byte on, which lies in the
+    // piece at hand or the one before: the rest of the pieces and whatever
+    // of the input was not read into them. It fails (bad) where the input
+    // failed. Valid until the next call.
+    std::istream& resto(std::int64_t byte);
 
 private:
     class Encadenado;
@@ -87,16 +82,16 @@ private:
 
     std::istream& entrada_;
     std::size_t tamano_;
-    // The piece, then what was read after its last line end; and the next
-    // bytes once read ahead, what was after the line end first. Left
-    // uninitialised: a short input touches only what it fills.
+    // The piece, then what was read after its last line end (which the next
+    // piece starts with); and the piece before. Left uninitialised: a short
+    // input touches only what it fills.
     std::unique_ptr<char[]> memorias_[2];
     int actual_ = 0;
-    std::size_t guardados_ = 0;    // bytes in the piece's memory
-    std::size_t adelantados_ = 0;  // bytes in the other memory
-    bool adelantado_ = false;      // the other memory holds the bytes after the piece
-    std::size_t largo_ = 0;        // bytes of the piece
+    std::size_t guardados_ = 0;  // bytes in the piece's memory
+    std::size_t largo_ = 0;      // bytes of the piece
     std::int64_t byte_ = 0;
+    std::size_t largoanterior_ = 0;  // of the piece before, in the other memory
+    std::int64_t byteanterior_ = 0;
     bool agotada_ = false;  // the input ended or failed
     std::unique_ptr<Encadenado> encadenado_;
     std::unique_ptr<std::istream> resto_;

@@ -1,6 +1,10 @@
 #include "archivos/recorrido.hpp"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 #include "archivos/anexo.hpp"
@@ -349,10 +353,11 @@ void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
     if (t.fiel) calcula(cada, t.datos, n, 0, t.registros, hecho);
 }
 
-// Appends the output of the records a stretch computed, telling avance at
+// Appends the output of the records a stretch computed, telling avisa at
 // every registrosporavance records of the run (avisado set when it did);
 // false when it says stop, the records up to that point appended.
-bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance& avance, bool& avisado) {
+template <class Avisa>
+bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avisa& avisa, bool& avisado) {
     std::size_t desde = 0;  // records appended
     while (desde < hecho.hechos) {
         const auto faltan = static_cast<std::size_t>(registrosporavance - r.registros % registrosporavance);
@@ -361,20 +366,49 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avance&
         destino.append(hecho.salida, inicio, hecho.finales[hasta - 1] - inicio);
         r.registros += static_cast<std::int64_t>(hasta - desde);
         desde = hasta;
-        if (r.registros % registrosporavance != 0 || !avance) continue;
+        if (r.registros % registrosporavance != 0) continue;
         avisado = true;
-        if (!avance(r.registros)) return false;
+        if (!avisa()) return false;
     }
     return true;
 }
 
-// The run with the input cut into pieces of about pieza, each read and
-// computed in two stretches, one on each thread (see pedazos.hpp); from the
-// first stretch that does not read on its own, by one reader. The helper
-// computes the second stretch of a piece and then reads the next piece;
-// this thread computes the first and, once the helper is done, appends the
-// output of both in file order, and writes it while the helper works on the
-// next piece.
+// Turns the two threads take, counted in pieces: a thread waits until the
+// count reaches its piece, does its step and counts one more. Stopping the
+// run sets a bit that every waiting thread sees.
+class Turno {
+public:
+    static constexpr std::int64_t parado = std::int64_t{1} << 62;
+
+    // Waits for piece k's turn; false once the run has stopped.
+    bool espera(std::int64_t k) const {
+        for (;;) {
+            const std::int64_t v = cuenta_.load();
+            if (v & parado) return false;
+            if (v == k) return true;
+            cuenta_.wait(v);
+        }
+    }
+    void pasa() {
+        cuenta_.fetch_add(1);
+        cuenta_.notify_all();
+    }
+    void para() {
+        cuenta_.fetch_or(parado);
+        cuenta_.notify_all();
+    }
+
+private:
+    std::atomic<std::int64_t> cuenta_{0};
+};
+
+// The run with the input cut into pieces of about pieza bytes, each read on
+// its own (see pedazos.hpp); from the first piece that does not read so, by
+// one reader. The two threads take the pieces in turn, this one the even
+// ones and the helper the odd ones, and each reads its piece, computes it
+// and appends its output: the readings one after another in file order, and
+// so the appendings, while the computing of one piece overlaps with the
+// reading and writing of the other.
 class RecorridoAPedazos {
 public:
     RecorridoAPedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
@@ -382,77 +416,105 @@ public:
         : pedazos_(entrada, pieza), salida_(salida), n_(n), avance_(avance), cada_(cada), cierre_(&salida, r_) {}
 
     Recuento corre() {
-        while (pedazos_.siguiente()) {
-            // Long records may fill a piece before registrosporavance of
-            // them: progress is told after such a piece too, so a run can
-            // be stopped.
-            if (!avisado_ && avance_ && !avance_(r_.registros)) return cierre_.termina(Estado::cancelado, {});
-            avisado_ = false;
-            reparte();
-            // The output of the piece before is written while the helper
-            // works: the output stream is this thread's alone.
-            if (salida_.llena() && !salida_.vacia()) return cierre_.noseescribe();
-            leeycalcula(trozos_[0], hechos_[0], cada_, n_);
-            if (ayuda())
-                // The share moves so that neither thread waits long for the other.
-                parte_ = std::clamp(parte_ + (ayudante_.espera() ? 0.02 : -0.02), 0.2, 0.8);
-            else
-                pedazos_.adelanta();
-            // Appended once the helper is done: progress, told while
-            // appending, may ask the input where it stands, and the helper
-            // reads it.
-            for (int k = 0; k < (ayuda() ? 2 : 1); ++k)
-                if (auto fin = escribe(k)) return *fin;
-        }
+        ayudante_.encarga([this] { trabaja(1); });
+        trabaja(0);
+        ayudante_.espera();
+        for (std::exception_ptr& fallo : fallos_)
+            if (fallo) std::rethrow_exception(std::exchange(fallo, nullptr));
         // Nothing left, or nothing that reads on its own: one reader reads on.
-        return secuencial(pedazos_.byte());
+        return fin_ ? *fin_ : secuencial();
     }
 
 private:
-    bool ayuda() const { return !trozos_[1].bytes.empty(); }
-
-    // Cuts the piece in two stretches after a line end and gives the second
-    // to the helper, with the reading of the next piece.
-    void reparte() {
-        const std::string_view pieza = pedazos_.pieza();
-        const std::size_t medio =
-            pieza.find('\n', static_cast<std::size_t>(static_cast<double>(pieza.size()) * parte_));
-        const std::size_t corte = medio == std::string_view::npos ? pieza.size() : medio + 1;
-        trozos_[0].byte = pedazos_.byte();
-        trozos_[0].bytes = pieza.substr(0, corte);
-        trozos_[1].byte = pedazos_.byte() + static_cast<std::int64_t>(corte);
-        trozos_[1].bytes = pieza.substr(corte);
-        if (ayuda())
-            ayudante_.encarga([this] {
-                leeycalcula(trozos_[1], hechos_[1], cada_, n_);
-                pedazos_.adelanta();
-            });
+    // The pieces k of this side (k % 2 == lado), until the run stops.
+    void trabaja(int lado) {
+        try {
+            for (std::int64_t k = lado;; k += 2) {
+                const bool hay = lee(k, lado);
+                if (hay) leeycalcula(trozos_[lado], hechos_[lado], cada_, n_);
+                if (!escritura_.espera(k)) return;
+                if (!(hay ? escribe(lado) : sinpieza(lado))) return para();
+                escritura_.pasa();
+            }
+        } catch (...) {
+            // Memory exhausted, say: told on the calling thread, once both have stopped.
+            fallos_[lado] = std::current_exception();
+            para();
+        }
     }
 
-    // Appends what stretch k computed when it read as the file does, or
-    // reads on from it with one reader; the end of the run when it cannot go on.
-    std::optional<Recuento> escribe(int k) {
-        const Trozo& t = trozos_[k];
-        const Tramo& h = hechos_[k];
-        if (!t.fiel) return secuencial(t.byte);
+    void para() {
+        lectura_.para();
+        escritura_.para();
+    }
+
+    // Reads piece k, in its turn, as stretch lado; false when there is none
+    // to compute (the end of the input, or the run stopped).
+    bool lee(std::int64_t k, int lado) {
+        if (!lectura_.espera(k)) return false;
+        bool hay = false;
+        {
+            const std::lock_guard<std::mutex> cerrojo(entrada_);
+            // Once no piece could be read, the input stays where that reading left it.
+            hay = !sinpiezas_ && pedazos_.siguiente();
+            sinpiezas_ = !hay;
+            trozos_[lado].byte = pedazos_.byte();
+            trozos_[lado].bytes = pedazos_.pieza();
+        }
+        lectura_.pasa();
+        return hay;
+    }
+
+    // Progress, told only while no thread reads the input: it may ask the
+    // input where it stands.
+    bool avisa() {
+        const std::lock_guard<std::mutex> cerrojo(entrada_);
+        return avance_(r_.registros);
+    }
+
+    // In piece k's turn, after the pieces before: there is no piece from
+    // here on that reads on its own, so one reader reads on from here.
+    bool sinpieza(int lado) {
+        desde_ = trozos_[lado].byte;
+        return false;
+    }
+
+    // In the turn of its piece, appends what stretch lado computed and
+    // writes it when the buffer is full; false when the run ends here.
+    bool escribe(int lado) {
+        const Trozo& t = trozos_[lado];
+        const Tramo& h = hechos_[lado];
+        // Long records may fill a piece before registrosporavance of them:
+        // progress is told before the next piece too, so a run can be stopped.
+        if (!avisado_ && avance_ && !avisa()) return termina(Estado::cancelado, {});
+        avisado_ = false;
+        if (!t.fiel) {
+            desde_ = t.byte;
+            return false;
+        }
         r_.marcautf8 = r_.marcautf8 || t.marcautf8;
-        const bool sigue = agrega(h, salida_.memoria(), r_, avance_, avisado_);
-        if (!sigue) return cierre_.termina(Estado::cancelado, {});
+        const auto avisasihay = [this] { return !avance_ || avisa(); };
+        if (!agrega(h, salida_.memoria(), r_, avisasihay, avisado_)) return termina(Estado::cancelado, {});
         if (!h.motivo.empty())
-            return cierre_.termina(Estado::fallo,
-                                   mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
+            return termina(Estado::fallo,
+                           mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
         linea_ += t.renglones;
-        return std::nullopt;
+        if (salida_.llena() && !salida_.vacia()) {
+            fin_ = cierre_.noseescribe();
+            return false;
+        }
+        return true;
     }
 
-    // One reader from the start of a stretch of the piece at hand (or from
-    // the byte after the last piece) to the end of the run, once the helper
-    // is done with its task.
-    Recuento secuencial(std::int64_t byte) {
-        ayudante_.espera();
-        const auto desde = static_cast<std::size_t>(byte - pedazos_.byte());
-        LectorBloques lectura(pedazos_.resto(desde), LugarLectura{byte, linea_, true, byte}, r_.registros, n_);
-        if (byte == 0) r_.marcautf8 = lectura.lector().saltamarcautf8();
+    bool termina(Estado estado, std::string mensaje) {
+        fin_ = cierre_.termina(estado, std::move(mensaje));
+        return false;
+    }
+
+    // One reader from desde_ to the end of the run, once both threads have stopped.
+    Recuento secuencial() {
+        LectorBloques lectura(pedazos_.resto(desde_), LugarLectura{desde_, linea_, true, desde_}, r_.registros, n_);
+        if (desde_ == 0) r_.marcautf8 = lectura.lector().saltamarcautf8();
         return recorreporbloques(lectura, r_, &salida_, n_, avance_, cada_, true);
     }
 
@@ -463,10 +525,18 @@ private:
     const Cada& cada_;
     Recuento r_;
     Cierre cierre_;
-    Trozo trozos_[2];  // this thread's stretch of the piece, the helper's
+    // Each side's piece and what it made of it, on cache lines of their own.
+    Trozo trozos_[2];
     Tramo hechos_[2];
-    double parte_ = 0.5;      // of each piece, computed on this thread
-    std::int64_t linea_ = 1;  // where the next stretch to write starts
+    Turno lectura_;           // pieces read
+    Turno escritura_;         // pieces appended
+    std::mutex entrada_;      // the input, and Pedazos, between readings and progress
+    bool sinpiezas_ = false;  // a reading found no piece
+    // Written in turn, read once both threads have stopped.
+    std::optional<Recuento> fin_;  // how the run ended, when it did before reading on by one reader
+    std::int64_t desde_ = 0;       // else where one reader reads on
+    std::exception_ptr fallos_[2];
+    std::int64_t linea_ = 1;  // where the next piece to append starts
     bool avisado_ = true;
     // Last, so that it is destroyed first: it waits for the helper's task,
     // which uses the members above.
