@@ -33,19 +33,21 @@ void leetrozo(Trozo& t, std::size_t n) {
 class Pedazos::Encadenado : public std::streambuf {
 public:
     explicit Encadenado(std::istream& luego) : luego_(luego), memoria_(1 << 16) {}
-    void empieza(std::string_view primero, std::string_view segundo) {
-        char* p = const_cast<char*>(primero.data());
-        setg(p, p, p + primero.size());
-        segundo_ = segundo;
+    // The segments, in order, before the rest of the input.
+    void empieza(std::vector<std::string_view> segmentos) {
+        segmentos_ = std::move(segmentos);
+        siguiente_ = 0;
+        setg(nullptr, nullptr, nullptr);
     }
 
 protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-        if (!segundo_.empty()) {
-            char* p = const_cast<char*>(segundo_.data());
-            setg(p, p, p + segundo_.size());
-            segundo_ = {};
+        while (siguiente_ < segmentos_.size()) {
+            const std::string_view segmento = segmentos_[siguiente_++];
+            if (segmento.empty()) continue;
+            char* p = const_cast<char*>(segmento.data());
+            setg(p, p, p + segmento.size());
             return traits_type::to_int_type(*gptr());
         }
         luego_.read(memoria_.data(), static_cast<std::streamsize>(memoria_.size()));
@@ -62,54 +64,63 @@ protected:
 private:
     std::istream& luego_;
     std::vector<char> memoria_;
-    std::string_view segundo_;
+    std::vector<std::string_view> segmentos_;
+    std::size_t siguiente_ = 0;
 };
 
-Pedazos::Pedazos(std::istream& entrada, std::size_t tamano)
+Pedazos::Pedazos(std::istream& entrada, std::size_t tamano, int memorias)
     : entrada_(entrada),
       tamano_(tamano),
-      memorias_{std::make_unique_for_overwrite<char[]>(tamano), std::make_unique_for_overwrite<char[]>(tamano)} {}
+      largos_(static_cast<std::size_t>(memorias)),
+      bytes_(static_cast<std::size_t>(memorias)) {
+    for (int i = 0; i < memorias; ++i) memorias_.push_back(std::make_unique_for_overwrite<char[]>(tamano));
+}
 
 Pedazos::~Pedazos() = default;
 
 bool Pedazos::siguiente() {
+    const char* const anterior = memorias_[actual_].get();
+    const std::size_t largo = largos_[actual_];
+    const std::size_t k = siguientede(actual_);
+    char* const memoria = memorias_[k].get();
     // What was read after the piece's last line end goes first.
-    char* const memoria = otra();
-    std::copy(actual() + largo_, actual() + guardados_, memoria);
-    std::size_t leidos = guardados_ - largo_;
+    std::copy(anterior + largo, anterior + guardados_, memoria);
+    std::size_t leidos = guardados_ - largo;
     if (!agotada_ && leidos < tamano_) {
         entrada_.read(memoria + leidos, static_cast<std::streamsize>(tamano_ - leidos));
         leidos += static_cast<std::size_t>(entrada_.gcount());
         agotada_ = !entrada_;
     }
-    byteanterior_ = byte_;
-    largoanterior_ = largo_;
-    byte_ += static_cast<std::int64_t>(largo_);
-    actual_ = 1 - actual_;
+    bytes_[k] = bytes_[actual_] + static_cast<std::int64_t>(largo);
+    actual_ = k;
+    leidas_ = std::min(leidas_ + 1, memorias_.size());
     guardados_ = leidos;
-    largo_ = 0;
+    largos_[k] = 0;
     if (entrada_.bad()) return false;
     if (agotada_) {
-        largo_ = guardados_;
-        return largo_ > 0;
+        largos_[k] = guardados_;
+        return guardados_ > 0;
     }
-    const std::string_view piezaentera(actual(), guardados_);
-    const std::size_t fin = piezaentera.rfind('\n');
+    const std::size_t fin = std::string_view(memoria, guardados_).rfind('\n');
     if (fin == std::string_view::npos) return false;
-    largo_ = fin + 1;
+    largos_[k] = fin + 1;
     return true;
 }
 
 std::istream& Pedazos::resto(std::int64_t byte) {
-    encadenado_ = std::make_unique<Encadenado>(entrada_);
-    if (byte >= byte_) {
-        const auto desde = static_cast<std::size_t>(byte - byte_);
-        encadenado_->empieza({actual() + desde, guardados_ - desde}, {});
-    } else {
-        // The piece before ends where this one starts.
-        const auto desde = static_cast<std::size_t>(byte - byteanterior_);
-        encadenado_->empieza({otra() + desde, largoanterior_ - desde}, {actual(), guardados_});
+    // The oldest of the pieces still in memory that holds byte, then those after it.
+    const std::size_t m = memorias_.size();
+    std::size_t k = (actual_ + m - (leidas_ == 0 ? 0 : leidas_ - 1)) % m;
+    while (k != actual_ && byte >= bytes_[siguientede(k)]) k = siguientede(k);
+    std::vector<std::string_view> segmentos;
+    for (auto desde = static_cast<std::size_t>(byte - bytes_[k]);; k = siguientede(k), desde = 0) {
+        // The piece at hand goes on with what was read after it.
+        const std::size_t hasta = k == actual_ ? guardados_ : largos_[k];
+        segmentos.emplace_back(memorias_[k].get() + desde, hasta - desde);
+        if (k == actual_) break;
     }
+    encadenado_ = std::make_unique<Encadenado>(entrada_);
+    encadenado_->empieza(std::move(segmentos));
     resto_ = std::make_unique<std::istream>(encadenado_.get());
     return *resto_;
 }

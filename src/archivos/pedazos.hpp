@@ -50,48 +50,47 @@ struct alignas(64) Trozo {
 void leetrozo(Trozo& t, std::size_t n);
 
 // Cuts an input stream into pieces of about tamano bytes, each ending just
-// after a line end (the last at the end of the input). A piece stays where
-// it is while the next one is read: the two take turns in two memories, so
-// one thread can work on a piece while another reads the next.
+// after a line end (the last at the end of the input). The last pieces read
+// stay where they are while the next ones are read (they take turns in
+// memorias memories), so threads can work on them while another reads.
 class Pedazos {
 public:
-    Pedazos(std::istream& entrada, std::size_t tamano);
+    Pedazos(std::istream& entrada, std::size_t tamano, int memorias);
     Pedazos(const Pedazos&) = delete;
     Pedazos& operator=(const Pedazos&) = delete;
     ~Pedazos();
 
-    // Reads the next piece into the memory of the piece before the one at
-    // hand, which must no longer be in use. False when there is none that
-    // can be read on its own: at the end of the input (the piece is then
-    // empty), when no line ends in a piece's length, or when the input failed.
+    // Reads the next piece into the memory of the piece memorias pieces
+    // before it, which must no longer be in use. False when there is none
+    // that can be read on its own: at the end of the input (the piece is
+    // then empty), when no line ends in a piece's length, or when the input
+    // failed.
     bool siguiente();
-    std::string_view pieza() const { return {actual(), largo_}; }
-    std::int64_t byte() const { return byte_; }  // offset in the input of the piece's first byte
+    std::string_view pieza() const { return {memorias_[actual_].get(), largos_[actual_]}; }
+    std::int64_t byte() const { return bytes_[actual_]; }  // offset in the input of the piece's first byte
 
-    // What is left of the input from its offset byte on, which lies in the
-    // piece at hand or the one before: the rest of the pieces and whatever
-    // of the input was not read into them. It fails (bad) where the input
-    // failed. Valid until the next call.
+    // What is left of the input from its offset byte on, which lies in one
+    // of the last pieces read, the one at hand included: the rest of the
+    // pieces and whatever of the input was not read into them. It fails
+    // (bad) where the input failed. Valid until the next call.
     std::istream& resto(std::int64_t byte);
 
 private:
     class Encadenado;
 
-    char* actual() const { return memorias_[actual_].get(); }
-    char* otra() const { return memorias_[1 - actual_].get(); }
+    std::size_t siguientede(std::size_t k) const { return (k + 1) % memorias_.size(); }
 
     std::istream& entrada_;
     std::size_t tamano_;
-    // The piece, then what was read after its last line end (which the next
-    // piece starts with); and the piece before. Left uninitialised: a short
-    // input touches only what it fills.
-    std::unique_ptr<char[]> memorias_[2];
-    int actual_ = 0;
-    std::size_t guardados_ = 0;  // bytes in the piece's memory
-    std::size_t largo_ = 0;      // bytes of the piece
-    std::int64_t byte_ = 0;
-    std::size_t largoanterior_ = 0;  // of the piece before, in the other memory
-    std::int64_t byteanterior_ = 0;
+    // In each memory, a piece and then what was read after its last line end
+    // (which the next piece starts with). Left uninitialised: a short input
+    // touches only what it fills.
+    std::vector<std::unique_ptr<char[]>> memorias_;
+    std::vector<std::size_t> largos_;  // bytes of each memory's piece
+    std::vector<std::int64_t> bytes_;  // offset in the input of each one's first byte
+    std::size_t actual_ = 0;           // the piece at hand
+    std::size_t guardados_ = 0;        // bytes in its memory
+    std::size_t leidas_ = 0;           // pieces read, counted up to the number of memories
     bool agotada_ = false;  // the input ended or failed
     std::unique_ptr<Encadenado> encadenado_;
     std::unique_ptr<std::istream> resto_;

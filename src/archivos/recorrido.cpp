@@ -1,7 +1,7 @@
 #include "archivos/recorrido.hpp"
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <optional>
@@ -321,7 +321,7 @@ Recuento recorreconunlector(std::istream& entrada, Salida* salida, std::size_t n
 // rarely wait for each other, small enough that a piece and its output stay
 // in the processor's caches (a quarter, a half and one MiB measured alike;
 // the half, for the memory).
-constexpr std::size_t bytesporpieza = 1 << 19;
+constexpr std::size_t bytesporpieza = 1 << 18;
 
 // A stretch of plain records (see renglones_llanos.hpp), each record copied
 // as soon as its line is delimited, the fields where they lie; false, t and
@@ -373,96 +373,121 @@ bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avisa& 
     return true;
 }
 
-// Turns the two threads take, counted in pieces: a thread waits until the
-// count reaches its piece, does its step and counts one more. Stopping the
-// run sets a bit that every waiting thread sees.
-class Turno {
-public:
-    static constexpr std::int64_t parado = std::int64_t{1} << 62;
-
-    // Waits for piece k's turn; false once the run has stopped.
-    bool espera(std::int64_t k) const {
-        for (;;) {
-            const std::int64_t v = cuenta_.load();
-            if (v & parado) return false;
-            if (v == k) return true;
-            cuenta_.wait(v);
-        }
-    }
-    void pasa() {
-        cuenta_.fetch_add(1);
-        cuenta_.notify_all();
-    }
-    void para() {
-        cuenta_.fetch_or(parado);
-        cuenta_.notify_all();
-    }
-
-private:
-    std::atomic<std::int64_t> cuenta_{0};
-};
-
 // The run with the input cut into pieces of about pieza bytes, each read on
 // its own (see pedazos.hpp); from the first piece that does not read so, by
-// one reader. The two threads take the pieces in turn, this one the even
-// ones and the helper the odd ones, and each reads its piece, computes it
-// and appends its output: the readings one after another in file order, and
-// so the appendings, while the computing of one piece overlaps with the
-// reading and writing of the other.
+// one reader. Each thread, while the run lasts, reads the next piece, computes
+// it and appends, in file order, whatever pieces are done from the next one
+// to append on. A thread takes the next piece as soon as it is free, so a
+// faster thread takes more of them: the processors of a virtual machine may
+// run at different speeds for seconds at a time (one was seen taking half as
+// long again as the other for the same work).
 class RecorridoAPedazos {
 public:
     RecorridoAPedazos(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const Cada& cada,
                       std::size_t pieza)
-        : pedazos_(entrada, pieza), salida_(salida), n_(n), avance_(avance), cada_(cada), cierre_(&salida, r_) {}
+        : pedazos_(entrada, pieza, huecos),
+          salida_(salida),
+          n_(n),
+          avance_(avance),
+          cada_(cada),
+          cierre_(&salida, r_) {}
 
     Recuento corre() {
-        ayudante_.encarga([this] { trabaja(1); });
-        trabaja(0);
+        ayudante_.encarga([this] { trabaja(); });
+        trabaja();
         ayudante_.espera();
-        for (std::exception_ptr& fallo : fallos_)
-            if (fallo) std::rethrow_exception(std::exchange(fallo, nullptr));
+        if (fallo_) std::rethrow_exception(std::exchange(fallo_, nullptr));
         // Nothing left, or nothing that reads on its own: one reader reads on.
         return fin_ ? *fin_ : secuencial();
     }
 
 private:
-    // The pieces k of this side (k % 2 == lado), until the run stops.
-    void trabaja(int lado) {
+    // Pieces read and not yet appended, at most: a thread may run this many
+    // pieces ahead of the slower one.
+    static constexpr int huecos = 4;
+
+    // A piece read, and what was made of it.
+    struct Hueco {
+        Trozo trozo;
+        Tramo hecho;
+        bool hay = false;    // a piece was read, else there was none from here on
+        bool listo = false;  // computed, waiting for its turn to be appended
+    };
+
+    void trabaja() {
         try {
-            for (std::int64_t k = lado;; k += 2) {
-                const bool hay = lee(k, lado);
-                if (hay) leeycalcula(trozos_[lado], hechos_[lado], cada_, n_);
-                if (!escritura_.espera(k)) return;
-                if (!(hay ? escribe(lado) : sinpieza(lado))) return para();
-                escritura_.pasa();
+            while (const std::optional<std::int64_t> k = lee()) {
+                Hueco& h = hueco(*k);
+                if (h.hay) leeycalcula(h.trozo, h.hecho, cada_, n_);
+                if (!termina(*k)) return;
             }
         } catch (...) {
             // Memory exhausted, say: told on the calling thread, once both have stopped.
-            fallos_[lado] = std::current_exception();
-            para();
+            std::lock_guard<std::mutex> cerrojo(m_);
+            if (!fallo_) fallo_ = std::current_exception();
+            parar();
         }
     }
 
-    void para() {
-        lectura_.para();
-        escritura_.para();
-    }
+    Hueco& hueco(std::int64_t k) { return huecos_[static_cast<std::size_t>(k % huecos)]; }
 
-    // Reads piece k, in its turn, as stretch lado; false when there is none
-    // to compute (the end of the input, or the run stopped).
-    bool lee(std::int64_t k, int lado) {
-        if (!lectura_.espera(k)) return false;
-        bool hay = false;
-        {
-            const std::lock_guard<std::mutex> cerrojo(entrada_);
+    // Reads the next piece into its place once that is free; its number, or
+    // none once the run has stopped.
+    std::optional<std::int64_t> lee() {
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> cerrojo(m_);
+                libre_.wait(cerrojo, [this] { return parado_ || leidas_ - escritas_ < huecos; });
+                if (parado_) return std::nullopt;
+            }
+            // One reader at a time, in file order; while it waits for a place
+            // it holds nothing that appending may need (progress asks the input).
+            const std::lock_guard<std::mutex> lectura(entrada_);
+            std::int64_t k = 0;
+            {
+                const std::lock_guard<std::mutex> cerrojo(m_);
+                if (parado_) return std::nullopt;
+                if (leidas_ - escritas_ >= huecos) continue;  // the other thread took the place
+                k = leidas_;
+            }
+            Hueco& h = hueco(k);
             // Once no piece could be read, the input stays where that reading left it.
-            hay = !sinpiezas_ && pedazos_.siguiente();
-            sinpiezas_ = !hay;
-            trozos_[lado].byte = pedazos_.byte();
-            trozos_[lado].bytes = pedazos_.pieza();
+            h.hay = !sinpiezas_ && pedazos_.siguiente();
+            sinpiezas_ = !h.hay;
+            h.trozo.byte = pedazos_.byte();
+            h.trozo.bytes = pedazos_.pieza();
+            const std::lock_guard<std::mutex> cerrojo(m_);
+            ++leidas_;
+            return k;
         }
-        lectura_.pasa();
-        return hay;
+    }
+
+    // Piece k is computed: appends it and every piece after it that is done,
+    // unless the other thread is appending (it then takes this one too).
+    // False once the run has stopped.
+    bool termina(std::int64_t k) {
+        std::unique_lock<std::mutex> cerrojo(m_);
+        hueco(k).listo = true;
+        if (agregando_) return !parado_;
+        agregando_ = true;
+        while (!parado_ && hueco(escritas_).listo) {
+            const std::int64_t j = escritas_;
+            cerrojo.unlock();
+            const bool sigue = hueco(j).hay ? escribe(hueco(j)) : sinpieza(hueco(j));
+            cerrojo.lock();
+            hueco(j).listo = false;
+            ++escritas_;
+            if (!sigue) parar();
+            libre_.notify_all();
+        }
+        agregando_ = false;
+        return !parado_;
+    }
+
+    // Under m_.
+    void parar() {
+        parado_ = true;
+        libre_.notify_all();
     }
 
     // Progress, told only while no thread reads the input: it may ask the
@@ -472,32 +497,28 @@ private:
         return avance_(r_.registros);
     }
 
-    // In piece k's turn, after the pieces before: there is no piece from
-    // here on that reads on its own, so one reader reads on from here.
-    bool sinpieza(int lado) {
-        desde_ = trozos_[lado].byte;
+    // In its turn, after the pieces before: there is no piece from here on
+    // that reads on its own, so one reader reads on from here.
+    bool sinpieza(const Hueco& h) {
+        desde_ = h.trozo.byte;
         return false;
     }
 
-    // In the turn of its piece, appends what stretch lado computed and
-    // writes it when the buffer is full; false when the run ends here.
-    bool escribe(int lado) {
-        const Trozo& t = trozos_[lado];
-        const Tramo& h = hechos_[lado];
+    // In its turn, appends what a piece made and writes it when the buffer
+    // is full; false when the run ends here.
+    bool escribe(const Hueco& hueco) {
+        const Trozo& t = hueco.trozo;
+        const Tramo& h = hueco.hecho;
         // Long records may fill a piece before registrosporavance of them:
         // progress is told before the next piece too, so a run can be stopped.
-        if (!avisado_ && avance_ && !avisa()) return termina(Estado::cancelado, {});
+        if (!avisado_ && avance_ && !avisa()) return acaba(Estado::cancelado, {});
         avisado_ = false;
-        if (!t.fiel) {
-            desde_ = t.byte;
-            return false;
-        }
+        if (!t.fiel) return sinpieza(hueco);
         r_.marcautf8 = r_.marcautf8 || t.marcautf8;
         const auto avisasihay = [this] { return !avance_ || avisa(); };
-        if (!agrega(h, salida_.memoria(), r_, avisasihay, avisado_)) return termina(Estado::cancelado, {});
+        if (!agrega(h, salida_.memoria(), r_, avisasihay, avisado_)) return acaba(Estado::cancelado, {});
         if (!h.motivo.empty())
-            return termina(Estado::fallo,
-                           mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
+            return acaba(Estado::fallo, mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
         linea_ += t.renglones;
         if (salida_.llena() && !salida_.vacia()) {
             fin_ = cierre_.noseescribe();
@@ -506,7 +527,7 @@ private:
         return true;
     }
 
-    bool termina(Estado estado, std::string mensaje) {
+    bool acaba(Estado estado, std::string mensaje) {
         fin_ = cierre_.termina(estado, std::move(mensaje));
         return false;
     }
@@ -525,18 +546,20 @@ private:
     const Cada& cada_;
     Recuento r_;
     Cierre cierre_;
-    // Each side's piece and what it made of it, on cache lines of their own.
-    Trozo trozos_[2];
-    Tramo hechos_[2];
-    Turno lectura_;           // pieces read
-    Turno escritura_;         // pieces appended
+    Hueco huecos_[huecos];    // piece k in huecos_[k % huecos]
     std::mutex entrada_;      // the input, and Pedazos, between readings and progress
     bool sinpiezas_ = false;  // a reading found no piece
-    // Written in turn, read once both threads have stopped.
+    std::mutex m_;            // what follows, but for what is written only while appending
+    std::condition_variable libre_;  // a place was freed, or the run stopped
+    std::int64_t leidas_ = 0;        // pieces read
+    std::int64_t escritas_ = 0;      // pieces appended
+    bool agregando_ = false;         // a thread is appending
+    bool parado_ = false;
+    std::exception_ptr fallo_;  // what a thread threw
+    // Written only while appending, read once both threads have stopped.
     std::optional<Recuento> fin_;  // how the run ended, when it did before reading on by one reader
     std::int64_t desde_ = 0;       // else where one reader reads on
-    std::exception_ptr fallos_[2];
-    std::int64_t linea_ = 1;  // where the next piece to append starts
+    std::int64_t linea_ = 1;       // where the next piece to append starts
     bool avisado_ = true;
     // Last, so that it is destroyed first: it waits for the helper's task,
     // which uses the members above.
