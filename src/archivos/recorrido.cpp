@@ -404,7 +404,7 @@ public:
 private:
     // Pieces read and not yet appended, at most: a thread may run this many
     // pieces ahead of the slower one.
-    static constexpr int huecos = 4;
+    static constexpr int huecos = 3;
 
     // A piece read, and what was made of it.
     struct Hueco {
