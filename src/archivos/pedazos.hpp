@@ -99,7 +99,7 @@ private:
 namespace interno {
 
 // recorre with enparalelo, its input cut into pieces of about pieza
-// bytes (half a MiB in the program), so that the tests can put the cuts
+// bytes (a quarter of a MiB in the program), so that the tests can put the cuts
 // anywhere.
 Recuento recorre(std::istream& entrada, Salida& salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  std::size_t pieza);

@@ -317,10 +317,10 @@ Recuento recorreconunlector(std::istream& entrada, Salida* salida, std::size_t n
     return recorreporbloques(lectura, r, salida, n, avance, cada, enparalelo);
 }
 
-// Pieces of the input read at once: large enough that the two threads
-// rarely wait for each other, small enough that a piece and its output stay
-// in the processor's caches (a quarter, a half and one MiB measured alike;
-// the half, for the memory).
+// Pieces of the input read at once: large enough that handing them out costs
+// little, small enough that a piece and its output stay in the processor's
+// caches (a quarter and a half of a MiB measured alike; three of them are in
+// memory at once).
 constexpr std::size_t bytesporpieza = 1 << 18;
 
 // A stretch of plain records (see renglones_llanos.hpp), each record copied

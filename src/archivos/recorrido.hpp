@@ -116,16 +116,17 @@ private:
 // their values: this thread reads each block and computes a part of it, the
 // other thread the rest, while this one reads the next. Records copied as
 // they stand (into an output): reading is most of the work, so both threads
-// read, each a part of pieces of half a MiB cut after a line end (see
-// pedazos.hpp for why that is the same reading), lines of plain records
-// delimited 64 bytes at a time (renglones_llanos.hpp); the other thread also
-// reads the next piece from the input, and this one writes the output.
-// Either way the output is appended in file order, the same bytes as one
-// thread gives, and progress is told from the calling thread only, never
-// while the other thread reads the input, so that avance may ask the input
-// where it stands (copying: at every registrosporavance records, and after a
-// piece that held fewer). An exception on the other thread reaches the
-// caller as if thrown on this one.
+// read, each taking the next piece of a quarter of a MiB cut after a line
+// end as soon as it is free (see pedazos.hpp for why that is the same
+// reading), lines of plain records delimited 64 bytes at a time
+// (renglones_llanos.hpp), and whichever thread finishes a piece appends and
+// writes the pieces done, in file order. Either way the output is appended
+// in file order, the same bytes as one thread gives. Progress is told by one
+// thread at a time (copying: by either, whichever appends), never while a
+// thread reads the input, so that avance may ask the input where it stands
+// (copying: at every registrosporavance records, and after a piece that
+// held fewer). An exception on the other thread reaches the caller as if
+// thrown on this one.
 using CadaRegistro = std::function<Resultado<void>(std::span<ValorCampo> campos, std::string& destino)>;
 Recuento recorre(std::istream& entrada, Salida* salida, std::size_t n, const Avance& avance, const CadaRegistro& cada,
                  bool enparalelo = false);
