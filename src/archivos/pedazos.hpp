@@ -69,8 +69,9 @@ public:
     std::string_view pieza() const { return {memorias_[actual_].get(), largos_[actual_]}; }
     std::int64_t byte() const { return bytes_[actual_]; }  // offset in the input of the piece's first byte
 
-    // What is left of the input from its offset byte on, which lies in one
-    // of the last pieces read, the one at hand included: the rest of the
+    // What is left of the input from its offset byte on, which must lie in
+    // one of the last pieces read (as many as there are memories), the one
+    // at hand included: the rest of the
     // pieces and whatever of the input was not read into them. It fails
     // (bad) where the input failed. Valid until the next call.
     std::istream& resto(std::int64_t byte);

@@ -403,7 +403,9 @@ public:
 
 private:
     // Pieces read and not yet appended, at most: a thread may run this many
-    // pieces ahead of the slower one.
+    // pieces ahead of the slower one. Pedazos keeps as many in memory, so a
+    // reading never overwrites a piece not yet appended, and one reader can
+    // read on from any of them.
     static constexpr int huecos = 3;
 
     // A piece read, and what was made of it.
@@ -422,9 +424,11 @@ private:
                 if (!termina(*k)) return;
             }
         } catch (...) {
-            // Memory exhausted, say: told on the calling thread, once both have stopped.
+            // Memory exhausted, say: told on the calling thread, once both
+            // have stopped; not when the run had already ended, on a piece
+            // one reader would never have read.
             std::lock_guard<std::mutex> cerrojo(m_);
-            if (!fallo_) fallo_ = std::current_exception();
+            if (!parado_) fallo_ = std::current_exception();
             parar();
         }
     }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -350,7 +352,7 @@ TEST(Pedazos, ElRestoDesdeCualquieraDeLasUltimasPiezas) {
     std::string bytes;
     for (int i = 0; i < 40; ++i)
         bytes += std::string(static_cast<std::size_t>(i % 7), 'a' + static_cast<char>(i % 26)) + "\r\n";
-    for (const int memorias : {2, 4}) {
+    for (const int memorias : {2, 3, 4}) {
         for (const std::size_t tamano : {9UL, 16UL, 33UL}) {
             for (int piezas = 1; piezas < 8; ++piezas) {
                 // Each place of the pieces still in memory, after piezas readings.
@@ -383,34 +385,98 @@ TEST(Pedazos, ElRestoDesdeCualquieraDeLasUltimasPiezas) {
     }
 }
 
-// Progress may be told on either thread, whichever appends the pieces: a
-// failure there (memory exhausted, say) reaches the caller, once both
-// threads have stopped, and the run does not hang.
-TEST(RecorridoAPedazos, UnFalloDelAvanceLlegaAQuienLlama) {
-    const std::string bytes = cortos(30000);
-    const std::thread::id llamador = std::this_thread::get_id();
-    int enelayudante = 0;
-    // Which thread appends a piece depends on which finishes first: rounds
-    // until some failures happened on the helper, a few hundred at most.
-    for (int vuelta = 0; vuelta < 20 && enelayudante == 0; ++vuelta) {
-        for (const std::size_t pieza : {333UL, 1000UL, 4096UL, 20000UL}) {
-            for (const std::int64_t limite : {4096L, 8192L, 12288L}) {
-                SCOPED_TRACE("pieza " + std::to_string(pieza) + ", limite " + std::to_string(limite));
-                bool fallo = false;
-                EXPECT_THROW(corre(bytes, copia, pieza,
-                                   [&](std::int64_t registros) {
-                                       if (registros < limite) return true;
-                                       fallo = true;
-                                       enelayudante += std::this_thread::get_id() != llamador;
-                                       throw std::runtime_error("avance");
-                                   }),
-                             std::runtime_error);
-                EXPECT_TRUE(fallo);
+// The bytes as a stream that reads them all, or as one that fails after them.
+class Entrada {
+public:
+    Entrada(const std::string& bytes, bool falla) : buena_(bytes), fallida_(bytes), mala_(&fallida_), falla_(falla) {}
+    std::istream& flujo() { return falla_ ? mala_ : static_cast<std::istream&>(buena_); }
+
+private:
+    std::istringstream buena_;
+    Fallida fallida_;
+    std::istream mala_;
+    bool falla_;
+};
+
+// Once the input is read to its end (with a line end at the end or
+// without), the rest from any place of the pieces still in memory is what
+// was left of it; once it has failed, reading the rest fails too.
+TEST(Pedazos, ElRestoAlFinalDeLaEntrada) {
+    const std::string lineas = cortos(9);  // 13-byte lines
+    for (const std::string& bytes : {lineas, lineas + "9,\"a\",1.5"}) {
+        for (const bool falla : {false, true}) {
+            SCOPED_TRACE(std::to_string(bytes.size()) + " bytes" + (falla ? ", la entrada falla" : ""));
+            // The first reading, for the places of every piece. A failed
+            // reading keeps nothing of the read the failure cut short: its
+            // last place is where that read began.
+            std::vector<std::int64_t> comienzos;
+            {
+                Entrada entrada(bytes, falla);
+                Pedazos p(entrada.flujo(), 30, 3);
+                while (p.siguiente()) comienzos.push_back(p.byte());
+                comienzos.push_back(p.byte());
+            }
+            ASSERT_GE(comienzos.size(), 3U);
+            const std::int64_t fin = falla ? comienzos.back() : static_cast<std::int64_t>(bytes.size());
+            for (std::int64_t b = comienzos[comienzos.size() - 3]; b <= fin; ++b) {
+                Entrada entrada(bytes, falla);
+                Pedazos p(entrada.flujo(), 30, 3);
+                while (p.siguiente()) {
+                }
+                // Read as the one reader reads, through the stream: the
+                // input's failure becomes the stream's bad state.
+                std::istream& resto = p.resto(b);
+                std::string leido;
+                char trozo[7];
+                while (resto.read(trozo, sizeof trozo) || resto.gcount() > 0)
+                    leido.append(trozo, static_cast<std::size_t>(resto.gcount()));
+                // A read the input's failure cut short hands over nothing of
+                // what it took: from a failing input, a beginning only.
+                const std::string quedaba = bytes.substr(static_cast<std::size_t>(b));
+                if (falla)
+                    EXPECT_TRUE(quedaba.starts_with(leido)) << "byte " << b << ": " << leido;
+                else
+                    EXPECT_EQ(leido, quedaba) << "byte " << b;
+                EXPECT_EQ(resto.bad(), falla) << "byte " << b;
             }
         }
     }
-    // Some of the failures happened on the helper.
-    EXPECT_GT(enelayudante, 0);
+}
+
+// Progress may be told on either thread, whichever appends the pieces: a
+// failure there (memory exhausted, say) reaches the caller, once both
+// threads have stopped, and the run does not hang. Here the calling thread
+// waits for the helper's first record, and the helper's records take a
+// while, so the helper always holds the oldest piece and appends the pieces
+// the calling thread finished meanwhile.
+TEST(RecorridoAPedazos, UnFalloDelAvanceLlegaAQuienLlama) {
+    const std::string bytes = cortos(30000);
+    const std::thread::id llamador = std::this_thread::get_id();
+    std::atomic<bool> ayudanteempezo = false;
+    const CadaCrudo lentoenelayudante = [&](std::span<const CampoCrudo> c, std::string& destino) -> Resultado<void> {
+        if (std::this_thread::get_id() != llamador) {
+            ayudanteempezo = true;
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+        }
+        while (!ayudanteempezo) std::this_thread::sleep_for(std::chrono::microseconds(50));
+        return copia(c, destino);
+    };
+    int enelayudante = 0;
+    for (const std::size_t pieza : {333UL, 1000UL, 4096UL}) {
+        SCOPED_TRACE("pieza " + std::to_string(pieza));
+        ayudanteempezo = false;
+        bool fallo = false;
+        EXPECT_THROW(corre(bytes, lentoenelayudante, pieza,
+                           [&](std::int64_t registros) {
+                               if (registros < 4096) return true;
+                               fallo = true;
+                               enelayudante += std::this_thread::get_id() != llamador;
+                               throw std::runtime_error("avance");
+                           }),
+                     std::runtime_error);
+        EXPECT_TRUE(fallo);
+    }
+    EXPECT_EQ(enelayudante, 3);
 }
 
 }  // namespace
