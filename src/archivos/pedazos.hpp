@@ -71,9 +71,9 @@ public:
 
     // What is left of the input from its offset byte on, which must lie in
     // one of the last pieces read (as many as there are memories), the one
-    // at hand included: the rest of the
-    // pieces and whatever of the input was not read into them. It fails
-    // (bad) where the input failed. Valid until the next call.
+    // at hand included: the rest of the pieces and whatever of the input was
+    // not read into them. It fails (bad) where the input failed. Valid until
+    // the next call.
     std::istream& resto(std::int64_t byte);
 
 private:

@@ -494,9 +494,10 @@ private:
         libre_.notify_all();
     }
 
-    // Progress, told only while no thread reads the input: it may ask the
-    // input where it stands.
+    // Progress, if the run tells it, only while no thread reads the input:
+    // it may ask the input where it stands.
     bool avisa() {
+        if (!avance_) return true;
         const std::lock_guard<std::mutex> cerrojo(entrada_);
         return avance_(r_.registros);
     }
@@ -515,12 +516,12 @@ private:
         const Tramo& h = hueco.hecho;
         // Long records may fill a piece before registrosporavance of them:
         // progress is told before the next piece too, so a run can be stopped.
-        if (!avisado_ && avance_ && !avisa()) return acaba(Estado::cancelado, {});
+        if (!avisado_ && !avisa()) return acaba(Estado::cancelado, {});
         avisado_ = false;
         if (!t.fiel) return sinpieza(hueco);
         r_.marcautf8 = r_.marcautf8 || t.marcautf8;
-        const auto avisasihay = [this] { return !avance_ || avisa(); };
-        if (!agrega(h, salida_.memoria(), r_, avisasihay, avisado_)) return acaba(Estado::cancelado, {});
+        const auto avisando = [this] { return avisa(); };
+        if (!agrega(h, salida_.memoria(), r_, avisando, avisado_)) return acaba(Estado::cancelado, {});
         if (!h.motivo.empty())
             return acaba(Estado::fallo, mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
         linea_ += t.renglones;
