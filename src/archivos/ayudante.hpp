@@ -1,6 +1,9 @@
 #pragma once
 // A second thread that runs one task at a time for a file algorithm, kept for
 // the whole run: starting a thread for every block costs more than it saves.
+// It starts with the first task, so a run that never hands one over (a short
+// one, or the reading on of a run whose pieces covered the whole input)
+// never starts it.
 
 #include <atomic>
 #include <condition_variable>
@@ -18,9 +21,7 @@ namespace rumbal {
 
 class Ayudante {
 public:
-    explicit Ayudante(bool activo) {
-        if (activo) hilo_ = std::thread([this] { trabaja(); });
-    }
+    explicit Ayudante(bool activo) : activo_(activo) {}
     ~Ayudante() {
         if (!hilo_.joinable()) return;
         {
@@ -30,8 +31,10 @@ public:
         cv_.notify_all();
         hilo_.join();
     }
-    bool activo() const { return hilo_.joinable(); }
+    bool activo() const { return activo_; }
+    // Only when activo.
     void encarga(std::function<void()> tarea) {
+        if (!hilo_.joinable()) hilo_ = std::thread([this] { trabaja(); });
         {
             std::lock_guard<std::mutex> cerrojo(m_);
             tarea_ = std::move(tarea);
@@ -99,6 +102,7 @@ private:
     }
 
     const int vueltas_ = procesadores() > 1 ? 2000 : 0;
+    const bool activo_;
     std::thread hilo_;
     std::mutex m_;
     std::condition_variable cv_;

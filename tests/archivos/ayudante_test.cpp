@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <iterator>
 #include <new>
 #include <thread>
 #include <vector>
@@ -25,6 +27,24 @@ TEST(Ayudante, LoQueLanzaLaTareaSaleAlEsperarla) {
     ayudante.espera();
     EXPECT_EQ(hechas, 1);
 }
+
+#if defined(__linux__)
+std::ptrdiff_t hilos() {
+    const std::filesystem::directory_iterator tareas("/proc/self/task");
+    return std::distance(begin(tareas), end(tareas));
+}
+
+// The thread starts with the first task: a run that hands none over starts
+// none (nor makes it wait to be ended).
+TEST(Ayudante, EmpiezaConLaPrimeraTarea) {
+    const std::ptrdiff_t antes = hilos();
+    Ayudante ayudante(true);
+    EXPECT_EQ(hilos(), antes);
+    ayudante.encarga([] {});
+    ayudante.espera();
+    EXPECT_EQ(hilos(), antes + 1);
+}
+#endif
 
 // Many tasks in a row, each waited for: what a task wrote is seen by the
 // waiting thread, whether the helper was watching or asleep when it came.
