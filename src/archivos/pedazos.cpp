@@ -5,6 +5,13 @@
 #include <span>
 #include <streambuf>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#endif
+
 namespace rumbal {
 
 void leetrozo(Trozo& t, std::size_t n) {
@@ -68,6 +75,27 @@ private:
     std::size_t siguiente_ = 0;
 };
 
+namespace {
+
+// Maps the pages of a memory at once, before the first reading into it writes them.
+// In a virtual machine each page written for the first time stops the
+// machine: 9 us a page where it was measured, against 4 us mapped all at
+// once, and a piece of 256 KiB has 64 of them. A kernel that cannot (before
+// 5.14) refuses, and the pages are then mapped as they are written.
+void prepara(char* p, std::size_t n) {
+#if defined(MADV_POPULATE_WRITE)
+    const auto pagina = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto desde = (reinterpret_cast<std::uintptr_t>(p) + pagina - 1) & ~(pagina - 1);
+    const auto hasta = (reinterpret_cast<std::uintptr_t>(p) + n) & ~(pagina - 1);
+    if (hasta > desde) madvise(reinterpret_cast<void*>(desde), hasta - desde, MADV_POPULATE_WRITE);
+#else
+    (void)p;
+    (void)n;
+#endif
+}
+
+}  // namespace
+
 Pedazos::Pedazos(std::istream& entrada, std::size_t tamano, int memorias)
     : entrada_(entrada),
       tamano_(tamano),
@@ -83,6 +111,9 @@ bool Pedazos::siguiente() {
     const std::size_t largo = largos_[actual_];
     const std::size_t k = siguientede(actual_);
     char* const memoria = memorias_[k].get();
+    // The first piece's memory is mapped as the reading writes it: a short
+    // input needs no more. Those of the next pieces are mapped at once.
+    if (!agotada_ && leidas_ > 0 && leidas_ < memorias_.size()) prepara(memoria, tamano_);
     // What was read after the piece's last line end goes first.
     std::copy(anterior + largo, anterior + guardados_, memoria);
     std::size_t leidos = guardados_ - largo;
