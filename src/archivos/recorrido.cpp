@@ -353,26 +353,6 @@ void leeycalcula(Trozo& t, Tramo& hecho, const Cada& cada, std::size_t n) {
     if (t.fiel) calcula(cada, t.datos, n, 0, t.registros, hecho);
 }
 
-// Appends the output of the records a stretch computed, telling avisa at
-// every registrosporavance records of the run (avisado set when it did);
-// false when it says stop, the records up to that point appended.
-template <class Avisa>
-bool agrega(const Tramo& hecho, std::string& destino, Recuento& r, const Avisa& avisa, bool& avisado) {
-    std::size_t desde = 0;  // records appended
-    while (desde < hecho.hechos) {
-        const auto faltan = static_cast<std::size_t>(registrosporavance - r.registros % registrosporavance);
-        const std::size_t hasta = std::min(hecho.hechos, desde + faltan);
-        const std::size_t inicio = desde == 0 ? 0 : hecho.finales[desde - 1];
-        destino.append(hecho.salida, inicio, hecho.finales[hasta - 1] - inicio);
-        r.registros += static_cast<std::int64_t>(hasta - desde);
-        desde = hasta;
-        if (r.registros % registrosporavance != 0) continue;
-        avisado = true;
-        if (!avisa()) return false;
-    }
-    return true;
-}
-
 // The run with the input cut into pieces of about pieza bytes, each read on
 // its own (see pedazos.hpp); from the first piece that does not read so, by
 // one reader. Each thread, while the run lasts, reads the next piece, computes
@@ -520,14 +500,33 @@ private:
         avisado_ = false;
         if (!t.fiel) return sinpieza(hueco);
         r_.marcautf8 = r_.marcautf8 || t.marcautf8;
-        const auto avisando = [this] { return avisa(); };
-        if (!agrega(h, salida_.memoria(), r_, avisando, avisado_)) return acaba(Estado::cancelado, {});
+        if (!agrega(h)) return acaba(Estado::cancelado, {});
         if (!h.motivo.empty())
             return acaba(Estado::fallo, mensajederegistro(r_.registros + 1, linea_ + t.lineas[h.hechos] - 1, h.motivo));
         linea_ += t.renglones;
         if (salida_.llena() && !salida_.vacia()) {
             fin_ = cierre_.noseescribe();
             return false;
+        }
+        return true;
+    }
+
+    // Appends the output of the records a piece computed, telling progress at
+    // every registrosporavance records of the run (avisado_ set when it did);
+    // false when it says stop, the records up to that point appended.
+    bool agrega(const Tramo& hecho) {
+        std::string& destino = salida_.memoria();
+        std::size_t desde = 0;  // records appended
+        while (desde < hecho.hechos) {
+            const auto faltan = static_cast<std::size_t>(registrosporavance - r_.registros % registrosporavance);
+            const std::size_t hasta = std::min(hecho.hechos, desde + faltan);
+            const std::size_t inicio = desde == 0 ? 0 : hecho.finales[desde - 1];
+            destino.append(hecho.salida, inicio, hecho.finales[hasta - 1] - inicio);
+            r_.registros += static_cast<std::int64_t>(hasta - desde);
+            desde = hasta;
+            if (r_.registros % registrosporavance != 0) continue;
+            avisado_ = true;
+            if (!avisa()) return false;
         }
         return true;
     }

@@ -62,9 +62,8 @@ public:
     void terminaya();
 
     // Called on a thread of the run (one call at a time, in order) after each
-    // progress report, with the count
-    // and the cancel flag, before the run goes on: the tests hold a run there
-    // to cancel it at a known point.
+    // progress report, with the count and the cancel flag, before the run goes
+    // on: the tests hold a run there to cancel it at a known point.
     using Observador = std::function<void(std::int64_t, const std::atomic<bool>&)>;
     void ponobservador(Observador observador) { observador_ = std::move(observador); }
 
